@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/file_name_codec.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A temporary folder that tests fill with files and folders in one line each;
+// everything in it goes away with the object.
+class TestDir
+{
+public:
+    // Open to every user, so a test may act in it as an unprivileged user.
+    TestDir()
+    {
+        QVERIFY(m_dir.isValid());
+        ::chmod(EncodeFileName(m_dir.path()).constData(), 0777);
+    }
+
+    QString path() const { return m_dir.path(); }
+    QString path(const QString& name) const { return m_dir.path() + u'/' + name; }
+
+    // Writes `content` to `name` (a relative path) and returns the full path.
+    QString makeFile(const QString& name, const QByteArray& content = {}) const
+    {
+        const QString full = path(name);
+        QDir().mkpath(full.left(full.lastIndexOf(u'/')));
+        const QByteArray bytes = EncodeFileName(full);
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0)
+            qFatal("cannot create test file");
+        if (!content.isEmpty() &&
+            ::write(fd, content.constData(), content.size()) != content.size())
+            qFatal("cannot write test file");
+        ::close(fd);
+        return full;
+    }
+
+    QString makeFolder(const QString& name) const
+    {
+        QDir().mkpath(path(name));
+        return path(name);
+    }
+
+    QString makeLink(const QString& name, const QString& target) const
+    {
+        QFile::link(target, path(name));
+        return path(name);
+    }
+
+    static QByteArray read(const QString& fullPath)
+    {
+        const int fd = ::open(EncodeFileName(fullPath).constData(), O_RDONLY);
+        if (fd < 0)
+            return QByteArrayLiteral("<unreadable>");
+        QByteArray content;
+        char buffer[65536];
+        for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+            content.append(buffer, got);
+        ::close(fd);
+        return content;
+    }
+
+    // The names in the folder, sorted; the way to see that nothing was left.
+    QStringList entries(const QString& folder = {}) const
+    {
+        return QDir(folder.isEmpty() ? path() : folder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Bytes of a string as UTF-16LE, for byte-exact log checks.
+inline QByteArray Utf16Le(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() & 0xFF));
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return bytes;
+}
