@@ -1,0 +1,232 @@
+#include "platform/file_copy.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <memory>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Owns one file descriptor; closes it unless the caller closes it itself.
+class Fd
+{
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    // Closes now and reports the result, which for a written file is the last
+    // chance to hear of a failed write.
+    int closeChecked()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd);
+    }
+
+private:
+    int m_fd;
+};
+
+CopyResult Failure(CopyStage stage, int error)
+{
+    return CopyResult{stage, error};
+}
+
+int OpenSource(const QByteArray& source)
+{
+    // O_NOATIME keeps even the access time of the source as it was; only the
+    // owner may ask for it, so fall back to a plain read-only open. O_NONBLOCK
+    // keeps a FIFO from hanging the open; it has no effect on regular files.
+    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(source.constData(), flags | O_NOATIME);
+    if (fd < 0 && errno == EPERM)
+        fd = ::open(source.constData(), flags);
+    return fd;
+}
+
+// Splits "dir/name" into the folder to open and the last component.
+void SplitDestination(const QByteArray& destination, QByteArray& folder, QByteArray& name)
+{
+    const qsizetype slash = destination.lastIndexOf('/');
+    if (slash < 0) {
+        folder = QByteArrayLiteral(".");
+        name = destination;
+    } else {
+        folder = slash == 0 ? QByteArrayLiteral("/") : destination.left(slash);
+        name = destination.mid(slash + 1);
+    }
+}
+
+class ProgressReporter
+{
+public:
+    ProgressReporter(CopyProgressRoutine routine, void* data, std::int64_t total)
+        : m_routine(routine), m_data(data), m_total(total)
+    {}
+    void report(std::int64_t transferred)
+    {
+        if (m_routine && !m_quiet)
+            m_quiet = m_routine(m_total, transferred, m_data) == PROGRESS_QUIET;
+    }
+
+private:
+    CopyProgressRoutine m_routine;
+    void* m_data;
+    std::int64_t m_total;
+    bool m_quiet = false;
+};
+
+bool WriteAll(int fd, const char* data, std::int64_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Plain read/write, for file systems that cannot copy in the kernel.
+int CopyByReadWrite(int src, int dst, std::int64_t& transferred, ProgressReporter& progress)
+{
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kCopyChunkSize);
+    for (;;) {
+        const ssize_t got = ::read(src, buffer.get(), kCopyChunkSize);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (got == 0)
+            return 0;
+        if (!WriteAll(dst, buffer.get(), got))
+            return errno;
+        transferred += got;
+        progress.report(transferred);
+    }
+}
+
+bool KernelCopyUnsupported(int error)
+{
+    return error == EXDEV || error == ENOSYS || error == EOPNOTSUPP || error == EINVAL ||
+           error == EBADF || error == EPERM;
+}
+
+// Moves the data: a clone where the file system shares blocks, else
+// copy_file_range in chunks, else read/write. Returns 0 or an errno.
+int TransferData(int src, int dst, std::int64_t size, ProgressReporter& progress)
+{
+    std::int64_t transferred = 0;
+    if (size > 0 && ::ioctl(dst, FICLONE, src) == 0) {
+        progress.report(size);
+        return 0;
+    }
+    for (;;) {
+        const ssize_t moved =
+            ::copy_file_range(src, nullptr, dst, nullptr, static_cast<size_t>(kCopyChunkSize), 0);
+        if (moved < 0) {
+            if (errno == EINTR)
+                continue;
+            if (transferred == 0 && KernelCopyUnsupported(errno))
+                return CopyByReadWrite(src, dst, transferred, progress);
+            return errno;
+        }
+        if (moved == 0) {
+            // Some file systems report a false end of file; let read() decide.
+            if (transferred == 0 && size > 0)
+                return CopyByReadWrite(src, dst, transferred, progress);
+            return 0;
+        }
+        transferred += moved;
+        progress.report(transferred);
+    }
+}
+
+// Removes the file this copy created, and only that file: if another process
+// has put something else under the name meanwhile, it stays.
+void RemovePartial(int folder, const QByteArray& name, const struct stat& created)
+{
+    struct stat now
+    {};
+    if (::fstatat(folder, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+        now.st_dev == created.st_dev && now.st_ino == created.st_ino)
+        ::unlinkat(folder, name.constData(), 0);
+}
+
+} // namespace
+
+QString CopyResult::Reason() const
+{
+    if (stage == CopyStage::OpenSource && error == EINVAL)
+        return QStringLiteral("Not a regular file");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& destination,
+                                CopyProgressRoutine progressRoutine, void* data)
+{
+    Fd src(OpenSource(source));
+    if (!src.valid())
+        return Failure(CopyStage::OpenSource, errno);
+    struct stat sourceInfo
+    {};
+    if (::fstat(src.get(), &sourceInfo) != 0)
+        return Failure(CopyStage::OpenSource, errno);
+    if (S_ISDIR(sourceInfo.st_mode))
+        return Failure(CopyStage::OpenSource, EISDIR);
+    if (!S_ISREG(sourceInfo.st_mode))
+        return Failure(CopyStage::OpenSource, EINVAL);
+
+    QByteArray folderPath, name;
+    SplitDestination(destination, folderPath, name);
+    Fd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid())
+        return Failure(CopyStage::CreateDestination, errno);
+    // Readable only by us until the data is complete; the source's mode
+    // follows at the end.
+    Fd dst(::openat(folder.get(), name.constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600));
+    if (!dst.valid())
+        return Failure(CopyStage::CreateDestination, errno);
+    struct stat created
+    {};
+    if (::fstat(dst.get(), &created) != 0) {
+        const int error = errno;
+        ::unlinkat(folder.get(), name.constData(), 0);
+        return Failure(CopyStage::CreateDestination, error);
+    }
+
+    ProgressReporter progress(progressRoutine, data, sourceInfo.st_size);
+    progress.report(0);
+
+    CopyResult result;
+    if (const int error = TransferData(src.get(), dst.get(), sourceInfo.st_size, progress)) {
+        result = Failure(CopyStage::Transfer, error);
+    } else {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, sourceInfo.st_mtim};
+        if (::fchmod(dst.get(), sourceInfo.st_mode & 0777) != 0 ||
+            ::futimens(dst.get(), times) != 0)
+            result = Failure(CopyStage::Finish, errno);
+    }
+    if (dst.closeChecked() != 0 && result.Succeeded())
+        result = Failure(CopyStage::Finish, errno);
+    if (!result.Succeeded())
+        RemovePartial(folder.get(), name, created);
+    return result;
+}

@@ -1,0 +1,76 @@
+#include "platform/utf16_text_writer.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <iterator>
+#include <unistd.h>
+
+namespace {
+constexpr qsizetype kBufferSize = qsizetype{64} * 1024;
+}
+
+Utf16TextWriter::~Utf16TextWriter()
+{
+    if (IsOpen())
+        Close();
+}
+
+int Utf16TextWriter::Open(const QByteArray& path)
+{
+    // O_NOFOLLOW: a link planted under the log's name must not redirect the
+    // truncation to some other file.
+    m_fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (m_fd < 0)
+        return errno;
+    m_error = 0;
+    m_buffer.reserve(kBufferSize + 1024);
+    m_buffer.append("\xFF\xFE", 2);
+    return 0;
+}
+
+void Utf16TextWriter::WriteLine(const QString& line)
+{
+    if (!IsOpen() || m_error != 0)
+        return;
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + (line.size() + 2) * 2);
+    char* out = m_buffer.data() + start;
+    qToLittleEndian<char16_t>(line.utf16(), line.size(), out);
+    out += line.size() * 2;
+    static constexpr char kLineEnd[] = {'\r', 0, '\n', 0};
+    std::copy(std::begin(kLineEnd), std::end(kLineEnd), out);
+    if (m_buffer.size() >= kBufferSize)
+        Flush();
+}
+
+void Utf16TextWriter::Flush()
+{
+    const char* data = m_buffer.constData();
+    qsizetype left = m_buffer.size();
+    while (left > 0 && m_error == 0) {
+        const ssize_t written = ::write(m_fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno != EINTR)
+                m_error = errno;
+            continue;
+        }
+        data += written;
+        left -= written;
+    }
+    m_buffer.resize(0); // keeps the capacity for the next lines
+}
+
+int Utf16TextWriter::Close()
+{
+    if (!IsOpen())
+        return m_error;
+    Flush();
+    if (::close(m_fd) != 0 && m_error == 0)
+        m_error = errno;
+    m_fd = -1;
+    m_buffer = QByteArray();
+    return m_error;
+}
