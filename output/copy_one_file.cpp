@@ -1,0 +1,77 @@
+#include "output/copy_one_file.h"
+
+#include "output/copy_host.h"
+#include "output/names.h"
+#include "output/run_log.h"
+#include "platform/file_name_codec.h"
+
+#include <cerrno>
+
+namespace {
+
+// Another process may take the chosen name between the test and the create;
+// the copy then moves on to the next free number. The bound only guards
+// against a name that keeps being taken forever.
+constexpr int kMaxClaimAttempts = 1000;
+
+bool IsAccessDenied(int error)
+{
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+QString ErrorLine(const CopyResult& result, const QString& source, const QString& destination)
+{
+    if (result.stage == CopyStage::OpenSource && result.error == ENOENT)
+        return QStringLiteral("The file could not be located. - ") + source;
+    if (result.stage == CopyStage::OpenSource && IsAccessDenied(result.error))
+        return QStringLiteral("The file could not be accessed. - ") + source;
+    if (result.stage == CopyStage::CreateDestination && IsAccessDenied(result.error))
+        return QStringLiteral("The file could not be accessed. - ") + destination;
+    return QStringLiteral("The file could not be copied. - ") + destination +
+           QStringLiteral(" : ") + result.Reason();
+}
+
+} // namespace
+
+int CopyPercent(std::int64_t totalFileSize, std::int64_t totalBytesTransferred)
+{
+    if (totalFileSize <= 0)
+        return 100;
+    const double percent =
+        static_cast<double>(totalBytesTransferred * 100) / static_cast<double>(totalFileSize);
+    return static_cast<int>(percent);
+}
+
+CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t totalBytesTransferred,
+                                    void* data)
+{
+    const int percent = CopyPercent(totalFileSize, totalBytesTransferred);
+    static_cast<CCopyHost*>(data)->SetFileProgress(percent);
+    return percent < 100 ? PROGRESS_CONTINUE : PROGRESS_QUIET;
+}
+
+void CopyOneFile(CCopyHost& host, QString source, QString destination)
+{
+    const QByteArray sourceBytes = EncodeFileName(source);
+    const QString wanted = destination;
+    CopyResult result;
+    for (int attempt = 0; attempt < kMaxClaimAttempts; ++attempt) {
+        destination = wanted;
+        MakeUniqueName(destination);
+        result = CopyFileWithProgress(sourceBytes, EncodeFileName(destination), &CopyProgressProc,
+                                      &host);
+        const bool nameTakenMeanwhile =
+            result.stage == CopyStage::CreateDestination && result.error == EEXIST;
+        if (!nameTakenMeanwhile)
+            break;
+    }
+
+    WriteLogLine(host.m_pInfoLog.get(),
+                 QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
+    if (result.Succeeded())
+        return;
+
+    WriteLogLine(host.m_pErrorLog.get(), ErrorLine(result, source, destination));
+    const int count = ++host.m_nErrorCount;
+    host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+}

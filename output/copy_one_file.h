@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/file_copy.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class CCopyHost;
+
+// Copies one file of a convert job to a free name beside `destination`,
+// writes its "Copy : " line and, on failure, its error line, counts the
+// failure and shows the new count. No existing file is ever changed.
+void CopyOneFile(CCopyHost& host, QString source, QString destination);
+
+// Keeps the host's per-file bar at the percentage copied so far; `data` is the
+// CCopyHost. Stays quiet once it has reported 100.
+CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t totalBytesTransferred,
+                                    void* data);
+
+// The percentage of a copy, truncated; an empty file counts as complete.
+int CopyPercent(std::int64_t totalFileSize, std::int64_t totalBytesTransferred);

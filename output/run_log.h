@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/utf16_text_writer.h"
+
+#include <QString>
+
+#include <memory>
+
+class CCopyHost;
+
+// One open run log of a convert job.
+struct LogFile
+{
+    QString m_strName;                        // "InfoLog.txt" or "ErrorLog.txt"
+    int m_errOpen = 0;                        // errno of the open, 0 when the file was opened
+    std::unique_ptr<Utf16TextWriter> m_pFile; // null when the open failed
+};
+
+inline constexpr char16_t kInfoLogName[] = u"InfoLog.txt";
+inline constexpr char16_t kErrorLogName[] = u"ErrorLog.txt";
+
+// Creates or truncates InfoLog.txt and ErrorLog.txt in the current directory
+// and hands them to the host. A log that cannot be created is still handed
+// over, as a record of its failure; the job goes on without it.
+void OpenRunLogs(CCopyHost& host);
+
+// Appends one line; the CR LF is added here. A log that failed to open, or
+// whose writing failed, takes no more lines.
+void WriteLogLine(LogFile* log, const QString& line);
+
+// Closes and frees the log. Returns what went wrong with it during the job,
+// as a sentence for the operator, or an empty string when nothing did.
+[[nodiscard]] QString CloseRunLog(std::unique_ptr<LogFile>& log);
