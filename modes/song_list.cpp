@@ -1,0 +1,58 @@
+#include "modes/song_list.h"
+
+#include "modes/leading_number.h"
+
+int AddSongListEntry(SongList& list, QString number, QString newName)
+{
+    SongListEntry& entry = list.m_entries.emplace_back();
+    entry.m_strNumber = std::move(number);
+    entry.m_strNewName = std::move(newName);
+    if (!list.m_pHead && !list.m_pTail)
+        list.m_pHead = &entry;
+    else
+        list.m_pTail->m_pNext = &entry;
+    list.m_pTail = &entry;
+    ++list.m_nCount;
+    // The first entry in file order with a number keeps it.
+    const SongListEntry*& first = list.m_firstByNumber[LeadingNumberKey(entry.m_strNumber)];
+    if (!first)
+        first = &entry;
+    return 0;
+}
+
+int ParseSongListLine(SongList& list, QString line)
+{
+    const qsizetype firstBar = line.indexOf(u'|');
+    if (firstBar < 0)
+        return -1;
+    const qsizetype secondBar = line.indexOf(u'|', firstBar + 1);
+    QString number = line.left(firstBar);
+    QString firstPart;
+    QString secondPart;
+    if (secondBar < 0) {
+        firstPart = line.mid(firstBar + 1);
+    } else {
+        firstPart = line.mid(firstBar + 1, secondBar - firstBar - 1);
+        const qsizetype thirdBar = line.indexOf(u'|', secondBar + 1);
+        secondPart = thirdBar < 0 ? line.mid(secondBar + 1)
+                                  : line.mid(secondBar + 1, thirdBar - secondBar - 1);
+    }
+    return AddSongListEntry(list, std::move(number),
+                            firstPart.trimmed() + u'-' + secondPart.trimmed());
+}
+
+const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseName)
+{
+    return list.m_firstByNumber.value(LeadingNumberKey(baseName), nullptr);
+}
+
+void ClearSongList(SongList& list)
+{
+    while (list.m_pHead) {
+        list.m_pHead = list.m_pHead->m_pNext;
+        list.m_entries.pop_front();
+        --list.m_nCount;
+    }
+    list.m_pTail = nullptr;
+    list.m_firstByNumber.clear();
+}

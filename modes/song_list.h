@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <deque>
+
+// One line of the song-list file: "12|Title|Singer" holds the number text
+// "12" and the new name "Title-Singer".
+struct SongListEntry
+{
+    QString m_strNumber;              // field 1, raw
+    QString m_strNewName;             // field 2 + "-" + field 3
+    SongListEntry* m_pNext = nullptr; // next entry in file order
+};
+
+// The song table, in file order, with an index on the leading number so a
+// lookup costs O(1) however long the list is. Entries live in a deque, so
+// their addresses stay put while entries are added at the tail and removed at
+// the head.
+struct SongList
+{
+    SongList() = default;
+    SongList(const SongList&) = delete;
+    SongList& operator=(const SongList&) = delete;
+
+    int m_nCount = 0;
+    SongListEntry* m_pHead = nullptr;
+    SongListEntry* m_pTail = nullptr;
+
+    std::deque<SongListEntry> m_entries;
+    // Leading-number key -> the first entry in file order with that number.
+    QHash<QString, const SongListEntry*> m_firstByNumber;
+};
+
+// Appends an entry at the tail. Returns 0.
+int AddSongListEntry(SongList& list, QString number, QString newName);
+
+// Parses "number|first|second[|ignored]" and appends its entry. Returns 0, or
+// -1 without appending when the line has no "|".
+int ParseSongListLine(SongList& list, QString line);
+
+// The new name of the first entry whose number equals the leading number of
+// `baseName`, or null.
+const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseName);
+
+// Empties the table, head first.
+void ClearSongList(SongList& list);

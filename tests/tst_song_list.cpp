@@ -1,0 +1,354 @@
+#include "modes/leading_number.h"
+#include "modes/song_list.h"
+#include "modes/song_list_page_base.h"
+#include "modes/song_list_reader.h"
+#include "tests/testdir.h"
+
+#include <QStringEncoder>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+// The song-list page as the reader sees it, without a window.
+class FakeSongListPage : public CSongListPageBase
+{
+public:
+    explicit FakeSongListPage(QString path = {}) : m_path(std::move(path)) {}
+    QString GetSongListPath() const override { return m_path; }
+    QString m_path;
+};
+
+using Entries = QList<QPair<QString, QString>>;
+
+Entries EntriesOf(const SongList& list)
+{
+    Entries entries;
+    for (const SongListEntry* e = list.m_pHead; e; e = e->m_pNext)
+        entries.append({e->m_strNumber, e->m_strNewName});
+    return entries;
+}
+
+Entries ReadFile(const QString& path)
+{
+    FakeSongListPage page(path);
+    ReadSongList(page);
+    return EntriesOf(page.m_songList);
+}
+
+QByteArray Encode(const QString& text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+} // namespace
+
+class TestSongList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parseLine_data();
+    void parseLine();
+    void leadingNumber_data();
+    void leadingNumber();
+    void lookup_data();
+    void lookup();
+    void clearEmptiesTheTableAndItsIndex();
+    void detectEncoding_data();
+    void detectEncoding();
+    void everyEncodingGivesTheSameTable_data();
+    void everyEncodingGivesTheSameTable();
+    void longLineIsOneLine_data();
+    void longLineIsOneLine();
+    void fileWithoutMarkKeepsByteRules();
+    void badFilesYieldNoEntries_data();
+    void badFilesYieldNoEntries();
+    void fifoDoesNotHang();
+    void stopRequestEndsReading();
+    void readingAppendsToTheTable();
+    void millionLines();
+};
+
+void TestSongList::parseLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("returned");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("newName");
+    QTest::newRow("three fields") << u"12|First Title|First Singer"_qs << 0 << u"12"_qs
+                                  << u"First Title-First Singer"_qs;
+    QTest::newRow("spaces around bars") << u"12 | First Title | First Singer"_qs << 0 << u"12 "_qs
+                                        << u"First Title-First Singer"_qs;
+    QTest::newRow("one bar") << u"7|Only Title"_qs << 0 << u"7"_qs << u"Only Title-"_qs;
+    QTest::newRow("fourth field ignored") << u"7|One|Two|Three"_qs << 0 << u"7"_qs << u"One-Two"_qs;
+    QTest::newRow("no bar") << u"just text"_qs << -1 << QString() << QString();
+    QTest::newRow("blank") << QString() << -1 << QString() << QString();
+    QTest::newRow("heading") << u"No|Title|Singer"_qs << 0 << u"No"_qs << u"Title-Singer"_qs;
+    QTest::newRow("empty number") << u"|Title|Singer"_qs << 0 << QString() << u"Title-Singer"_qs;
+    QTest::newRow("trailing CR trimmed") << u"3|A|B\r"_qs << 0 << u"3"_qs << u"A-B"_qs;
+}
+
+void TestSongList::parseLine()
+{
+    QFETCH(QString, line);
+    QFETCH(int, returned);
+    QFETCH(QString, number);
+    QFETCH(QString, newName);
+    SongList list;
+    QCOMPARE(ParseSongListLine(list, line), returned);
+    QCOMPARE(list.m_nCount, returned == 0 ? 1 : 0);
+    if (returned == 0)
+        QCOMPARE(EntriesOf(list), (Entries{{number, newName}}));
+    else
+        QVERIFY(!list.m_pHead && !list.m_pTail);
+}
+
+void TestSongList::leadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("plain") << u"12"_qs << u"12"_qs;
+    QTest::newRow("leading zeros") << u"012 Song"_qs << u"12"_qs;
+    QTest::newRow("white space and plus") << u" \t+12x"_qs << u"12"_qs;
+    QTest::newRow("negative") << u"-3 Song"_qs << u"-3"_qs;
+    QTest::newRow("negative zero") << u"-000"_qs << u"0"_qs;
+    QTest::newRow("no digits") << u"Song 12"_qs << u"0"_qs;
+    QTest::newRow("sign alone") << u"- 5"_qs << u"0"_qs;
+    QTest::newRow("empty") << QString() << u"0"_qs;
+    QTest::newRow("beyond 32 bits") << u"4294967308 x"_qs << u"4294967308"_qs;
+    QTest::newRow("beyond 64 bits")
+        << u"123456789012345678901234567890"_qs << u"123456789012345678901234567890"_qs;
+}
+
+void TestSongList::leadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QCOMPARE(LeadingNumberKey(text), key);
+}
+
+void TestSongList::lookup_data()
+{
+    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("returned");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("leading zero") << u"012 Song"_qs << QStringList{u"12|A|B"_qs} << 0 << u"A-B"_qs;
+    QTest::newRow("12 not 120") << u"12. Song"_qs << QStringList{u"120|X|Y"_qs, u"12|A|B"_qs} << 0
+                                << u"A-B"_qs;
+    QTest::newRow("no number, no zero entry")
+        << u"Song 12"_qs << QStringList{u"12|A|B"_qs} << -1 << u"untouched"_qs;
+    QTest::newRow("no number meets heading")
+        << u"Song 12"_qs << QStringList{u"No|Title|Singer"_qs} << 0 << u"Title-Singer"_qs;
+    QTest::newRow("first in file order wins")
+        << u"5 x"_qs << QStringList{u"5|A|B"_qs, u"5|E|F"_qs} << 0 << u"A-B"_qs;
+    QTest::newRow("same number written otherwise")
+        << u"5 x"_qs << QStringList{u" +05|A|B"_qs, u"5|E|F"_qs} << 0 << u"A-B"_qs;
+    QTest::newRow("negative") << u"-3 Song"_qs << QStringList{u"-3|A|B"_qs} << 0 << u"A-B"_qs;
+    QTest::newRow("not cut to 32 bits")
+        << u"4294967308 Song"_qs << QStringList{u"12|A|B"_qs} << -1 << u"untouched"_qs;
+    QTest::newRow("long numbers exact")
+        << u"99999999999 Song"_qs << QStringList{u"99999999998|A|B"_qs, u"99999999999|C|D"_qs} << 0
+        << u"C-D"_qs;
+    QTest::newRow("empty table") << u"1 Song"_qs << QStringList() << -1 << u"untouched"_qs;
+}
+
+void TestSongList::lookup()
+{
+    QFETCH(QString, baseName);
+    QFETCH(QStringList, lines);
+    QFETCH(int, returned);
+    QFETCH(QString, result);
+    FakeSongListPage page;
+    for (const QString& line : lines)
+        ParseSongListLine(page.m_songList, line);
+    QString got = u"untouched"_qs;
+    QCOMPARE(LookupSongName(page, baseName, got), returned);
+    QCOMPARE(got, result);
+}
+
+void TestSongList::clearEmptiesTheTableAndItsIndex()
+{
+    FakeSongListPage page;
+    for (int i = 0; i < 1000; ++i)
+        ParseSongListLine(page.m_songList, QStringLiteral("%1|T|S").arg(i));
+    QCOMPARE(page.m_songList.m_nCount, 1000);
+    ClearSongList(page);
+    QCOMPARE(page.m_songList.m_nCount, 0);
+    QVERIFY(!page.m_songList.m_pHead && !page.m_songList.m_pTail);
+    QString got;
+    QCOMPARE(LookupSongName(page, u"5"_qs, got), -1);
+    ParseSongListLine(page.m_songList, u"5|New|Entry"_qs); // usable again
+    QCOMPARE(LookupSongName(page, u"5"_qs, got), 0);
+    QCOMPARE(got, u"New-Entry"_qs);
+}
+
+void TestSongList::detectEncoding_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("FF FE") << QByteArray("\xFF\xFE"
+                                         "1\0",
+                                         4)
+                           << 1;
+    QTest::newRow("FE FF") << QByteArray("\xFE\xFF\0"
+                                         "1",
+                                         4)
+                           << 2;
+    QTest::newRow("EF BB BF") << QByteArray("\xEF\xBB\xBF"
+                                            "1")
+                              << 3;
+    QTest::newRow("EF BB only") << QByteArray("\xEF\xBB"
+                                              "x")
+                                << 3;
+    QTest::newRow("plain") << QByteArray("1|a|b") << 0;
+    QTest::newRow("one byte FF") << QByteArray("\xFF") << 0;
+    QTest::newRow("empty") << QByteArray() << 0;
+}
+
+void TestSongList::detectEncoding()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(int, encoding);
+    TestDir dir;
+    QCOMPARE(DetectTextEncoding(dir.makeFile(u"list.txt"_qs, start)), encoding);
+    QCOMPARE(DetectTextEncoding(dir.path(u"missing.txt"_qs)), 0);
+}
+
+void TestSongList::everyEncodingGivesTheSameTable_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QString text = u"No|Title|Singer\r\n"
+                         "12|First Title|First Singer\r\n"
+                         "\r\n"
+                         "7|Caf\u00e9 \U0001F3B5|S\u00e4nger\n"
+                         "without a bar\r\n"
+                         "8|Last|Line"_qs; // no line break at the end
+    QTest::newRow("UTF-16LE") << Encode(text, QStringConverter::Utf16LE);
+    QTest::newRow("UTF-16BE") << Encode(text, QStringConverter::Utf16BE);
+    QTest::newRow("UTF-8 with mark") << Encode(text, QStringConverter::Utf8);
+    QTest::newRow("no mark") << text.toUtf8();
+}
+
+void TestSongList::everyEncodingGivesTheSameTable()
+{
+    QFETCH(QByteArray, content);
+    TestDir dir;
+    const Entries expected{{u"No"_qs, u"Title-Singer"_qs},
+                           {u"12"_qs, u"First Title-First Singer"_qs},
+                           {u"7"_qs, u"Caf\u00e9 \U0001F3B5-S\u00e4nger"_qs},
+                           {u"8"_qs, u"Last-Line"_qs}};
+    QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, content)), expected);
+}
+
+void TestSongList::longLineIsOneLine_data()
+{
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("UTF-16LE") << int(QStringConverter::Utf16LE);
+    QTest::newRow("UTF-8 with mark") << int(QStringConverter::Utf8);
+    QTest::newRow("no mark") << -1;
+}
+
+void TestSongList::longLineIsOneLine()
+{
+    QFETCH(int, encoding);
+    const QString title(1500, u'x');
+    const QString text = u"1|"_qs + title + u"|Singer\r\n2|A|B\r\n"_qs;
+    const QByteArray content =
+        encoding < 0 ? text.toUtf8() : Encode(text, QStringConverter::Encoding(encoding));
+    TestDir dir;
+    QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, content)),
+             (Entries{{u"1"_qs, title + u"-Singer"_qs}, {u"2"_qs, u"A-B"_qs}}));
+}
+
+void TestSongList::fileWithoutMarkKeepsByteRules()
+{
+    TestDir dir;
+    // A NUL ends the line's text; invalid bytes become U+FFFD.
+    const QByteArray content("1|A\0|hidden\n2|B\xFF|C\n", 20);
+    QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, content)),
+             (Entries{{u"1"_qs, u"A-"_qs}, {u"2"_qs, u"B\uFFFD-C"_qs}}));
+}
+
+void TestSongList::badFilesYieldNoEntries_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << QByteArray() << u"missing"_qs;
+    QTest::newRow("folder") << QByteArray() << u"folder"_qs;
+    QTest::newRow("empty") << QByteArray() << u"file"_qs;
+    QTest::newRow("mark only") << QByteArray("\xFF\xFE") << u"file"_qs;
+    QTest::newRow("odd UTF-16 length") << QByteArray("\xFF\xFE"
+                                                     "1",
+                                                     3)
+                                       << u"file"_qs;
+    QByteArray garbage(64 * 1024, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919 + 13) % 251 == '|' ? 0 : (i * 7919 + 13) % 251);
+    QTest::newRow("binary garbage") << garbage << u"file"_qs;
+}
+
+void TestSongList::badFilesYieldNoEntries()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
+    TestDir dir;
+    QString path = dir.path(u"list.txt"_qs);
+    if (kind == u"folder"_qs)
+        dir.makeFolder(u"list.txt"_qs);
+    else if (kind == u"file"_qs)
+        dir.makeFile(u"list.txt"_qs, content);
+    QCOMPARE(ReadFile(path), Entries());
+}
+
+void TestSongList::fifoDoesNotHang()
+{
+    TestDir dir;
+    const QString path = dir.path(u"list.txt"_qs);
+    QCOMPARE(::mkfifo(EncodeFileName(path).constData(), 0600), 0);
+    QCOMPARE(DetectTextEncoding(path), 0);
+    QCOMPARE(ReadFile(path), Entries());
+}
+
+void TestSongList::stopRequestEndsReading()
+{
+    TestDir dir;
+    FakeSongListPage page(dir.makeFile(u"list.txt"_qs, "1|A|B\n2|C|D\n"));
+    page.m_bStopReading = 1;
+    QCOMPARE(ReadSongList(page), 0);
+    QCOMPARE(page.m_songList.m_nCount, 0);
+}
+
+void TestSongList::readingAppendsToTheTable()
+{
+    TestDir dir;
+    FakeSongListPage page(dir.makeFile(u"list.txt"_qs, "1|A|B\n"));
+    ParseSongListLine(page.m_songList, u"1|Earlier|Entry"_qs);
+    ReadSongList(page);
+    QCOMPARE(page.m_songList.m_nCount, 2);
+    QString got;
+    LookupSongName(page, u"1"_qs, got);
+    QCOMPARE(got, u"Earlier-Entry"_qs);
+}
+
+void TestSongList::millionLines()
+{
+    TestDir dir;
+    QByteArray content;
+    content.reserve(20 * 1000 * 1000);
+    for (int i = 0; i < 1000 * 1000; ++i)
+        content.append(QByteArray::number(i)).append("|T|S\n");
+    FakeSongListPage page(dir.makeFile(u"list.txt"_qs, content));
+    ReadSongList(page);
+    QCOMPARE(page.m_songList.m_nCount, 1000 * 1000);
+    QString got;
+    QCOMPARE(LookupSongName(page, u"999999 last"_qs, got), 0);
+    ClearSongList(page);
+    QCOMPARE(page.m_songList.m_nCount, 0);
+}
+
+QTEST_GUILESS_MAIN(TestSongList)
+#include "tst_song_list.moc"
