@@ -1,0 +1,155 @@
+// Measures the song-list lookup and the file copy against references taken
+// in the same run; prints ratios (reference time / our time: above 1 means
+// faster than the reference).
+//
+//   build/release/bench/bench_foundation [work-folder]
+
+#include "bench/bench_common.h"
+#include "modes/leading_number.h"
+#include "modes/song_list.h"
+#include "modes/song_list_page_base.h"
+#include "modes/song_list_reader.h"
+#include "output/copy_host.h"
+#include "output/copy_one_file.h"
+#include "output/run_log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kSongs = 100000;
+
+class BenchPage : public CSongListPageBase
+{
+public:
+    QString GetSongListPath() const override { return m_path; }
+    QString m_path;
+};
+
+class QuietHost : public CCopyHost
+{
+public:
+    void SetFileProgress(int) override {}
+    void SetErrorText(const QString&) override {}
+};
+
+// The lookup as a plain walk from the head, for reference.
+int LinearLookup(const SongList& list, const QString& baseName, QString& result)
+{
+    const QString key = LeadingNumberKey(baseName);
+    for (const SongListEntry* e = list.m_pHead; e; e = e->m_pNext) {
+        if (LeadingNumberKey(e->m_strNumber) == key) {
+            result = e->m_strNewName;
+            return 0;
+        }
+    }
+    return -1;
+}
+
+void BenchSongList(const QString& work)
+{
+    BenchPage page;
+    page.m_path = work + u"/songlist.txt"_qs;
+    QFile file(page.m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write the song list");
+    for (int i = 0; i < kSongs; ++i)
+        file.write(QStringLiteral("%1|Title number %1|Singer %2\r\n").arg(i).arg(i % 977).toUtf8());
+    file.close();
+    QStringList names;
+    for (int i = 0; i < kSongs; ++i) // every name found; the last ones cost a scan the most
+        names.append(QStringLiteral("%1 Some Song.mp3").arg(i, 6, 10, QChar(u'0')));
+
+    const double readMs = MedianMs(
+        3, [&] { ClearSongList(page); }, [&] { ReadSongList(page); });
+    int found = 0;
+    const double indexedMs = MedianMs(
+        3, [&] { found = 0; },
+        [&] {
+            QString result;
+            for (const QString& name : names)
+                found += LookupSongName(page, name, result) == 0;
+        });
+    if (found != kSongs)
+        qFatal("indexed lookup missed names");
+    // The scan is quadratic: time a 2,000-name sample and scale it up.
+    constexpr int kSample = 2000;
+    const double sampleMs = MedianMs(
+        1, [] {},
+        [&] {
+            QString result;
+            for (int i = 0; i < kSample; ++i)
+                LinearLookup(page.m_songList, names[i * (kSongs / kSample)], result);
+        });
+    const double scanMs = sampleMs * (kSongs / kSample);
+    std::printf("song list: %d lines read in %.1f ms\n", kSongs, readMs);
+    PrintRow("lookup of 100,000 names (indexed)", indexedMs, scanMs, "linear scan");
+}
+
+void MakeFiles(const QString& folder, int count, qint64 size)
+{
+    QDir().mkpath(folder);
+    QByteArray content(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        content[i] = char(i * 7 + 3);
+    for (int i = 0; i < count; ++i) {
+        QFile file(QStringLiteral("%1/file %2.bin").arg(folder).arg(i));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
+            qFatal("cannot write a bench file");
+    }
+}
+
+void BenchCopy(const QString& work, const char* what, int count, qint64 size)
+{
+    const QString source = work + u"/source"_qs;
+    const QString target = work + u"/target"_qs;
+    QDir(source).removeRecursively();
+    MakeFiles(source, count, size);
+    const QStringList names = QDir(source).entryList(QDir::Files, QDir::Name);
+    const auto fresh = [&] {
+        QDir(target).removeRecursively();
+        QDir().mkpath(target);
+        ::sync();
+    };
+    QuietHost host;
+    const double oursMs = MedianMs(3, fresh, [&] {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(work);
+        OpenRunLogs(host);
+        QDir::setCurrent(previous);
+        for (const QString& name : names)
+            CopyOneFile(host, source + u'/' + name, target + u'/' + name);
+        (void)CloseRunLog(host.m_pInfoLog);
+        (void)CloseRunLog(host.m_pErrorLog);
+    });
+    if (host.m_nErrorCount != 0)
+        qFatal("copies failed");
+    const double cpMs = MedianMs(3, fresh, [&] {
+        QProcess::execute(u"cp"_qs,
+                          {u"-r"_qs, u"--preserve=mode,timestamps"_qs, source + u"/."_qs, target});
+    });
+    PrintRow(what, oursMs, cpMs, "cp");
+    QDir(source).removeRecursively();
+    QDir(target).removeRecursively();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir temp(argc > 1 ? QString::fromLocal8Bit(argv[1]) + u"/tamro-bench-XXXXXX"_qs
+                                : QDir::tempPath() + u"/tamro-bench-XXXXXX"_qs);
+    if (!temp.isValid())
+        qFatal("cannot make the work folder");
+    BenchSongList(temp.path());
+    BenchCopy(temp.path(), "copy 1 GiB in 8 MiB files (CopyOneFile)", 128, 8LL << 20);
+    BenchCopy(temp.path(), "copy 10,000 files of 4 KiB (CopyOneFile)", 10000, 4096);
+    return 0;
+}
