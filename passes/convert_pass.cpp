@@ -1,0 +1,111 @@
+#include "passes/convert_pass.h"
+
+#include "modes/song_list_page_base.h"
+#include "modes/song_list_reader.h"
+#include "output/copy_one_file.h"
+#include "output/names.h"
+#include "output/run_log.h"
+#include "passes/end_of_run.h"
+#include "passes/list_row_cursor.h"
+#include "passes/naming_rule.h"
+#include "passes/pass_host.h"
+#include "passes/total_progress.h"
+
+#include <functional>
+
+namespace {
+
+// The new name of one row, cut where invalid characters are looked for:
+// `name` is cleaned (and the cleaning logged), `extension` is added after it.
+// False when the row has no new name.
+using NewNameOfRow = std::function<bool(const ListRow& row, QString& name, QString& extension)>;
+
+// Which bars a cancel puts back to 0.
+enum class CancelReset
+{
+    TotalBar,
+    BothBars,
+};
+
+void CopyUnderNewName(CPassHost& host, const QString& listedName, QString newName,
+                      const QString& extension)
+{
+    const QString asGiven = newName;
+    if (RemoveInvalidChars(newName)) {
+        WriteLogLine(host.m_pInfoLog.get(), QStringLiteral("Deleted Invalid char : ") + asGiven +
+                                                QStringLiteral("  ->  ") + newName);
+    }
+    newName += extension;
+    // The folders are read when the item is reached: the operator may pick
+    // another one while the job runs.
+    CopyOneFile(host, host.m_strCurrentFolder.Load() + u'/' + listedName,
+                host.m_strOutputFolder.Load() + u'/' + newName);
+}
+
+// Copies the rows from the first on until the end of the list or a cancel.
+// True when the loop ran to the end of the list, false after a cancel.
+bool CopyRows(CPassHost& host, const NewNameOfRow& newNameOf, CancelReset reset)
+{
+    CListRowCursor rows(host);
+    CTotalProgressSender progress(host);
+    for (unsigned i = 0, count; i < (count = host.m_nFileCount.load()); ++i) {
+        if (host.m_nCommand.load() == JOB_CANCEL) {
+            progress.Reset();
+            if (reset == CancelReset::BothBars)
+                host.SetFileProgress(0);
+            host.m_nCommand.store(JOB_CANCELLED);
+            return false;
+        }
+        const ListRow row = rows.Row(i);
+        QString newName, extension;
+        if (newNameOf(row, newName, extension))
+            CopyUnderNewName(host, row.m_strName, newName, extension);
+        progress.AfterItem(i, count);
+    }
+    return true;
+}
+
+// The names the preview left in the "Rename" column, whichever mode made it.
+bool CopyUnderPreviewNames(CPassHost& host)
+{
+    const auto fromColumn = [](const ListRow& row, QString& name, QString&) {
+        name = row.m_strRename;
+        return !name.isEmpty();
+    };
+    return CopyRows(host, fromColumn, CancelReset::BothBars);
+}
+
+bool CopyUnderComputedNames(CPassHost& host, const NamingRule& rule, CancelReset reset)
+{
+    const auto fromRule = [&rule](const ListRow& row, QString& name, QString& extension) {
+        return NewBaseName(rule, row.m_strName, name, extension) == 0;
+    };
+    return CopyRows(host, fromRule, reset);
+}
+
+} // namespace
+
+void ConvertSongListPass(CPassHost& host)
+{
+    bool allHandled;
+    if (host.HasPreviewColumn()) {
+        allHandled = CopyUnderPreviewNames(host);
+    } else {
+        CSongListPageBase& page = host.SongListPage();
+        ReadSongList(page);
+        allHandled = CopyUnderComputedNames(host, SongListRule(page), CancelReset::TotalBar);
+        ClearSongList(page);
+    }
+    // A cancelled run is put back by the worker.
+    if (allHandled)
+        EndOfRun(host);
+}
+
+void ConvertPatternPass(CPassHost& host)
+{
+    const bool allHandled = host.HasPreviewColumn() ? CopyUnderPreviewNames(host)
+                                                    : CopyUnderComputedNames(host, PatternRule(),
+                                                                             CancelReset::BothBars);
+    if (allHandled)
+        EndOfRun(host);
+}

@@ -1,0 +1,25 @@
+#include "passes/naming_rule.h"
+
+#include "modes/song_list_reader.h"
+#include "modes/swap_artist_title.h"
+#include "output/names.h"
+
+NamingRule SongListRule(const CSongListPageBase& page)
+{
+    return [&page](const QString& baseName, QString& result) {
+        return LookupSongName(page, baseName, result);
+    };
+}
+
+NamingRule PatternRule()
+{
+    return
+        [](const QString& baseName, QString& result) { return SwapArtistTitle(baseName, result); };
+}
+
+int NewBaseName(const NamingRule& rule, const QString& listedName, QString& newBase,
+                QString& extension)
+{
+    const QString baseName = SplitExtension(listedName, extension);
+    return rule(baseName, newBase);
+}

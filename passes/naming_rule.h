@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class CSongListPageBase;
+
+// A mode's rule for the new base name of a file: 0 with the name in
+// `result`, anything else when the file gets no new name.
+using NamingRule = std::function<int(const QString& baseName, QString& result)>;
+
+// Song-list mode: the entry of the base name's leading number in the page's
+// table, which must have been read.
+NamingRule SongListRule(const CSongListPageBase& page);
+// Pattern mode: the two parts around the hyphen, swapped.
+NamingRule PatternRule();
+
+// Applies `rule` to the listed name without its extension. On 0 the new base
+// name is in `newBase` and the listed name's extension, dot included or
+// empty, in `extension`.
+int NewBaseName(const NamingRule& rule, const QString& listedName, QString& newBase,
+                QString& extension);

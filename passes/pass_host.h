@@ -1,0 +1,99 @@
+#pragma once
+
+#include "output/copy_host.h"
+#include "passes/job_command.h"
+#include "passes/locked_value.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+class CSongListPageBase;
+
+// One row of the file list as the passes read it.
+struct ListRow
+{
+    QString m_strName;   // column 0: the file's full name (exact bytes, see DecodeFileName)
+    QString m_strRename; // column 1 when it is the "Rename" column, else empty
+};
+
+// Rows read from the file list in one call, with the list's generation at
+// that moment: the generation changes whenever the list's rows or its
+// column 1 change, so a reader knows when what it holds is stale.
+struct ListRows
+{
+    std::vector<ListRow> m_rows; // fewer than asked for past the end of the list
+    std::uint64_t m_nGeneration = 0;
+};
+
+// What the preview and convert passes and the worker need of the window: the
+// job state shared with it, and the window operations. The main dialog
+// implements it; tests use a double, so the passes run without a window.
+//
+// Every virtual call is made from the worker thread. An implementation that
+// touches widgets carries the call to the window thread and returns when it
+// has run there (HasPreviewColumn, ReadListRows, WriteRenameCells,
+// SelectedTab, SetConvertCaption, RequestRefreshList, ShowMessage), so each
+// is a round trip: the passes batch list reads and writes and send a bar
+// position only when it changes. ListGeneration is a shared word, no trip.
+class CPassHost : public CCopyHost
+{
+public:
+    // The shared job state.
+    std::atomic<int> m_nCommand{JOB_IDLE};   // a JobCommand
+    std::atomic<unsigned> m_nFileCount{0};   // rows of the list after the last folder selection
+    LockedValue<QString> m_strCurrentFolder; // folder the list shows
+    LockedValue<QString> m_strOutputFolder;  // text of the output-folder edit
+    std::atomic<int> m_bWorkerRun{0};        // the worker loops while nonzero
+
+    // Wakes the worker at once, after m_nCommand or m_bWorkerRun was written.
+    void WakeWorker()
+    {
+        {
+            std::lock_guard lock(m_wakeMutex);
+            m_bWakeRequested = true;
+        }
+        m_wake.notify_one();
+    }
+    // The worker's pause between polls: ends when woken or after `timeout`.
+    void WaitForWork(std::chrono::milliseconds timeout)
+    {
+        std::unique_lock lock(m_wakeMutex);
+        m_wake.wait_for(lock, timeout, [this] { return m_bWakeRequested; });
+        m_bWakeRequested = false;
+    }
+
+    // True when column 1 of the file list is headed exactly "Rename".
+    virtual bool HasPreviewColumn() = 0;
+    // Rows first .. first+count-1 of the file list.
+    virtual ListRows ReadListRows(unsigned first, unsigned count) = 0;
+    virtual std::uint64_t ListGeneration() const = 0;
+    // Writes column 1 of rows first, first+1, ... (rows past the end are
+    // ignored).
+    virtual void WriteRenameCells(unsigned first, const QStringList& names) = 0;
+    // Sets the total progress bar (0..100).
+    virtual void SetTotalProgress(int percent) = 0;
+
+    // The index of the selected mode tab: 0 song list, 1 pattern.
+    virtual int SelectedTab() = 0;
+    // The caption of the Convert/Cancel button.
+    virtual void SetConvertCaption(const QString& caption) = 0;
+    // Removes the "Rename" column and refreshes the list (the F5 refresh).
+    virtual void RequestRefreshList() = 0;
+    // An information box with an OK button; returns when it is dismissed.
+    virtual void ShowMessage(const QString& text) = 0;
+
+    // The song-list page: its path, its song table and its stop request.
+    virtual CSongListPageBase& SongListPage() = 0;
+
+private:
+    std::mutex m_wakeMutex;
+    std::condition_variable m_wake;
+    bool m_bWakeRequested = false;
+};

@@ -1,0 +1,50 @@
+#include "passes/preview_pass.h"
+
+#include "modes/song_list_page_base.h"
+#include "modes/song_list_reader.h"
+#include "passes/list_row_cursor.h"
+#include "passes/naming_rule.h"
+#include "passes/pass_host.h"
+#include "passes/rename_cell_writer.h"
+#include "passes/total_progress.h"
+
+namespace {
+
+// The names are shown as the rule gives them: invalid characters and taken
+// names are dealt with only when a file is copied.
+void PreviewItems(CPassHost& host, const NamingRule& rule)
+{
+    CListRowCursor rows(host);
+    CRenameCellWriter cells(host);
+    CTotalProgressSender progress(host, &cells);
+    // The count is read for every item, so a change of folder takes effect
+    // from the next one.
+    for (unsigned i = 0, count; i < (count = host.m_nFileCount.load()); ++i) {
+        const ListRow row = rows.Row(i);
+        QString newName, extension;
+        if (NewBaseName(rule, row.m_strName, newName, extension) == 0)
+            newName += extension;
+        else
+            newName.clear();
+        cells.Add(i, newName, rows.Generation());
+        progress.AfterItem(i, count);
+    }
+    cells.Flush();
+}
+
+} // namespace
+
+int PreviewSongListPass(CPassHost& host)
+{
+    CSongListPageBase& page = host.SongListPage();
+    ReadSongList(page);
+    PreviewItems(host, SongListRule(page));
+    ClearSongList(page);
+    return 0;
+}
+
+int PreviewPatternPass(CPassHost& host)
+{
+    PreviewItems(host, PatternRule());
+    return 0;
+}

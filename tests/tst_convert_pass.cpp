@@ -1,0 +1,281 @@
+#include "modes/song_list.h"
+#include "output/run_log.h"
+#include "passes/convert_pass.h"
+#include "passes/end_of_run.h"
+#include "passes/preview_pass.h"
+#include "tests/fake_pass_host.h"
+#include "tests/testdir.h"
+
+#include <QtTest>
+
+namespace {
+
+enum Mode
+{
+    SongListMode,
+    PatternMode,
+};
+
+QStringList LinesOf(const QByteArray& log)
+{
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(log.constData() + 2),
+                                            (log.size() - 2) / 2);
+    QStringList lines = text.split(u"\r\n"_qs);
+    lines.removeLast(); // every line ends in CR LF
+    return lines;
+}
+
+// "Copy : " line with {src} and {out} standing for the job's folders.
+QString CopyLine(const QString& listed, const QString& newName)
+{
+    return u"Copy : {src}/"_qs + listed + u"  ->  {out}/"_qs + newName;
+}
+
+// A convert job over files of src/ (each holding its own name) into out/,
+// with its logs in the test folder.
+class ConvertJob
+{
+public:
+    explicit ConvertJob(const QStringList& listed, const QStringList& renames = {})
+    {
+        m_src = m_dir.makeFolder(u"src"_qs);
+        m_out = m_dir.makeFolder(u"out"_qs);
+        for (const QString& name : listed)
+            m_dir.makeFile(u"src/"_qs + name, name.toUtf8());
+        m_host.m_page.m_strPath = m_dir.makeFile(
+            u"songs.txt"_qs, "12|First Title|First Singer\n7|Why?|Singer\n1|One|S\n2|Two|S\n"
+                             "3|Three|S\n4|Four|S\n5|Five|S\n");
+        m_host.SetRows(listed, renames);
+        m_host.m_strCurrentFolder.Store(m_src);
+        m_host.m_strOutputFolder.Store(m_out);
+    }
+
+    void Run(Mode mode)
+    {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        OpenRunLogs(m_host);
+        QDir::setCurrent(previous);
+        m_host.m_nCommand = JOB_CONVERT;
+        mode == SongListMode ? ConvertSongListPass(m_host) : ConvertPatternPass(m_host);
+        (void)CloseRunLog(m_host.m_pInfoLog);
+        (void)CloseRunLog(m_host.m_pErrorLog);
+        m_infoLines = LinesOf(TestDir::read(m_dir.path(u"InfoLog.txt"_qs)));
+        m_errorLines = LinesOf(TestDir::read(m_dir.path(u"ErrorLog.txt"_qs)));
+    }
+
+    QStringList Expanded(QStringList lines) const
+    {
+        return lines.replaceInStrings(u"{src}"_qs, m_src).replaceInStrings(u"{out}"_qs, m_out);
+    }
+
+    TestDir m_dir;
+    FakePassHost m_host;
+    QString m_src, m_out;
+    QStringList m_infoLines, m_errorLines;
+};
+
+QStringList Numbered(const QString& pattern, int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names.append(pattern.arg(i));
+    return names;
+}
+
+} // namespace
+
+class TestConvertPass : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void copiesUnderNewNames_data();
+    void copiesUnderNewNames();
+    void emptyListEndsTheRun_data();
+    void emptyListEndsTheRun();
+    void foldersAndCountAreReadPerItem();
+    void cancelStopsBeforeTheNextFile_data();
+    void cancelStopsBeforeTheNextFile();
+    void endOfRunOrder();
+    void outputFolderIsTheListedFolder();
+};
+
+void TestConvertPass::copiesUnderNewNames_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("preview"); // -1: no "Rename" column, else the mode that made it
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("infoLines");
+
+    const QStringList patternNames{u"Title - Artist.mp3"_qs, u"Intro.mp3"_qs, u"X - a:b?c.mp3"_qs,
+                                   u"Solo - Band"_qs};
+    const QStringList songNames{u"012 Song.mp3"_qs, u"Song.mp3"_qs, u"07 Song.mp3"_qs,
+                                u"12 Plain"_qs};
+    const QString swapped = CopyLine(u"Title - Artist.mp3"_qs, u"Artist-Title.mp3"_qs);
+    const QString band = CopyLine(u"Solo - Band"_qs, u"Band-Solo"_qs);
+    const QString abc = CopyLine(u"X - a:b?c.mp3"_qs, u"abc-X.mp3"_qs);
+    const QString first = CopyLine(u"012 Song.mp3"_qs, u"First Title-First Singer.mp3"_qs);
+    const QString why = CopyLine(u"07 Song.mp3"_qs, u"Why-Singer.mp3"_qs);
+    const QString plain = CopyLine(u"12 Plain"_qs, u"First Title-First Singer"_qs);
+
+    QTest::newRow("pattern, computed")
+        << PatternMode << -1 << patternNames
+        << QStringList{swapped, u"Deleted Invalid char : a:b?c-X  ->  abc-X"_qs, abc, band};
+    QTest::newRow("song list, computed")
+        << SongListMode << -1 << songNames
+        << QStringList{first, u"Deleted Invalid char : Why?-Singer  ->  Why-Singer"_qs, why, plain};
+    QTest::newRow("song-list preview, pattern pass")
+        << PatternMode << int(SongListMode) << songNames
+        << QStringList{first, u"Deleted Invalid char : Why?-Singer.mp3  ->  Why-Singer.mp3"_qs, why,
+                       plain};
+    QTest::newRow("pattern preview, song-list pass")
+        << SongListMode << int(PatternMode) << patternNames
+        << QStringList{swapped, u"Deleted Invalid char : a:b?c-X.mp3  ->  abc-X.mp3"_qs, abc, band};
+}
+
+void TestConvertPass::copiesUnderNewNames()
+{
+    QFETCH(Mode, mode);
+    QFETCH(int, preview);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, infoLines);
+    ConvertJob job(listed);
+    FakePassHost& host = job.m_host;
+    if (preview != -1) {
+        host.m_bPreviewColumn = true;
+        preview == SongListMode ? PreviewSongListPass(host) : PreviewPatternPass(host);
+        host.m_calls.clear();
+    }
+
+    job.Run(mode);
+
+    QCOMPARE(job.m_infoLines, job.Expanded(infoLines));
+    QCOMPARE(job.m_errorLines, QStringList());
+    for (const QString& line : infoLines.filter(u"Copy : "_qs)) {
+        const QString listedName = line.section(u"  ->  "_qs, 0, 0).section(u'/', 1);
+        const QString newName = line.section(u"  ->  "_qs, 1).section(u'/', 1);
+        QCOMPARE(TestDir::read(job.m_out + u'/' + newName), listedName.toUtf8());
+    }
+    QCOMPARE(job.m_dir.entries(job.m_out).size(), 3);
+    QCOMPARE(host.Calls(u"total"_qs),
+             QStringList({u"25"_qs, u"50"_qs, u"75"_qs, u"100"_qs, u"0"_qs}));
+    QCOMPARE(host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(host.m_nCommand.load(), int(JOB_IDLE));
+    // The song list is read by a song-list pass only when it computes names.
+    const int songListReads = (preview == SongListMode) + (mode == SongListMode && preview == -1);
+    QCOMPARE(host.m_page.m_nPathReads, songListReads);
+    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+}
+
+void TestConvertPass::emptyListEndsTheRun_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::newRow("song list") << SongListMode;
+    QTest::newRow("pattern") << PatternMode;
+}
+
+void TestConvertPass::emptyListEndsTheRun()
+{
+    QFETCH(Mode, mode);
+    ConvertJob job({});
+    AddSongListEntry(job.m_host.m_page.m_songList, u"1"_qs, u"Left-Over"_qs);
+    job.Run(mode);
+    QCOMPARE(job.m_infoLines, QStringList());
+    QCOMPARE(job.m_host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList{u"0"_qs});
+    QCOMPARE(job.m_host.m_page.m_nPathReads, mode == SongListMode ? 1 : 0);
+    QCOMPARE(job.m_host.m_page.m_songList.m_nCount, mode == SongListMode ? 0 : 1);
+}
+
+void TestConvertPass::foldersAndCountAreReadPerItem()
+{
+    // Another output folder typed during the first copy, a shorter list
+    // chosen during the second: the run still ends as completed.
+    ConvertJob job({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    const QString other = job.m_dir.makeFolder(u"other"_qs);
+    int finished = 0;
+    job.m_host.m_onCall = [&](const QString& call) {
+        if (call == u"file:100"_qs && ++finished == 1)
+            job.m_host.m_strOutputFolder.Store(other);
+        if (call == u"file:100"_qs && finished == 2)
+            job.m_host.m_nFileCount = 1;
+    };
+    job.Run(PatternMode);
+    QCOMPARE(job.m_dir.entries(job.m_out), QStringList{u"1-A.mp3"_qs});
+    QCOMPARE(job.m_dir.entries(other), QStringList{u"2-B.mp3"_qs});
+    QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList({u"33"_qs, u"66"_qs, u"0"_qs}));
+    QCOMPARE(job.m_host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(job.m_host.m_nCommand.load(), int(JOB_IDLE));
+}
+
+void TestConvertPass::cancelStopsBeforeTheNextFile_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<bool>("fileBarReset");
+    QTest::newRow("pattern, computed") << PatternMode << false << true;
+    QTest::newRow("song list, computed") << SongListMode << false << false;
+    QTest::newRow("song list, preview column") << SongListMode << true << true;
+}
+
+void TestConvertPass::cancelStopsBeforeTheNextFile()
+{
+    QFETCH(Mode, mode);
+    QFETCH(bool, preview);
+    QFETCH(bool, fileBarReset);
+    const QStringList listed = Numbered(u"%1 - Artist.mp3"_qs, 10);
+    ConvertJob job(listed, preview ? Numbered(u"New %1.mp3"_qs, 10) : QStringList());
+    FakePassHost& host = job.m_host;
+    int finished = 0;
+    host.m_onCall = [&](const QString& call) {
+        if (call == u"file:100"_qs && ++finished == 3)
+            host.m_nCommand = JOB_CANCEL;
+    };
+
+    job.Run(mode);
+
+    QCOMPARE(job.m_infoLines.filter(u"Copy : "_qs).size(), 3);
+    QCOMPARE(job.m_dir.entries(job.m_out).size(), 3);
+    QCOMPARE(host.Calls(u"total"_qs), QStringList({u"10"_qs, u"20"_qs, u"30"_qs, u"0"_qs}));
+    const QStringList tail = fileBarReset ? QStringList{u"total:0"_qs, u"file:0"_qs}
+                                          : QStringList{u"total:30"_qs, u"total:0"_qs};
+    QCOMPARE(host.m_calls.mid(host.m_calls.size() - 2), tail);
+    QCOMPARE(host.m_nCommand.load(), int(JOB_CANCELLED));
+    QCOMPARE(host.Calls(u"message"_qs), QStringList());
+    QCOMPARE(host.Calls(u"caption"_qs), QStringList());
+    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+}
+
+void TestConvertPass::endOfRunOrder()
+{
+    FakePassHost host;
+    host.m_nCommand = JOB_CONVERT;
+    host.m_page.m_bStopReading = 1;
+    QStringList seen;
+    host.m_onCall = [&](const QString& call) {
+        seen.append(call + QStringLiteral(" %1/%2")
+                               .arg(host.m_nCommand.load())
+                               .arg(host.m_page.m_bStopReading.load()));
+    };
+    QCOMPARE(EndOfRun(host), 0);
+    QCOMPARE(seen, QStringList({u"caption:Convert 2/1"_qs, u"message:Completed. 0/0"_qs,
+                                u"total:0 0/0"_qs, u"file:0 0/0"_qs}));
+}
+
+void TestConvertPass::outputFolderIsTheListedFolder()
+{
+    ConvertJob job({u"A-A.mp3"_qs, u"Title - Artist.mp3"_qs});
+    job.m_host.m_strOutputFolder.Store(job.m_src);
+    job.Run(PatternMode);
+    QCOMPARE(job.m_dir.entries(job.m_src),
+             QStringList({u"A-A (1).mp3"_qs, u"A-A.mp3"_qs, u"Artist-Title.mp3"_qs,
+                          u"Title - Artist.mp3"_qs}));
+    QCOMPARE(TestDir::read(job.m_src + u"/A-A.mp3"_qs), QByteArray("A-A.mp3"));
+    QCOMPARE(TestDir::read(job.m_src + u"/A-A (1).mp3"_qs), QByteArray("A-A.mp3"));
+    QCOMPARE(TestDir::read(job.m_src + u"/Title - Artist.mp3"_qs),
+             QByteArray("Title - Artist.mp3"));
+}
+
+QTEST_GUILESS_MAIN(TestConvertPass)
+#include "tst_convert_pass.moc"

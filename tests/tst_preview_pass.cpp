@@ -1,0 +1,167 @@
+#include "modes/song_list.h"
+#include "passes/preview_pass.h"
+#include "tests/fake_pass_host.h"
+#include "tests/testdir.h"
+
+#include <QtTest>
+
+namespace {
+
+QStringList Numbered(const QString& pattern, int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names.append(pattern.arg(i));
+    return names;
+}
+
+QStringList Percents(int first, int last, int step)
+{
+    QStringList values;
+    for (int p = first; p <= last; p += step)
+        values.append(QString::number(p));
+    return values;
+}
+
+} // namespace
+
+class TestPreviewPass : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newNames_data();
+    void newNames();
+    void totalBar_data();
+    void totalBar();
+    void emptyListStillReadsAndClearsSongList();
+    void longListIsReadAndWrittenInBatches();
+    void refilledListIsReadAfresh();
+    void cellsOfARefilledListAreDropped();
+};
+
+void TestPreviewPass::newNames_data()
+{
+    QTest::addColumn<bool>("songList");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("rename");
+    QTest::newRow("title - artist") << false << u"Title - Artist.mp3"_qs << u"Artist-Title.mp3"_qs;
+    QTest::newRow("bare hyphen") << false << u"Artist-Title.mp3"_qs << u"Title-Artist.mp3"_qs;
+    QTest::newRow("third part") << false << u"One - Two - Three.wav"_qs << u"Two-One.wav"_qs;
+    QTest::newRow("no hyphen") << false << u"Intro.mp3"_qs << QString();
+    QTest::newRow("no extension") << false << u"Title - Artist"_qs << u"Artist-Title"_qs;
+    QTest::newRow("extension twice") << false << u"song.mp3 - other.mp3"_qs << u"other-song.mp3"_qs;
+    QTest::newRow("only a leading dot") << false << u".Title - Artist"_qs << u"Artist-.Title"_qs;
+    QTest::newRow("listed number")
+        << true << u"012 Song.mp3"_qs << u"First Title-First Singer.mp3"_qs;
+    QTest::newRow("no number") << true << u"Song.mp3"_qs << QString();
+    QTest::newRow("invalid char kept") << true << u"07 Song.mp3"_qs << u"Why?-Singer.mp3"_qs;
+}
+
+void TestPreviewPass::newNames()
+{
+    QFETCH(bool, songList);
+    QFETCH(QString, name);
+    QFETCH(QString, rename);
+    TestDir dir;
+    FakePassHost host;
+    host.m_page.m_strPath =
+        dir.makeFile(u"songs.txt"_qs, "12|First Title|First Singer\n7|Why?|Singer\n");
+    host.SetRows({name, u"Title - Artist.mp3"_qs});
+
+    QCOMPARE(songList ? PreviewSongListPass(host) : PreviewPatternPass(host), 0);
+
+    QCOMPARE(host.m_renames.first(), rename);
+    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+}
+
+void TestPreviewPass::totalBar_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("positions");
+    QTest::newRow("one") << 1 << QStringList{u"100"_qs};
+    QTest::newRow("three") << 3 << QStringList{u"33"_qs, u"66"_qs, u"100"_qs};
+    QTest::newRow("ten") << 10 << Percents(10, 100, 10);
+    QTest::newRow("each position once") << 250 << Percents(0, 100, 1);
+}
+
+void TestPreviewPass::totalBar()
+{
+    QFETCH(int, count);
+    QFETCH(QStringList, positions);
+    FakePassHost host;
+    host.SetRows(Numbered(u"Title %1 - Artist.mp3"_qs, count));
+    PreviewPatternPass(host);
+    // Only the run bar moves: no per-file bar, no message.
+    QCOMPARE(host.Calls(u"total"_qs), positions);
+    QCOMPARE(host.m_calls.size(), positions.size());
+}
+
+void TestPreviewPass::emptyListStillReadsAndClearsSongList()
+{
+    FakePassHost host;
+    AddSongListEntry(host.m_page.m_songList, u"1"_qs, u"Left-Over"_qs);
+    PreviewSongListPass(host);
+    QCOMPARE(host.m_page.m_nPathReads, 1);
+    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+    QCOMPARE(host.m_calls, QStringList());
+    QCOMPARE(host.m_nWrites, 0);
+}
+
+void TestPreviewPass::longListIsReadAndWrittenInBatches()
+{
+    const int count = 10000;
+    FakePassHost host;
+    host.SetRows(Numbered(u"Title %1 - Artist.mp3"_qs, count));
+    host.m_onCall = [&](const QString& call) {
+        // Every position stands behind the cells already on screen.
+        QVERIFY(call.startsWith(u"total:"_qs));
+        const int percent = call.mid(6).toInt();
+        QVERIFY(host.m_nCellsWritten >= qsizetype(percent) * count / 100);
+    };
+
+    PreviewPatternPass(host);
+
+    QCOMPARE(host.m_renames, Numbered(u"Artist-Title %1.mp3"_qs, count));
+    // A read per batch of rows, at most a write per bar position.
+    QCOMPARE(host.m_nReads, 3);
+    QVERIFY2(host.m_nWrites <= 101, qPrintable(QString::number(host.m_nWrites)));
+}
+
+void TestPreviewPass::refilledListIsReadAfresh()
+{
+    FakePassHost host;
+    host.SetRows(Numbered(u"Old %1 - A.mp3"_qs, 10));
+    host.m_onCall = [&](const QString& call) {
+        if (call == u"total:50"_qs)
+            host.SetRows(Numbered(u"New %1 - B.mp3"_qs, 10));
+    };
+    PreviewPatternPass(host);
+    QStringList expected = Numbered(u"B-New %1.mp3"_qs, 10);
+    std::fill_n(expected.begin(), 5, QString());
+    QCOMPARE(host.m_renames, expected);
+}
+
+void TestPreviewPass::cellsOfARefilledListAreDropped()
+{
+    // A refill between two bar positions: the cells queued from the old rows
+    // must not land in the new list.
+    const int count = 1000;
+    FakePassHost host;
+    host.SetRows(Numbered(u"Old %1 - A.mp3"_qs, count));
+    int reads = 0;
+    host.m_onGenerationRead = [&] {
+        if (++reads == 155)
+            host.SetRows(Numbered(u"New %1 - B.mp3"_qs, count));
+    };
+    PreviewPatternPass(host);
+    const QStringList expected = Numbered(u"B-New %1.mp3"_qs, count);
+    qsizetype start = 0;
+    while (start < count && host.m_renames[start].isEmpty())
+        ++start;
+    QVERIFY(start > 0 && start < count);
+    QCOMPARE(host.m_renames.mid(start), expected.mid(start));
+}
+
+QTEST_GUILESS_MAIN(TestPreviewPass)
+#include "tst_preview_pass.moc"
