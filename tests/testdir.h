@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,30 @@ public:
     {
         QVERIFY(m_dir.isValid());
         ::chmod(EncodeFileName(m_dir.path()).constData(), 0777);
+    }
+
+    // Removes everything by its exact bytes: names that are not UTF-8 would
+    // defeat QTemporaryDir's own clean-up.
+    ~TestDir()
+    {
+        const QByteArray root = EncodeFileName(m_dir.path());
+        // Open every folder first (a test may have made one read-only), then
+        // remove children before their folders.
+        ::nftw(
+            root.constData(),
+            [](const char* entry, const struct stat*, int type, struct FTW*) {
+                if (type == FTW_D)
+                    ::chmod(entry, 0700);
+                return 0;
+            },
+            16, FTW_PHYS);
+        ::nftw(
+            root.constData(),
+            [](const char* entry, const struct stat*, int, struct FTW*) {
+                ::remove(entry);
+                return 0;
+            },
+            16, FTW_DEPTH | FTW_PHYS);
     }
 
     QString path() const { return m_dir.path(); }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "res/dialog_templates.h"
+
+#include <QFont>
+#include <QHash>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Converts dialog units to pixels for a font: a unit is a quarter of the
+// font's average character width across and an eighth of its height down.
+class DialogUnits
+{
+public:
+    explicit DialogUnits(const QFont& font);
+    QRect ToPixels(int x, int y, int cx, int cy) const;
+    QSize ToPixels(int cx, int cy) const;
+
+private:
+    int m_nCharWidth;
+    int m_nCharHeight;
+};
+
+// Creates the controls of `dialogTemplate` as children of `parent`, in
+// template order (which is also the tab order), placed and captioned as the
+// template says. A control whose text would not fit is widened as far as its
+// parent allows, so no caption is ever cut. Returns the controls by id.
+QHash<int, QWidget*> CreateControls(QWidget* parent, const DialogTemplate& dialogTemplate);

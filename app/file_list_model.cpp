@@ -1,0 +1,146 @@
+#include "app/file_list_model.h"
+
+#include "platform/file_name_codec.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+namespace {
+
+// What a file manager shows as the kind of file: its extension, spelled out.
+QString TypeOf(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= 0 || dot == name.size() - 1)
+        return u"File"_qs;
+    return ReadableFileName(name.mid(dot + 1)).toUpper() + u" file"_qs;
+}
+
+} // namespace
+
+void CFileListModel::SetFiles(std::vector<ListedFile> files)
+{
+    beginResetModel();
+    m_files = std::move(files);
+    m_column1.assign(m_bHasColumn1 ? m_files.size() : 0, QString());
+    ++m_nGeneration;
+    endResetModel();
+}
+
+void CFileListModel::InsertColumn1(const QString& heading)
+{
+    if (m_bHasColumn1)
+        return;
+    beginInsertColumns({}, 1, 1);
+    m_bHasColumn1 = true;
+    m_strColumn1Heading = heading;
+    m_column1.assign(m_files.size(), QString());
+    ++m_nGeneration;
+    endInsertColumns();
+}
+
+void CFileListModel::DeleteColumn1()
+{
+    if (!m_bHasColumn1)
+        return;
+    beginRemoveColumns({}, 1, 1);
+    m_bHasColumn1 = false;
+    m_strColumn1Heading.clear();
+    m_column1.clear();
+    ++m_nGeneration;
+    endRemoveColumns();
+}
+
+QString CFileListModel::Column1Text(int row) const
+{
+    return row >= 0 && std::size_t(row) < m_column1.size() ? m_column1[row] : QString();
+}
+
+void CFileListModel::SetColumn1Texts(int first, const QStringList& texts)
+{
+    if (!m_bHasColumn1 || first < 0)
+        return;
+    const int end = int(qMin<qsizetype>(first + texts.size(), qsizetype(m_column1.size())));
+    if (end <= first)
+        return;
+    for (int row = first; row < end; ++row)
+        m_column1[row] = texts[row - first];
+    Q_EMIT dataChanged(index(first, 1), index(end - 1, 1), {Qt::DisplayRole});
+}
+
+QString CFileListModel::NameAt(int row) const
+{
+    return row >= 0 && std::size_t(row) < m_files.size() ? m_files[row].m_strName : QString();
+}
+
+int CFileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_files.size());
+}
+
+int CFileListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : (m_bHasColumn1 ? 5 : 4);
+}
+
+CFileListModel::Field CFileListModel::FieldOf(int column) const
+{
+    if (column == 0)
+        return Field::Name;
+    if (m_bHasColumn1 && column == 1)
+        return Field::Column1;
+    switch (column - (m_bHasColumn1 ? 1 : 0)) {
+    case 1:
+        return Field::Size;
+    case 2:
+        return Field::Type;
+    default:
+        return Field::Modified;
+    }
+}
+
+QVariant CFileListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || std::size_t(index.row()) >= m_files.size())
+        return {};
+    const ListedFile& file = m_files[index.row()];
+    const Field field = FieldOf(index.column());
+    if (role == Qt::TextAlignmentRole)
+        return field == Field::Size ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (role != Qt::DisplayRole)
+        return {};
+    // Sizes, types and dates are formatted only for rows that are drawn.
+    switch (field) {
+    case Field::Name:
+        return ReadableFileName(file.m_strName);
+    case Field::Column1:
+        return m_column1[index.row()];
+    case Field::Size:
+        return QLocale().formattedDataSize(file.m_nSize, 0);
+    case Field::Type:
+        return TypeOf(file.m_strName);
+    case Field::Modified:
+        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs),
+                                  QLocale::ShortFormat);
+    }
+    return {};
+}
+
+QVariant CFileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (FieldOf(section)) {
+    case Field::Name:
+        return u"Name"_qs;
+    case Field::Column1:
+        return m_strColumn1Heading;
+    case Field::Size:
+        return u"Size"_qs;
+    case Field::Type:
+        return u"Type"_qs;
+    case Field::Modified:
+        return u"Date Modified"_qs;
+    }
+    return {};
+}

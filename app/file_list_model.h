@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/folder_listing.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+// The rows of the file list: one per file of the shown folder, in natural
+// name order. Columns: Name, then the optional column 1 (the "Rename"
+// column of a preview), then Size, Type, Date Modified. Column 0 shows a
+// readable name; NameAt gives the exact one for copying.
+class CFileListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetFiles(std::vector<ListedFile> files);
+
+    // Column 1, inserted before Size.
+    bool HasColumn1() const { return m_bHasColumn1; }
+    QString Column1Heading() const { return m_strColumn1Heading; }
+    void InsertColumn1(const QString& heading);
+    void DeleteColumn1();
+    QString Column1Text(int row) const;
+    // Fills column 1 of rows first, first + 1, ...; rows past the end are ignored.
+    void SetColumn1Texts(int first, const QStringList& texts);
+
+    QString NameAt(int row) const;
+    // Changes whenever the rows or column 1 change, so a reader on another
+    // thread can tell that rows it read earlier are stale.
+    std::uint64_t Generation() const { return m_nGeneration.load(); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    enum class Field
+    {
+        Name,
+        Column1,
+        Size,
+        Type,
+        Modified
+    };
+    Field FieldOf(int column) const;
+
+    std::vector<ListedFile> m_files;
+    std::vector<QString> m_column1;
+    bool m_bHasColumn1 = false;
+    QString m_strColumn1Heading;
+    std::atomic<std::uint64_t> m_nGeneration{0};
+};

@@ -1,0 +1,49 @@
+#include "app/tab_use_text_file.h"
+
+#include "app/dialog_layout.h"
+#include "app/window_call.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+CTabUseTextFile::CTabUseTextFile(QWidget* parent) : QWidget(parent)
+{
+    const QHash<int, QWidget*> controls = CreateControls(this, kSongListTemplate);
+    m_editSongList = static_cast<QLineEdit*>(controls.value(IDC_SONG_LIST_PATH));
+    m_btnBrowseSongList = static_cast<QPushButton*>(controls.value(IDC_BROWSE_SONG_LIST));
+    m_chkSetSourceFolder = static_cast<QCheckBox*>(controls.value(IDC_SET_SOURCE_FOLDER));
+
+    connect(m_btnBrowseSongList, &QPushButton::clicked, this, &CTabUseTextFile::OnBrowseSongList);
+    connect(m_editSongList, &QLineEdit::textChanged, this, &CTabUseTextFile::OnSongListPathChanged);
+    m_chkSetSourceFolder->setChecked(true);
+}
+
+QString CTabUseTextFile::GetSongListPath() const
+{
+    return CallOnWindowThread(this, [this] { return m_editSongList->text(); });
+}
+
+void CTabUseTextFile::OnBrowseSongList()
+{
+    QFileDialog dialog(this);
+    dialog.setObjectName(u"songListFileDialog"_qs);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(u"Text (*.txt)"_qs);
+    const QString current = m_editSongList->text();
+    dialog.setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
+                                               : QDir::homePath());
+    dialog.selectFile(u"songlist.txt"_qs);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        m_editSongList->setText(dialog.selectedFiles().first());
+}
+
+void CTabUseTextFile::OnSongListPathChanged()
+{
+    if (m_chkSetSourceFolder->isChecked())
+        Q_EMIT showSongListFolder();
+}

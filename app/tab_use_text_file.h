@@ -1,0 +1,37 @@
+#pragma once
+
+#include "modes/song_list_page_base.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// The page of the "Convert" tab: the path of the song-list file, typed or
+// chosen, and whether choosing it also moves the folder tree to its folder.
+// It owns the song table and the stop request that the reader uses.
+class CTabUseTextFile : public QWidget, public CSongListPageBase
+{
+    Q_OBJECT
+
+public:
+    explicit CTabUseTextFile(QWidget* parent = nullptr);
+
+    // The path text; callable from the worker, which then waits for the
+    // window thread to read it.
+    QString GetSongListPath() const override;
+
+    void OnBrowseSongList();
+    void OnSongListPathChanged();
+
+    QLineEdit* m_editSongList;
+    QCheckBox* m_chkSetSourceFolder;
+
+Q_SIGNALS:
+    // Command 1007 to the main window: show the folder of the song list.
+    void showSongListFolder();
+
+private:
+    QPushButton* m_btnBrowseSongList;
+};

@@ -1,0 +1,25 @@
+#include "app/tamro_app.h"
+
+#include "app/tamro_dlg.h"
+#include "res/resources.h"
+
+#include <QIcon>
+
+CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
+{
+    QCoreApplication::setApplicationName(u"tamro"_qs);
+    QCoreApplication::setApplicationVersion(u"1.0.0.1"_qs);
+    QGuiApplication::setDesktopFileName(u"org.tamro.tamro"_qs);
+    InitTamroResources();
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
+
+int CtamroApp::InitInstance()
+{
+    CtamroDlg dialog;
+    dialog.exec();
+    return 0;
+}

@@ -1,0 +1,178 @@
+#include "app/tamro_dlg.h"
+
+#include "app/about_dlg.h"
+#include "app/dialog_layout.h"
+#include "app/file_list_ctrl.h"
+#include "app/folder_tree_ctrl.h"
+#include "app/mode_tab_ctrl.h"
+#include "app/tab_pattern.h"
+#include "app/tab_use_text_file.h"
+#include "res/dialog_templates.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+
+CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(u"CtamroDlg"_qs);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf16(kMainTemplate.caption));
+    m_hIcon = QApplication::windowIcon();
+    DoDataExchange(CreateControls(this, kMainTemplate));
+    setFixedSize(DialogUnits(font()).ToPixels(kMainTemplate.cx, kMainTemplate.cy));
+
+    connect(m_btnPreview, &QPushButton::clicked, this, &CtamroDlg::OnBnClickedPreview);
+    connect(m_treeFolders, &CFolderTreeCtrl::selectionChangedTo, this,
+            &CtamroDlg::OnTvnSelchangedFolderTree);
+    connect(m_btnConvert, &QPushButton::clicked, this, &CtamroDlg::OnBnClickedConvert);
+    connect(m_tabMode, &CModeTabCtrl::selectionChanging, this, &CtamroDlg::OnTcnSelchangingMode);
+    connect(m_tabMode, &CModeTabCtrl::selectionChanged, this, &CtamroDlg::OnTcnSelchangeMode);
+    connect(m_editOutput, &QLineEdit::textChanged, this, &CtamroDlg::OnEnChangeOutputFolder);
+    connect(m_btnBrowseOutput, &QPushButton::clicked, this, &CtamroDlg::OnBnClickedBrowseOutput);
+
+    OnInitDialog();
+}
+
+CtamroDlg::~CtamroDlg()
+{
+    // Every way out closes the dialog first, which lets the worker end; this
+    // only covers a dialog destroyed while still open and idle.
+    if (m_hWorker.joinable()) {
+        m_bWorkerRun = 0;
+        WakeWorker();
+        m_hWorker.join();
+    }
+}
+
+void CtamroDlg::DoDataExchange(const QHash<int, QWidget*>& controls)
+{
+    m_listFiles = static_cast<CFileListCtrl*>(controls.value(IDC_FILE_LIST));
+    m_treeFolders = static_cast<CFolderTreeCtrl*>(controls.value(IDC_FOLDER_TREE));
+    m_progressTotal = static_cast<QProgressBar*>(controls.value(IDC_PROGRESS_TOTAL));
+    m_tabMode = static_cast<CModeTabCtrl*>(controls.value(IDC_MODE_TABS));
+    m_btnConvert = static_cast<QPushButton*>(controls.value(IDC_CONVERT));
+    m_staticError = static_cast<QLabel*>(controls.value(IDC_ERROR_COUNT));
+    m_editOutput = static_cast<QLineEdit*>(controls.value(IDC_OUTPUT_FOLDER));
+    m_progressFile = static_cast<QProgressBar*>(controls.value(IDC_PROGRESS_FILE));
+    m_btnPreview = static_cast<QPushButton*>(controls.value(IDC_PREVIEW));
+    m_btnBrowseOutput = static_cast<QPushButton*>(controls.value(IDC_BROWSE_OUTPUT));
+}
+
+void CtamroDlg::OnInitDialog()
+{
+    setWindowIcon(m_hIcon);
+    m_staticError->setText(u"Error : 0"_qs);
+    InitTabPages();
+    InstallKeyFilter();
+    StartWorker();
+}
+
+void CtamroDlg::InstallKeyFilter()
+{
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool CtamroDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return true; // neither ends the dialog nor presses a button
+        case Qt::Key_F5:
+            RefreshFileList();
+            break; // and on to the control like any other key
+        case Qt::Key_F1:
+            OnSysCommand(IDM_ABOUTBOX);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CtamroDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.setObjectName(u"dialogMenu"_qs);
+    QAction* about = menu.addAction(u"&About tamro..."_qs);
+    if (menu.exec(event->globalPos()) == about)
+        OnSysCommand(IDM_ABOUTBOX);
+}
+
+void CtamroDlg::OnSysCommand(int nID)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about(this);
+        about.exec();
+    }
+}
+
+int CtamroDlg::OnRefreshList(std::uintptr_t wParam, std::intptr_t)
+{
+    if (wParam == VK_F5)
+        RefreshFileList();
+    return 0;
+}
+
+int CtamroDlg::OnSetCtrlText(std::uintptr_t wParam, const QString* lParam)
+{
+    if (wParam == IDC_CONVERT && lParam)
+        m_btnConvert->setText(*lParam);
+    return 0;
+}
+
+void CtamroDlg::closeEvent(QCloseEvent* event)
+{
+    OnClose();
+    if (m_bClosed)
+        event->accept();
+    else
+        event->ignore(); // the worker is finishing; OnWorkerEnded closes
+}
+
+void CtamroDlg::OnClose()
+{
+    if (m_bClosing)
+        return;
+    m_bClosing = true;
+    // A running convert stops after its current file and closes its logs;
+    // the window keeps serving the worker until it has ended.
+    int running = JOB_CONVERT;
+    m_nCommand.compare_exchange_strong(running, JOB_CANCEL);
+    m_bWorkerRun = 0;
+    WakeWorker();
+    if (!m_hWorker.joinable())
+        FinishClose();
+}
+
+void CtamroDlg::OnWorkerEnded()
+{
+    // The worker posts this as its last act, so the join is immediate.
+    if (m_hWorker.joinable())
+        m_hWorker.join();
+    if (m_bClosing)
+        FinishClose();
+}
+
+void CtamroDlg::FinishClose()
+{
+    delete m_pTabSongList;
+    m_pTabSongList = nullptr;
+    delete m_pTabPattern;
+    m_pTabPattern = nullptr;
+    m_bClosed = true;
+    done(QDialog::Rejected);
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "passes/pass_host.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QString>
+
+#include <cstdint>
+#include <thread>
+
+class CAboutDlg;
+class CFileListCtrl;
+class CFolderTreeCtrl;
+class CModeTabCtrl;
+class CTabPattern;
+class CTabUseTextFile;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+// The dialog's own messages from the worker.
+inline constexpr int WM_USER = 0x0400;
+inline constexpr int UWM_REFRESH_LIST = WM_USER + 1;  // wParam VK_F5: refresh the list
+inline constexpr int UWM_SET_CTRL_TEXT = WM_USER + 2; // wParam 1006: caption of Convert
+inline constexpr int VK_F5 = 116;
+inline constexpr int IDM_ABOUTBOX = 0x0010;
+
+// The main window, "Song file convert": folder tree and file list, output
+// folder, mode tabs, Preview and Convert, two progress bars and the error
+// count. It owns the job state that the worker shares, and implements the
+// window side of the passes.
+class CtamroDlg : public QDialog, public CPassHost
+{
+    Q_OBJECT
+
+public:
+    explicit CtamroDlg(QWidget* parent = nullptr);
+    ~CtamroDlg() override;
+
+    // Handlers, named after what triggers them.
+    void OnSysCommand(int nID);
+    void OnBnClickedPreview();
+    void OnTvnSelchangedFolderTree();
+    void OnBnClickedConvert();
+    void OnClose();
+    void OnTcnSelchangingMode();
+    void OnTcnSelchangeMode();
+    int OnRefreshList(std::uintptr_t wParam, std::intptr_t lParam);
+    int OnSetCtrlText(std::uintptr_t wParam, const QString* lParam);
+    void OnEnChangeOutputFolder();
+    void OnBnClickedBrowseOutput();
+    void OnShowSongListFolder();
+
+    void RefreshFileList();
+
+    // The window side of the passes, called from the worker.
+    bool HasPreviewColumn() override;
+    ListRows ReadListRows(unsigned first, unsigned count) override;
+    std::uint64_t ListGeneration() const override;
+    void WriteRenameCells(unsigned first, const QStringList& names) override;
+    void SetTotalProgress(int percent) override;
+    void SetFileProgress(int percent) override;
+    void SetErrorText(const QString& text) override;
+    int SelectedTab() override;
+    void SetConvertCaption(const QString& caption) override;
+    void RequestRefreshList() override;
+    void ShowMessage(const QString& text) override;
+    CSongListPageBase& SongListPage() override;
+
+    // True once the worker has ended and the window may go.
+    bool IsClosed() const { return m_bClosed; }
+
+    QIcon m_hIcon;
+    CFileListCtrl* m_listFiles = nullptr;
+    CFolderTreeCtrl* m_treeFolders = nullptr;
+    QProgressBar* m_progressTotal = nullptr;
+    std::thread m_hWorker;
+    CTabUseTextFile* m_pTabSongList = nullptr;
+    CTabPattern* m_pTabPattern = nullptr;
+    CModeTabCtrl* m_tabMode = nullptr;
+    QPushButton* m_btnConvert = nullptr;
+    QLabel* m_staticError = nullptr;
+    QLineEdit* m_editOutput = nullptr;
+    QProgressBar* m_progressFile = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Escape and the window manager reach QDialog::reject; only a close ends
+    // this dialog.
+    void reject() override {}
+
+private:
+    void DoDataExchange(const QHash<int, QWidget*>& controls);
+    void OnInitDialog();
+    void InitTabPages();
+    void InstallKeyFilter();
+    void StartWorker();
+    void OnWorkerEnded();
+    void FinishClose();
+
+    QPushButton* m_btnPreview = nullptr;
+    QPushButton* m_btnBrowseOutput = nullptr;
+    bool m_bClosing = false;
+    bool m_bClosed = false;
+};

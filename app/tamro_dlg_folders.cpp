@@ -1,0 +1,47 @@
+// The folder tree, the file list and the output folder.
+#include "app/file_list_ctrl.h"
+#include "app/folder_tree_ctrl.h"
+#include "app/tamro_dlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+
+void CtamroDlg::OnTvnSelchangedFolderTree()
+{
+    // A preview never survives a change of folder.
+    if (HasPreviewColumn())
+        m_listFiles->DeleteColumn1();
+    m_listFiles->DisplayFolder(m_treeFolders->GetSelectedPath());
+    m_nFileCount = unsigned(m_listFiles->GetItemCount());
+    m_strCurrentFolder.Store(m_listFiles->GetCurrentFolder());
+}
+
+void CtamroDlg::RefreshFileList()
+{
+    if (HasPreviewColumn())
+        m_listFiles->DeleteColumn1();
+    m_listFiles->Refresh();
+    // The files a pass handles are the files the list shows.
+    m_nFileCount = unsigned(m_listFiles->GetItemCount());
+}
+
+void CtamroDlg::OnEnChangeOutputFolder()
+{
+    m_strOutputFolder.Store(m_editOutput->text());
+}
+
+void CtamroDlg::OnBnClickedBrowseOutput()
+{
+    QFileDialog dialog(this, u"Current folder is:"_qs);
+    dialog.setObjectName(u"outputFolderDialog"_qs);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    const QString current = m_editOutput->text();
+    dialog.setDirectory(!current.isEmpty() && QDir(current).exists() ? current : QDir::homePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    m_editOutput->setText(dialog.selectedFiles().first());
+    m_strOutputFolder.Store(m_editOutput->text());
+}

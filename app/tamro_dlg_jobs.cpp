@@ -1,0 +1,84 @@
+// The Preview and Convert buttons and the worker thread.
+#include "app/file_list_ctrl.h"
+#include "app/mode_tab_ctrl.h"
+#include "app/tab_use_text_file.h"
+#include "app/tamro_dlg.h"
+#include "app/worker.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// The song list must be a .txt file: the text after the last dot, when that
+// dot is not the first character, in any letter case.
+bool HasTxtExtension(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > 0 && path.mid(dot + 1).compare(u"txt"_qs, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void CtamroDlg::OnBnClickedPreview()
+{
+    bool run = true;
+    if (m_tabMode->GetCurSel() == 0 && !HasTxtExtension(m_pTabSongList->GetSongListPath())) {
+        ShowMessage(u"Please input a path."_qs);
+        run = false;
+    }
+    if (!run || m_nCommand.load() != JOB_IDLE)
+        return;
+    if (HasPreviewColumn()) {
+        // A second press takes the preview away.
+        m_listFiles->DeleteColumn1();
+        m_progressTotal->setValue(0);
+        return;
+    }
+    m_listFiles->InsertColumn1(u"Rename"_qs);
+    int idle = JOB_IDLE;
+    m_nCommand.compare_exchange_strong(idle, JOB_PREVIEW);
+    WakeWorker();
+}
+
+void CtamroDlg::OnBnClickedConvert()
+{
+    if (m_btnConvert->text() != u"Convert"_qs) {
+        // Cancel: only a running convert can be cancelled, and the count of
+        // its failures stays on show.
+        int running = JOB_CONVERT;
+        m_nCommand.compare_exchange_strong(running, JOB_CANCEL);
+        WakeWorker();
+        return;
+    }
+    bool start = false;
+    if (m_tabMode->GetCurSel() == 0) {
+        start = HasTxtExtension(m_pTabSongList->GetSongListPath()) &&
+                !m_strOutputFolder.Load().isEmpty();
+        if (!start)
+            ShowMessage(u"Please input a path."_qs);
+    } else if (m_tabMode->GetCurSel() == 1) {
+        start = !m_strOutputFolder.Load().isEmpty();
+        if (!start)
+            ShowMessage(u"Please input the output path."_qs);
+    }
+    if (!start)
+        return;
+    m_nErrorCount = 0;
+    m_staticError->setText(u"Error : 0"_qs);
+    m_nCommand = JOB_CONVERT;
+    m_btnConvert->setText(u"Cancel"_qs);
+    WakeWorker();
+}
+
+void CtamroDlg::StartWorker()
+{
+    m_bWorkerRun = 1;
+    m_hWorker = std::thread([this] {
+        WorkerThreadProc(*this);
+        // The last thing the worker does; the window then finishes a close.
+        QMetaObject::invokeMethod(
+            this, [this] { OnWorkerEnded(); }, Qt::QueuedConnection);
+    });
+}

@@ -1,0 +1,63 @@
+// The mode tabs and their pages.
+#include "app/file_list_ctrl.h"
+#include "app/folder_tree_ctrl.h"
+#include "app/mode_tab_ctrl.h"
+#include "app/tab_pattern.h"
+#include "app/tab_use_text_file.h"
+#include "app/tamro_dlg.h"
+
+#include <QLineEdit>
+
+void CtamroDlg::InitTabPages()
+{
+    m_tabMode->InsertItem(0, u"Convert"_qs);
+    m_pTabSongList = new CTabUseTextFile(m_tabMode);
+    m_pTabSongList->setObjectName(u"m_pTabSongList"_qs);
+    m_pTabSongList->setGeometry(m_tabMode->PageRect());
+    m_pTabSongList->hide();
+    connect(m_pTabSongList, &CTabUseTextFile::showSongListFolder, this,
+            &CtamroDlg::OnShowSongListFolder);
+
+    m_tabMode->InsertItem(1, u"Rename"_qs);
+    m_pTabPattern = new CTabPattern(m_tabMode);
+    m_pTabPattern->setObjectName(u"m_pTabPattern"_qs);
+    m_pTabPattern->setGeometry(m_tabMode->PageRect());
+    m_pTabPattern->hide();
+
+    m_tabMode->SetCurSel(0);
+    m_pTabSongList->show();
+}
+
+void CtamroDlg::OnTcnSelchangingMode()
+{
+    if (m_tabMode->GetCurSel() == 0)
+        m_pTabSongList->hide();
+    else if (m_tabMode->GetCurSel() == 1)
+        m_pTabPattern->hide();
+}
+
+void CtamroDlg::OnTcnSelchangeMode()
+{
+    if (m_tabMode->GetCurSel() == 0)
+        m_pTabSongList->show();
+    else if (m_tabMode->GetCurSel() == 1)
+        m_pTabPattern->show();
+}
+
+void CtamroDlg::OnShowSongListFolder()
+{
+    const QString path = m_pTabSongList->m_editSongList->text();
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString folder = slash == 0 ? u"/"_qs : path.left(qMax<qsizetype>(slash, 0));
+    if (folder.isEmpty())
+        return;
+    if (m_treeFolders->SelectPath(folder) && m_listFiles->GetCurrentFolder() == folder)
+        return; // the tree's selection handler has listed it
+    // The tree cannot show this folder (hidden, or already selected): list
+    // it all the same, and let the passes see what the list shows.
+    if (HasPreviewColumn())
+        m_listFiles->DeleteColumn1();
+    m_listFiles->DisplayFolder(folder);
+    m_nFileCount = unsigned(m_listFiles->GetItemCount());
+    m_strCurrentFolder.Store(m_listFiles->GetCurrentFolder());
+}

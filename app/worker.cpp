@@ -1,0 +1,82 @@
+#include "app/worker.h"
+
+#include "modes/song_list_page_base.h"
+#include "output/run_log.h"
+#include "passes/convert_pass.h"
+#include "passes/pass_host.h"
+#include "passes/preview_pass.h"
+
+#include <QStringList>
+
+#include <chrono>
+
+namespace {
+
+constexpr std::chrono::milliseconds kPollInterval(300);
+
+void RunPreviewJob(CPassHost& host, int tab)
+{
+    if (tab == 0)
+        PreviewSongListPass(host);
+    else if (tab == 1)
+        PreviewPatternPass(host);
+    // A Convert click during the preview has replaced the word; keep it.
+    int running = JOB_PREVIEW;
+    host.m_nCommand.compare_exchange_strong(running, JOB_IDLE);
+}
+
+void RunConvertJob(CPassHost& host, int tab)
+{
+    OpenRunLogs(host);
+    if (tab == 0)
+        ConvertSongListPass(host);
+    else if (tab == 1)
+        ConvertPatternPass(host);
+    QStringList logProblems{CloseRunLog(host.m_pInfoLog), CloseRunLog(host.m_pErrorLog)};
+    logProblems.removeAll(QString());
+
+    // The pass leaves JOB_IDLE after a completed run, JOB_CANCELLED after a
+    // cancel. Anything but idle means the button still reads "Cancel".
+    int command = host.m_nCommand.load();
+    if (command != JOB_IDLE) {
+        host.SetConvertCaption(u"Convert"_qs);
+        host.SongListPage().m_bStopReading = 0;
+    }
+    host.m_nCommand.compare_exchange_strong(command, JOB_IDLE);
+    if (!logProblems.isEmpty())
+        host.ShowMessage(u"The run logs of this job are incomplete.\n"_qs +
+                         logProblems.join(u'\n'));
+    host.RequestRefreshList();
+}
+
+// A cancel that no pass has taken up: the job never starts.
+void DropCancelledJob(CPassHost& host, int command)
+{
+    host.SetConvertCaption(u"Convert"_qs);
+    host.m_nCommand.compare_exchange_strong(command, JOB_IDLE);
+    host.SongListPage().m_bStopReading = 0;
+}
+
+} // namespace
+
+unsigned WorkerThreadProc(CPassHost& host)
+{
+    while (host.m_bWorkerRun.load() != 0) {
+        const int command = host.m_nCommand.load();
+        if (command == JOB_PREVIEW) {
+            RunPreviewJob(host, host.SelectedTab());
+            continue;
+        }
+        if (command == JOB_CONVERT) {
+            const int tab = host.SelectedTab(); // read once: the job keeps its mode
+            // A Cancel clicked while the tab was read means the job never started.
+            if (host.m_nCommand.load() == JOB_CONVERT)
+                RunConvertJob(host, tab);
+            continue;
+        }
+        if (command == JOB_CANCEL || command == JOB_CANCELLED)
+            DropCancelledJob(host, command);
+        host.WaitForWork(kPollInterval);
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// Answers the next modal dialog of type T as soon as it opens: `answer` gets
+// it and must close it (accept, reject, click a button). Returns a flag that
+// turns true once the dialog was answered.
+template <typename T>
+std::shared_ptr<bool> AnswerNextModal(std::function<void(T*)> answer, int timeoutMs = 10000)
+{
+    auto answered = std::make_shared<bool>(false);
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        *waited += timer->interval();
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+            *answered = true;
+        } else if (*waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+    return answered;
+}
+
+// Finds a child widget by object name, failing the test when it is missing.
+template <typename T> T* Child(QObject* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child named %s", name);
+    return child;
+}

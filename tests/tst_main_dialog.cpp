@@ -1,0 +1,352 @@
+#include "app/about_dlg.h"
+#include "app/file_list_ctrl.h"
+#include "app/file_list_model.h"
+#include "app/folder_tree_ctrl.h"
+#include "app/mode_tab_ctrl.h"
+#include "app/tab_pattern.h"
+#include "app/tab_use_text_file.h"
+#include "app/tamro_dlg.h"
+#include "res/resources.h"
+#include "tests/gui_helpers.h"
+#include "tests/testdir.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QtTest>
+
+#include <memory>
+
+class TestMainDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void initialState();
+    void selectingAFolderListsItsFiles();
+    void listingKeepsOddNamesAndSurvivesAVanishedFolder();
+    void f5ShowsNewFilesAndCountsThem();
+    void renameColumnGoesOnF5AndOnNewSelection();
+    void outputEditFollowsEveryKeystroke();
+    void browseOutputCancelChangesNothing();
+    void browseOutputChoosesAFolder();
+    void switchingTabsKeepsTheSongListPath();
+    void songListPathMovesTreeOnlyWhenBoxChecked();
+    void browseSongListMovesTheTree();
+    void songListFolderFromPath_data();
+    void songListFolderFromPath();
+    void enterAndEscapeLeaveTheDialogOpen();
+    void aboutBoxOpensOnF1();
+
+private:
+    QStringList ListedNames() const;
+    void SelectFolder(const QString& path);
+
+    std::unique_ptr<CtamroDlg> m_dlg;
+};
+
+void TestMainDialog::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    InitTamroResources();
+}
+
+void TestMainDialog::init()
+{
+    m_dlg = std::make_unique<CtamroDlg>();
+    m_dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+}
+
+void TestMainDialog::cleanup()
+{
+    m_dlg->close();
+    QTRY_VERIFY(m_dlg->IsClosed());
+    QVERIFY(!m_dlg->m_hWorker.joinable());
+    m_dlg.reset();
+}
+
+QStringList TestMainDialog::ListedNames() const
+{
+    QStringList names;
+    const CFileListModel& model = *m_dlg->m_listFiles->Model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        names.append(model.index(row, 0).data().toString());
+    return names;
+}
+
+void TestMainDialog::SelectFolder(const QString& path)
+{
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(path));
+    QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), path);
+}
+
+void TestMainDialog::initialState()
+{
+    QCOMPARE(m_dlg->windowTitle(), u"Song file convert"_qs);
+    QCOMPARE(m_dlg->m_staticError->text(), u"Error : 0"_qs);
+    QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+    QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 0);
+    QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(0), u"Convert"_qs);
+    QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(1), u"Rename"_qs);
+    QVERIFY(m_dlg->m_pTabSongList->isVisible());
+    QVERIFY(!m_dlg->m_pTabPattern->isVisible());
+    QCOMPARE(m_dlg->m_progressTotal->value(), 0);
+    QCOMPARE(m_dlg->m_progressFile->value(), 0);
+    QVERIFY(m_dlg->m_pTabSongList->m_chkSetSourceFolder->isChecked());
+    QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), QString());
+    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
+    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QVERIFY(m_dlg->m_treeFolders->GetSelectedPath().isEmpty());
+    QCOMPARE(m_dlg->minimumSize(), m_dlg->maximumSize()); // fixed size
+    QCOMPARE(Child<QPushButton>(m_dlg.get(), "m_btnPreview")->text(), u"Preview"_qs);
+    const QStringList pattern = [this] {
+        QStringList texts;
+        for (const QLabel* label : m_dlg->m_pTabPattern->findChildren<QLabel*>())
+            texts.append(label->text());
+        return texts;
+    }();
+    QCOMPARE(pattern, (QStringList{u"example )"_qs, u"Title - Artist   ->   Artist - Title"_qs,
+                                   u"Artist - Title   ->   Title - Artist"_qs, u"or"_qs}));
+}
+
+void TestMainDialog::selectingAFolderListsItsFiles()
+{
+    TestDir dir;
+    for (const QString& name : {u"Track 10.mp3"_qs, u"track 2.mp3"_qs, u"Track 1.mp3"_qs,
+                                u"Readme"_qs, u".hidden.mp3"_qs, u"sub/inner.mp3"_qs})
+        dir.makeFile(name, "x");
+    ::mkfifo(EncodeFileName(dir.path(u"pipe"_qs)).constData(), 0600);
+    SelectFolder(dir.path());
+    QCOMPARE(ListedNames(),
+             (QStringList{u"Readme"_qs, u"Track 1.mp3"_qs, u"track 2.mp3"_qs, u"Track 10.mp3"_qs}));
+    QCOMPARE(m_dlg->m_nFileCount.load(), 4u);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path());
+    const CFileListModel& model = *m_dlg->m_listFiles->Model();
+    QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), u"Date Modified"_qs);
+    QCOMPARE(model.index(1, 2).data().toString(), u"MP3 file"_qs);
+
+    SelectFolder(dir.makeFolder(u"empty"_qs));
+    QCOMPARE(ListedNames(), QStringList());
+    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"empty"_qs));
+}
+
+void TestMainDialog::listingKeepsOddNamesAndSurvivesAVanishedFolder()
+{
+    TestDir dir;
+    const QString odd = DecodeFileName("Caf\xE9 Song.mp3");
+    dir.makeFile(odd, "x");
+    SelectFolder(dir.path());
+    QCOMPARE(ListedNames(), QStringList{u"Caf\uFFFD Song.mp3"_qs}); // readable on screen
+    QCOMPARE(m_dlg->m_listFiles->Model()->NameAt(0), odd);          // exact for the copy
+
+    const QString gone = dir.makeFolder(u"gone"_qs);
+    SelectFolder(gone);
+    QDir(gone).removeRecursively();
+    QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F5);
+    QCOMPARE(ListedNames(), QStringList());
+    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
+}
+
+void TestMainDialog::f5ShowsNewFilesAndCountsThem()
+{
+    TestDir dir;
+    dir.makeFile(u"a.mp3"_qs);
+    SelectFolder(dir.path());
+    QCOMPARE(m_dlg->m_nFileCount.load(), 1u);
+    dir.makeFile(u"b.mp3"_qs);
+    QCOMPARE(ListedNames().size(), 1);
+    QTest::keyClick(m_dlg->m_editOutput, Qt::Key_F5);
+    QCOMPARE(ListedNames(), (QStringList{u"a.mp3"_qs, u"b.mp3"_qs}));
+    QCOMPARE(m_dlg->m_nFileCount.load(), 2u);
+}
+
+void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
+{
+    TestDir dir;
+    dir.makeFile(u"a.mp3"_qs);
+    SelectFolder(dir.path());
+    CFileListCtrl* list = m_dlg->m_listFiles;
+
+    list->InsertColumn1(u"Rename"_qs);
+    QVERIFY(m_dlg->HasPreviewColumn());
+    QTest::keyClick(m_dlg->m_treeFolders, Qt::Key_F5);
+    QVERIFY(!m_dlg->HasPreviewColumn());
+    QCOMPARE(list->Model()->columnCount(), 4);
+
+    list->InsertColumn1(u"Rename"_qs);
+    SelectFolder(dir.makeFolder(u"other"_qs));
+    QVERIFY(!m_dlg->HasPreviewColumn());
+
+    list->InsertColumn1(u"rename"_qs); // another letter case is not the preview
+    QVERIFY(!m_dlg->HasPreviewColumn());
+}
+
+void TestMainDialog::outputEditFollowsEveryKeystroke()
+{
+    QStringList seen;
+    connect(m_dlg->m_editOutput, &QLineEdit::textChanged, this,
+            [&] { seen.append(m_dlg->m_strOutputFolder.Load()); });
+    QTest::keyClicks(m_dlg->m_editOutput, u"/out"_qs);
+    QCOMPARE(seen, (QStringList{u"/"_qs, u"/o"_qs, u"/ou"_qs, u"/out"_qs}));
+    m_dlg->m_editOutput->clear();
+    QCOMPARE(m_dlg->m_strOutputFolder.Load(), QString());
+}
+
+void TestMainDialog::browseOutputCancelChangesNothing()
+{
+    m_dlg->m_editOutput->setText(u"/kept"_qs);
+    const auto answered = AnswerNextModal<QFileDialog>([](QFileDialog* dialog) {
+        QCOMPARE(dialog->windowTitle(), u"Current folder is:"_qs);
+        dialog->reject();
+    });
+    QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnBrowseOutput"), Qt::LeftButton);
+    QTRY_VERIFY(*answered);
+    QCOMPARE(m_dlg->m_editOutput->text(), u"/kept"_qs);
+    QCOMPARE(m_dlg->m_strOutputFolder.Load(), u"/kept"_qs);
+}
+
+void TestMainDialog::browseOutputChoosesAFolder()
+{
+    TestDir dir;
+    const QString target = dir.makeFolder(u"out"_qs);
+    const auto answered = AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(target);
+        dialog->selectFile(target);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnBrowseOutput"), Qt::LeftButton);
+    QTRY_VERIFY(*answered);
+    QCOMPARE(m_dlg->m_editOutput->text(), target);
+    QCOMPARE(m_dlg->m_strOutputFolder.Load(), target);
+}
+
+void TestMainDialog::switchingTabsKeepsTheSongListPath()
+{
+    QLineEdit* path = m_dlg->m_pTabSongList->m_editSongList;
+    m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
+    QTest::keyClicks(path, u"list.txt"_qs);
+    QTabBar* tabs = m_dlg->m_tabMode->TabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 1);
+    QVERIFY(m_dlg->m_pTabPattern->isVisible());
+    QVERIFY(!m_dlg->m_pTabSongList->isVisible());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QVERIFY(m_dlg->m_pTabSongList->isVisible());
+    QVERIFY(!m_dlg->m_pTabPattern->isVisible());
+    QCOMPARE(path->text(), u"list.txt"_qs);
+}
+
+void TestMainDialog::songListPathMovesTreeOnlyWhenBoxChecked()
+{
+    TestDir dir;
+    dir.makeFile(u"songs/01 a.mp3"_qs);
+    const QString list = dir.makeFile(u"songs/list.txt"_qs, "1|A|B\n");
+    CTabUseTextFile* page = m_dlg->m_pTabSongList;
+
+    page->m_chkSetSourceFolder->setChecked(false);
+    QTest::keyClicks(page->m_editSongList, list);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), QString());
+    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
+
+    page->m_editSongList->clear();
+    page->m_chkSetSourceFolder->setChecked(true);
+    QSignalSpy commands(page, &CTabUseTextFile::showSongListFolder);
+    QTest::keyClicks(page->m_editSongList, list);
+    QCOMPARE(commands.count(), list.size()); // one per keystroke
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"songs"_qs));
+    QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), dir.path(u"songs"_qs));
+    QCOMPARE(ListedNames(), (QStringList{u"01 a.mp3"_qs, u"list.txt"_qs}));
+    QCOMPARE(m_dlg->m_nFileCount.load(), 2u);
+}
+
+void TestMainDialog::browseSongListMovesTheTree()
+{
+    TestDir dir;
+    const QString list = dir.makeFile(u"lists/songlist.txt"_qs, "1|A|B\n");
+    const auto answered = AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        QCOMPARE(dialog->nameFilters(), QStringList{u"Text (*.txt)"_qs});
+        dialog->setDirectory(dir.path(u"lists"_qs));
+        dialog->selectFile(list);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(Child<QPushButton>(m_dlg->m_pTabSongList, "m_btnBrowseSongList"),
+                      Qt::LeftButton);
+    QTRY_VERIFY(*answered);
+    QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+
+    // A cancelled choice changes nothing and moves nothing.
+    const auto cancelled = AnswerNextModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    QSignalSpy commands(m_dlg->m_pTabSongList, &CTabUseTextFile::showSongListFolder);
+    QTest::mouseClick(Child<QPushButton>(m_dlg->m_pTabSongList, "m_btnBrowseSongList"),
+                      Qt::LeftButton);
+    QTRY_VERIFY(*cancelled);
+    QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
+    QCOMPARE(commands.count(), 0);
+}
+
+void TestMainDialog::songListFolderFromPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("file in the root") << u"/list.txt"_qs << u"/"_qs;
+    QTest::newRow("no slash selects nothing") << u"list.txt"_qs << QString();
+}
+
+void TestMainDialog::songListFolderFromPath()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, folder);
+    m_dlg->m_pTabSongList->m_editSongList->setText(path);
+    QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), folder);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
+}
+
+void TestMainDialog::enterAndEscapeLeaveTheDialogOpen()
+{
+    bool previewed = false;
+    connect(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), &QPushButton::clicked, this,
+            [&] { previewed = true; });
+    for (QWidget* target :
+         {static_cast<QWidget*>(m_dlg.get()), static_cast<QWidget*>(m_dlg->m_editOutput),
+          static_cast<QWidget*>(m_dlg->m_listFiles), static_cast<QWidget*>(m_dlg->m_treeFolders),
+          static_cast<QWidget*>(m_dlg->m_btnConvert),
+          static_cast<QWidget*>(m_dlg->m_pTabSongList->m_editSongList)}) {
+        target->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(target, key);
+    }
+    QVERIFY(m_dlg->isVisible());
+    QVERIFY(!previewed);
+    QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+}
+
+void TestMainDialog::aboutBoxOpensOnF1()
+{
+    QStringList texts;
+    const auto answered = AnswerNextModal<CAboutDlg>([&](CAboutDlg* about) {
+        texts.append(about->windowTitle());
+        for (const QLabel* label : about->findChildren<QLabel*>())
+            texts.append(label->text());
+        about->findChild<QPushButton*>()->click();
+    });
+    QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F1);
+    QTRY_VERIFY(*answered);
+    QCOMPARE(texts.mid(0, 2), (QStringList{u"About tamro"_qs, QString()})); // icon label first
+    QVERIFY(texts.contains(u"tamro, Version 1.0"_qs));
+    QVERIFY(m_dlg->isVisible());
+}
+
+QTEST_MAIN(TestMainDialog)
+#include "tst_main_dialog.moc"
