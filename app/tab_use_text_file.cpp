@@ -1,7 +1,7 @@
 #include "app/tab_use_text_file.h"
 
 #include "app/dialog_layout.h"
-#include "app/window_call.h"
+#include "app/window_calls.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -9,7 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CTabUseTextFile::CTabUseTextFile(QWidget* parent) : QWidget(parent)
+CTabUseTextFile::CTabUseTextFile(QWidget* parent)
+    : QWidget(parent), m_pWindowCalls(new CWindowCalls(this))
 {
     const QHash<int, QWidget*> controls = CreateControls(this, kSongListTemplate);
     m_editSongList = static_cast<QLineEdit*>(controls.value(IDC_SONG_LIST_PATH));
@@ -23,7 +24,7 @@ CTabUseTextFile::CTabUseTextFile(QWidget* parent) : QWidget(parent)
 
 QString CTabUseTextFile::GetSongListPath() const
 {
-    return CallOnWindowThread(this, [this] { return m_editSongList->text(); });
+    return m_pWindowCalls->Call([this] { return m_editSongList->text(); });
 }
 
 void CTabUseTextFile::OnBrowseSongList()

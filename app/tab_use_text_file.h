@@ -7,6 +7,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class CWindowCalls;
 
 // The page of the "Convert" tab: the path of the song-list file, typed or
 // chosen, and whether choosing it also moves the folder tree to its folder.
@@ -34,4 +35,5 @@ Q_SIGNALS:
 
 private:
     QPushButton* m_btnBrowseSongList;
+    CWindowCalls* m_pWindowCalls;
 };

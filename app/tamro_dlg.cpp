@@ -7,6 +7,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
+#include "app/window_calls.h"
 #include "res/dialog_templates.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"CtamroDlg"_qs);
+    m_pWindowCalls = new CWindowCalls(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf16(kMainTemplate.caption));

@@ -15,6 +15,7 @@ class CFolderTreeCtrl;
 class CModeTabCtrl;
 class CTabPattern;
 class CTabUseTextFile;
+class CWindowCalls;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -102,6 +103,7 @@ private:
     void OnWorkerEnded();
     void FinishClose();
 
+    CWindowCalls* m_pWindowCalls = nullptr; // the worker's way into the window
     QPushButton* m_btnPreview = nullptr;
     QPushButton* m_btnBrowseOutput = nullptr;
     bool m_bClosing = false;

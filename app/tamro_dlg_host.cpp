@@ -1,11 +1,11 @@
 // The window side of the passes: each call comes from the worker and runs on
-// the window thread, which the worker waits for.
+// the window thread while the worker waits.
 #include "app/file_list_ctrl.h"
 #include "app/file_list_model.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
-#include "app/window_call.h"
+#include "app/window_calls.h"
 #include "res/dialog_templates.h"
 
 #include <QLabel>
@@ -14,13 +14,13 @@
 
 bool CtamroDlg::HasPreviewColumn()
 {
-    return CallOnWindowThread(this,
-                              [this] { return m_listFiles->GetColumn1Heading() == u"Rename"_qs; });
+    return m_pWindowCalls->Call(
+        [this] { return m_listFiles->GetColumn1Heading() == u"Rename"_qs; });
 }
 
 ListRows CtamroDlg::ReadListRows(unsigned first, unsigned count)
 {
-    return CallOnWindowThread(this, [this, first, count] {
+    return m_pWindowCalls->Call([this, first, count] {
         const CFileListModel& model = *m_listFiles->Model();
         ListRows read;
         read.m_nGeneration = model.Generation();
@@ -39,42 +39,42 @@ std::uint64_t CtamroDlg::ListGeneration() const
 
 void CtamroDlg::WriteRenameCells(unsigned first, const QStringList& names)
 {
-    CallOnWindowThread(this, [&] { m_listFiles->Model()->SetColumn1Texts(int(first), names); });
+    m_pWindowCalls->Call([&] { m_listFiles->Model()->SetColumn1Texts(int(first), names); });
 }
 
 void CtamroDlg::SetTotalProgress(int percent)
 {
-    CallOnWindowThread(this, [&] { m_progressTotal->setValue(qBound(0, percent, 100)); });
+    m_pWindowCalls->Call([&] { m_progressTotal->setValue(qBound(0, percent, 100)); });
 }
 
 void CtamroDlg::SetFileProgress(int percent)
 {
-    CallOnWindowThread(this, [&] { m_progressFile->setValue(qBound(0, percent, 100)); });
+    m_pWindowCalls->Call([&] { m_progressFile->setValue(qBound(0, percent, 100)); });
 }
 
 void CtamroDlg::SetErrorText(const QString& text)
 {
-    CallOnWindowThread(this, [&] { m_staticError->setText(text); });
+    m_pWindowCalls->Call([&] { m_staticError->setText(text); });
 }
 
 int CtamroDlg::SelectedTab()
 {
-    return CallOnWindowThread(this, [this] { return m_tabMode->GetCurSel(); });
+    return m_pWindowCalls->Call([this] { return m_tabMode->GetCurSel(); });
 }
 
 void CtamroDlg::SetConvertCaption(const QString& caption)
 {
-    CallOnWindowThread(this, [&] { OnSetCtrlText(IDC_CONVERT, &caption); });
+    m_pWindowCalls->Call([&] { OnSetCtrlText(IDC_CONVERT, &caption); });
 }
 
 void CtamroDlg::RequestRefreshList()
 {
-    CallOnWindowThread(this, [this] { OnRefreshList(VK_F5, 0); });
+    m_pWindowCalls->Call([this] { OnRefreshList(VK_F5, 0); });
 }
 
 void CtamroDlg::ShowMessage(const QString& text)
 {
-    CallOnWindowThread(this, [&] {
+    m_pWindowCalls->Call([&] {
         QMessageBox box(QMessageBox::Information, u"tamro"_qs, text, QMessageBox::Ok, this);
         box.setObjectName(u"messageBox"_qs);
         box.exec();

@@ -3,6 +3,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
+#include "app/window_calls.h"
 #include "app/worker.h"
 
 #include <QLabel>

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds tamro twice and runs every test in
-# both builds: a normal build, and one with AddressSanitizer and UBSan that
-# stops at the first error.
+# Installs what is missing, then builds tamro and runs its tests three ways:
+# every test in a normal build, every test with AddressSanitizer and UBSan,
+# and the tests that run the worker thread with ThreadSanitizer. Each
+# sanitizer stops at its first report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 run_tests() {
-  ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$(nproc)"
+  local folder=$1
+  shift
+  ctest --test-dir "$folder" --output-on-failure --timeout 300 -j "$(nproc)" "$@"
 }
 
 echo "== normal build"
@@ -19,4 +22,11 @@ scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=address,un
 ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   run_tests build/asan
+
+echo "== ThreadSanitizer build (tests that run the worker thread)"
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=thread >/dev/null
+cmake --build build/tsan --target tst_main_dialog tst_jobs
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp" \
+  run_tests build/tsan -L threads
+
 echo "All tests passed."

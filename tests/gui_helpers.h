@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,3 +44,27 @@ template <typename T> T* Child(QObject* parent, const char* name)
         qFatal("no child named %s", name);
     return child;
 }
+
+// Answers every message box that opens while it lives, with OK, and keeps
+// their texts in order.
+class MessageBoxAnswerer
+{
+public:
+    MessageBoxAnswerer()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_texts.append(box->text());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        m_timer.start();
+    }
+    const QStringList& Texts() const { return m_texts; }
+    void Clear() { m_texts.clear(); }
+
+private:
+    QTimer m_timer;
+    QStringList m_texts;
+};

@@ -117,3 +117,16 @@ inline QByteArray Utf16Le(const QString& text)
     }
     return bytes;
 }
+
+// The lines of a run log (UTF-16LE with its mark, CR LF after every line).
+inline QStringList LogLines(const QString& path)
+{
+    const QByteArray log = TestDir::read(path);
+    if (!log.startsWith("\xFF\xFE"))
+        return {u"<not a log>"_qs};
+    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(log.constData() + 2),
+                                      (log.size() - 2) / 2);
+    QStringList lines = text.split(u"\r\n"_qs);
+    lines.removeLast(); // after the last CR LF
+    return lines;
+}

@@ -16,15 +16,6 @@ enum Mode
     PatternMode,
 };
 
-QStringList LinesOf(const QByteArray& log)
-{
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(log.constData() + 2),
-                                            (log.size() - 2) / 2);
-    QStringList lines = text.split(u"\r\n"_qs);
-    lines.removeLast(); // every line ends in CR LF
-    return lines;
-}
-
 // "Copy : " line with {src} and {out} standing for the job's folders.
 QString CopyLine(const QString& listed, const QString& newName)
 {
@@ -60,8 +51,8 @@ public:
         mode == SongListMode ? ConvertSongListPass(m_host) : ConvertPatternPass(m_host);
         (void)CloseRunLog(m_host.m_pInfoLog);
         (void)CloseRunLog(m_host.m_pErrorLog);
-        m_infoLines = LinesOf(TestDir::read(m_dir.path(u"InfoLog.txt"_qs)));
-        m_errorLines = LinesOf(TestDir::read(m_dir.path(u"ErrorLog.txt"_qs)));
+        m_infoLines = LogLines(m_dir.path(u"InfoLog.txt"_qs));
+        m_errorLines = LogLines(m_dir.path(u"ErrorLog.txt"_qs));
     }
 
     QStringList Expanded(QStringList lines) const

@@ -44,15 +44,6 @@ struct CopyRun
     int errorCount = 0;
 };
 
-QStringList LinesOf(const QByteArray& log)
-{
-    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(log.constData() + 2),
-                                      (log.size() - 2) / 2);
-    QStringList lines = text.split(u"\r\n"_qs);
-    lines.removeLast(); // every line ends in CR LF
-    return lines;
-}
-
 CopyRun RunCopy(const TestDir& logDir, const QString& source, const QString& destination)
 {
     FakeCopyHost host;
@@ -63,8 +54,8 @@ CopyRun RunCopy(const TestDir& logDir, const QString& source, const QString& des
     CopyOneFile(host, source, destination);
     (void)CloseRunLog(host.m_pInfoLog);
     (void)CloseRunLog(host.m_pErrorLog);
-    return CopyRun{LinesOf(TestDir::read(logDir.path(u"InfoLog.txt"_qs))),
-                   LinesOf(TestDir::read(logDir.path(u"ErrorLog.txt"_qs))), host.m_errorTexts,
+    return CopyRun{LogLines(logDir.path(u"InfoLog.txt"_qs)),
+                   LogLines(logDir.path(u"ErrorLog.txt"_qs)), host.m_errorTexts,
                    host.m_fileProgress, host.m_nErrorCount.load()};
 }
 
@@ -268,10 +259,9 @@ void TestCopy::failuresAreLoggedAndCounted()
     (void)CloseRunLog(host.m_pInfoLog);
     (void)CloseRunLog(host.m_pErrorLog);
 
-    QCOMPARE(LinesOf(TestDir::read(dir.path(u"InfoLog.txt"_qs))),
-             QStringList{CopyLine(source, destination)});
+    QCOMPARE(LogLines(dir.path(u"InfoLog.txt"_qs)), QStringList{CopyLine(source, destination)});
     errorLine.replace(u"%S"_qs, source).replace(u"%D"_qs, destination);
-    QCOMPARE(LinesOf(TestDir::read(dir.path(u"ErrorLog.txt"_qs))), QStringList{errorLine});
+    QCOMPARE(LogLines(dir.path(u"ErrorLog.txt"_qs)), QStringList{errorLine});
     QCOMPARE(host.m_nErrorCount.load(), 2);
     QCOMPARE(host.m_errorTexts, QStringList{u"Error : 2"_qs});
     QCOMPARE(dir.entries(dir.path(u"out"_qs)), QStringList());
