@@ -24,6 +24,7 @@ CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"CtamroDlg"_qs);
     m_pWindowCalls = new CWindowCalls(this);
+    m_pWindowCalls->SetBeforeEachCall([this] { ShowFilePercent(); });
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf16(kMainTemplate.caption));

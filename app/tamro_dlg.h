@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <thread>
 
@@ -104,6 +105,14 @@ private:
     void FinishClose();
 
     CWindowCalls* m_pWindowCalls = nullptr; // the worker's way into the window
+    // The per-file bar moves with every chunk of every copy. The worker
+    // leaves the newest position here and asks the window to draw it at most
+    // once a frame; any other call from the worker brings the bar up to date
+    // first, so nothing is shown out of order and the last position is never
+    // lost.
+    std::atomic<int> m_nFilePercent{0};
+    std::chrono::steady_clock::time_point m_lastFilePercentPost; // worker only
+    void ShowFilePercent();
     QPushButton* m_btnPreview = nullptr;
     QPushButton* m_btnBrowseOutput = nullptr;
     bool m_bClosing = false;

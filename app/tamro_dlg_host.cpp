@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QThread>
 
 bool CtamroDlg::HasPreviewColumn()
 {
@@ -49,7 +50,22 @@ void CtamroDlg::SetTotalProgress(int percent)
 
 void CtamroDlg::SetFileProgress(int percent)
 {
-    m_pWindowCalls->Call([&] { m_progressFile->setValue(qBound(0, percent, 100)); });
+    m_nFilePercent = percent;
+    if (QThread::currentThread() == thread()) {
+        ShowFilePercent();
+        return;
+    }
+    constexpr std::chrono::milliseconds kFrame(16);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastFilePercentPost >= kFrame) {
+        m_lastFilePercentPost = now;
+        m_pWindowCalls->Post([this] { ShowFilePercent(); });
+    }
+}
+
+void CtamroDlg::ShowFilePercent()
+{
+    m_progressFile->setValue(qBound(0, m_nFilePercent.load(), 100));
 }
 
 void CtamroDlg::SetErrorText(const QString& text)

@@ -60,6 +60,8 @@ void CWindowCalls::RunPending()
             call = std::move(m_queue.front());
             m_queue.pop_front();
         }
+        if (m_catchUp)
+            m_catchUp();
         // The work may open a modal box, whose event loop can bring us back
         // here; the queue is left consistent for that.
         call.work();

@@ -45,6 +45,10 @@ public:
     // Queues `work` for the window thread without waiting for it.
     void Post(std::function<void()> work);
 
+    // Runs on the window thread before each queued call: the place to bring
+    // the window up to date with values the worker left without a call.
+    void SetBeforeEachCall(std::function<void()> catchUp) { m_catchUp = std::move(catchUp); }
+
 private:
     struct PendingCall
     {
@@ -61,4 +65,5 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_finished;
     std::deque<PendingCall> m_queue;
+    std::function<void()> m_catchUp; // window thread only
 };

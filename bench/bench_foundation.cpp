@@ -2,7 +2,7 @@
 // in the same run; prints ratios (reference time / our time: above 1 means
 // faster than the reference).
 //
-//   build/release/bench/bench_foundation [work-folder]
+//   build/release/bench/bench_foundation [work-folder]   (default /dev/shm)
 
 #include "bench/bench_common.h"
 #include "modes/leading_number.h"
@@ -118,7 +118,7 @@ void BenchCopy(const QString& work, const char* what, int count, qint64 size)
         ::sync();
     };
     QuietHost host;
-    const double oursMs = MedianMs(3, fresh, [&] {
+    const auto copyAll = [&] {
         const QString previous = QDir::currentPath();
         QDir::setCurrent(work);
         OpenRunLogs(host);
@@ -127,13 +127,14 @@ void BenchCopy(const QString& work, const char* what, int count, qint64 size)
             CopyOneFile(host, source + u'/' + name, target + u'/' + name);
         (void)CloseRunLog(host.m_pInfoLog);
         (void)CloseRunLog(host.m_pErrorLog);
-    });
-    if (host.m_nErrorCount != 0)
-        qFatal("copies failed");
-    const double cpMs = MedianMs(3, fresh, [&] {
+        if (host.m_nErrorCount != 0)
+            qFatal("copies failed");
+    };
+    const auto runCp = [&] {
         QProcess::execute(u"cp"_qs,
                           {u"-r"_qs, u"--preserve=mode,timestamps"_qs, source + u"/."_qs, target});
-    });
+    };
+    const auto [oursMs, cpMs] = CompareRounds(7, fresh, copyAll, runCp);
     PrintRow(what, oursMs, cpMs, "cp");
     QDir(source).removeRecursively();
     QDir(target).removeRecursively();
@@ -144,8 +145,7 @@ void BenchCopy(const QString& work, const char* what, int count, qint64 size)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir temp(argc > 1 ? QString::fromLocal8Bit(argv[1]) + u"/tamro-bench-XXXXXX"_qs
-                                : QDir::tempPath() + u"/tamro-bench-XXXXXX"_qs);
+    QTemporaryDir temp(BenchWorkBase(argc, argv) + u"/tamro-bench-XXXXXX"_qs);
     if (!temp.isValid())
         qFatal("cannot make the work folder");
     BenchSongList(temp.path());

@@ -1,0 +1,318 @@
+// Measures the window with its worker on large folders, each figure against a
+// reference taken in the same run (ratio = reference time / our time):
+//  - listing 100,000 files, from the folder's selection to the rows drawn,
+//    against `ls -lU` on the same folder, and the memory the window holds;
+//  - previewing 100,000 files in each mode, from the click to the last cell
+//    drawn, against computing the same names in a plain loop;
+//  - converting 10,000 files of 4 KiB and 1 GiB in 8 MiB files through the
+//    whole job (logs, bars, label, "Completed."), against `cp`;
+//  - the longest time the window thread was busy at one stretch.
+//
+//   build/release/bench/bench_window [work-folder]   (default /dev/shm)
+
+#include "app/file_list_ctrl.h"
+#include "app/file_list_model.h"
+#include "app/folder_tree_ctrl.h"
+#include "app/mode_tab_ctrl.h"
+#include "app/tab_use_text_file.h"
+#include "app/tamro_dlg.h"
+#include "bench/bench_common.h"
+#include "modes/song_list_reader.h"
+#include "modes/swap_artist_title.h"
+#include "output/names.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Notes the longest gap between ticks of a 1 ms timer on the window thread:
+// the longest stretch in which the window could not have answered the
+// operator.
+class BusyWatch
+{
+public:
+    BusyWatch()
+    {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longestMs = qMax(m_longestMs, double(m_clock.nsecsElapsed()) / 1e6);
+            m_clock.restart();
+        });
+    }
+    void Start()
+    {
+        m_longestMs = 0;
+        m_clock.start();
+        m_timer.start();
+    }
+    double StopMs()
+    {
+        m_timer.stop();
+        return m_longestMs;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    double m_longestMs = 0;
+};
+
+// Answers "Completed." (and any other box) at once.
+class BoxAnswerer
+{
+public:
+    BoxAnswerer()
+    {
+        m_timer.setInterval(2);
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+void MakeEmptyFiles(const QString& folder, int count, const QString& pattern)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray path = QFile::encodeName(folder + u'/' + pattern.arg(i));
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0)
+            qFatal("cannot create bench files");
+        ::close(fd);
+    }
+}
+
+void MakeFiles(const QString& folder, int count, qint64 size)
+{
+    QDir().mkpath(folder);
+    const QByteArray content(size, 'x');
+    for (int i = 0; i < count; ++i) {
+        QFile file(QStringLiteral("%1/Title %2 - Band.bin").arg(folder).arg(i));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
+            qFatal("cannot write bench files");
+    }
+}
+
+long ResidentKiB()
+{
+    QFile status(u"/proc/self/status"_qs);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// Serves the window's events until `done`, sleeping between them: a busy
+// loop here would take a core from the job being measured.
+void WaitFor(const std::function<bool()>& done)
+{
+    QTimer check;
+    check.setInterval(2);
+    check.start();
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+double RunMs(const QStringList& command)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess::execute(command.first(), command.mid(1));
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+class Bench
+{
+public:
+    explicit Bench(const QString& work) : m_work(work)
+    {
+        QDir::setCurrent(work); // the logs go here
+        m_dlg.show();
+        m_dlg.m_editOutput->setText(work + u"/out"_qs);
+        m_dlg.m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
+    }
+
+    void Listing()
+    {
+        const QString folder = m_work + u"/many"_qs;
+        MakeEmptyFiles(folder, 100000, u"%1 Title - Band.mp3"_qs);
+        m_dlg.m_treeFolders->SelectPath(m_work); // something else first
+        QCoreApplication::processEvents();
+        const long before = ResidentKiB();
+        m_watch.Start();
+        QElapsedTimer timer;
+        timer.start();
+        m_dlg.m_treeFolders->SelectPath(folder);
+        m_dlg.m_listFiles->viewport()->repaint();
+        const double listMs = double(timer.nsecsElapsed()) / 1e6;
+        QCoreApplication::processEvents();
+        const double busyMs = m_watch.StopMs();
+        const double lsMs = RunMs({u"sh"_qs, u"-c"_qs, u"ls -lU \"$0\" >/dev/null"_qs, folder});
+        if (m_dlg.m_nFileCount != 100000)
+            qFatal("listing lost files");
+        PrintRow("list 100,000 files (selection to rows drawn)", listMs, lsMs, "ls -lU");
+        std::printf("  window holds %ld MiB resident (%ld MiB before the listing)\n",
+                    ResidentKiB() / 1024, before / 1024);
+        std::printf("  window thread busy at most %.1f ms at one stretch\n", busyMs);
+    }
+
+    void Preview(int tab)
+    {
+        const QString list = m_work + u"/songlist.txt"_qs;
+        if (tab == 0) {
+            QFile file(list);
+            if (!file.open(QIODevice::WriteOnly))
+                qFatal("cannot write the song list");
+            for (int i = 0; i < 100000; ++i)
+                file.write(QStringLiteral("%1|Title %1|Singer\n").arg(i).toUtf8());
+            m_dlg.m_pTabSongList->m_editSongList->setText(list);
+        }
+        SelectTab(tab);
+        // The reference: the same names computed in a plain loop.
+        const CFileListModel& model = *m_dlg.m_listFiles->Model();
+        QStringList names;
+        for (int row = 0; row < model.rowCount(); ++row)
+            names.append(model.NameAt(row));
+        const double loopMs = MedianMs(
+            1, [] {}, [&] { ComputeNames(tab, list, names); });
+
+        m_watch.Start();
+        QElapsedTimer timer;
+        timer.start();
+        m_dlg.findChild<QPushButton*>(u"m_btnPreview"_qs)->click();
+        WaitFor([this] { return m_dlg.m_nCommand.load() == JOB_IDLE; });
+        m_dlg.m_listFiles->viewport()->repaint();
+        const double previewMs = double(timer.nsecsElapsed()) / 1e6;
+        const double busyMs = m_watch.StopMs();
+        if (model.Column1Text(99999).isEmpty())
+            qFatal("preview left cells empty");
+        PrintRow(tab == 0 ? "preview 100,000 files, song list of 100,000"
+                          : "preview 100,000 files, pattern",
+                 previewMs, loopMs, "plain loop");
+        std::printf("  window thread busy at most %.1f ms at one stretch\n", busyMs);
+        m_dlg.findChild<QPushButton*>(u"m_btnPreview"_qs)->click(); // take it away
+    }
+
+    void Convert(const char* what, int count, qint64 size)
+    {
+        const QString source = m_work + u"/src"_qs;
+        const QString target = m_work + u"/out"_qs;
+        QDir(source).removeRecursively();
+        MakeFiles(source, count, size);
+        SelectTab(1);
+        m_dlg.m_treeFolders->SelectPath(source);
+        m_dlg.RefreshFileList(); // the folder may have been selected already
+        const auto fresh = [&] {
+            QDir(target).removeRecursively();
+            QDir().mkpath(target);
+            ::sync();
+        };
+        const auto runJob = [&] {
+            const auto generation = m_dlg.m_listFiles->Model()->Generation();
+            m_dlg.m_btnConvert->click();
+            // The job ends with the refresh of the list.
+            WaitFor([&] { return m_dlg.m_listFiles->Model()->Generation() != generation; });
+        };
+        const auto runCp = [&] {
+            RunMs(
+                {u"cp"_qs, u"-r"_qs, u"--preserve=mode,timestamps"_qs, source + u"/."_qs, target});
+        };
+        const auto [oursMs, cpMs] = CompareRounds(
+            7, fresh,
+            [&] {
+                runJob();
+                if (QDir(target).entryList(QDir::Files).size() != count || m_dlg.m_nErrorCount != 0)
+                    qFatal("the convert job did not copy every file");
+            },
+            runCp);
+        // One more job, watched, for the window thread's longest stretch.
+        fresh();
+        m_watch.Start();
+        runJob();
+        const double busyMs = m_watch.StopMs();
+        PrintRow(what, oursMs, cpMs, "cp");
+        std::printf("  window thread busy at most %.1f ms at one stretch\n", busyMs);
+        QDir(source).removeRecursively();
+        QDir(target).removeRecursively();
+    }
+
+private:
+    void SelectTab(int tab)
+    {
+        QTabBar* tabs = m_dlg.m_tabMode->TabBar();
+        tabs->setCurrentIndex(tab);
+    }
+
+    static void ComputeNames(int tab, const QString& list, const QStringList& names)
+    {
+        class Page : public CSongListPageBase
+        {
+        public:
+            QString GetSongListPath() const override { return m_path; }
+            QString m_path;
+        } page;
+        page.m_path = list;
+        if (tab == 0)
+            ReadSongList(page);
+        QStringList column;
+        for (const QString& name : names) {
+            QString extension, newName;
+            const QString base = SplitExtension(name, extension);
+            const int found =
+                tab == 0 ? LookupSongName(page, base, newName) : SwapArtistTitle(base, newName);
+            column.append(found == 0 ? newName + extension : QString());
+        }
+        ClearSongList(page);
+    }
+
+    QString m_work;
+    CtamroDlg m_dlg;
+    BusyWatch m_watch;
+    BoxAnswerer m_boxes;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString base = BenchWorkBase(argc, argv);
+    QTemporaryDir temp(base + u"/tamro-bench-XXXXXX"_qs);
+    std::printf("work folder: %s\n", qPrintable(temp.path()));
+    if (!temp.isValid())
+        qFatal("cannot make the work folder");
+    {
+        Bench bench(temp.path());
+        bench.Listing();
+        bench.Preview(1);
+        bench.Preview(0);
+        bench.Convert("convert 10,000 files of 4 KiB (whole job)", 10000, 4096);
+        bench.Convert("convert 1 GiB in 8 MiB files (whole job)", 128, 8LL << 20);
+    }
+    QDir::setCurrent(QDir::tempPath());
+    return 0;
+}
