@@ -61,10 +61,10 @@ void CFileListCtrl::SetColumnWidths()
 {
     const int em = fontMetrics().averageCharWidth();
     int column = 0;
-    setColumnWidth(column++, 22 * em);
+    setColumnWidth(column++, 24 * em);
     if (m_pModel->HasColumn1())
         setColumnWidth(column++, 100);
-    setColumnWidth(column++, 9 * em);
     setColumnWidth(column++, 10 * em);
-    setColumnWidth(column++, 16 * em);
+    setColumnWidth(column++, 9 * em);
+    setColumnWidth(column++, 17 * em);
 }

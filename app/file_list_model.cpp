@@ -3,7 +3,6 @@
 #include "platform/file_name_codec.h"
 
 #include <QDateTime>
-#include <QLocale>
 
 namespace {
 
@@ -14,6 +13,21 @@ QString TypeOf(const QString& name)
     if (dot <= 0 || dot == name.size() - 1)
         return u"File"_qs;
     return ReadableFileName(name.mid(dot + 1)).toUpper() + u" file"_qs;
+}
+
+// Sizes as a file manager shows them, short enough for a narrow column.
+QString SizeText(std::int64_t bytes)
+{
+    if (bytes < 1024)
+        return QStringLiteral("%1 B").arg(bytes);
+    static const char16_t* const kUnits[] = {u"KiB", u"MiB", u"GiB", u"TiB"};
+    double value = double(bytes) / 1024;
+    int unit = 0;
+    while (value >= 1024 && unit < 3) {
+        value /= 1024;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(value, 0, 'f', 1).arg(QString::fromUtf16(kUnits[unit]));
 }
 
 } // namespace
@@ -116,12 +130,12 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     case Field::Column1:
         return m_column1[index.row()];
     case Field::Size:
-        return QLocale().formattedDataSize(file.m_nSize, 0);
+        return SizeText(file.m_nSize);
     case Field::Type:
         return TypeOf(file.m_strName);
     case Field::Modified:
-        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs),
-                                  QLocale::ShortFormat);
+        return QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs)
+            .toString(u"yyyy-MM-dd HH:mm"_qs);
     }
     return {};
 }

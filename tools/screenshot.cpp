@@ -1,0 +1,50 @@
+// Grabs the main window for the README: the real dialog and worker, with the
+// example folder chosen through its song list and previewed, drawn by the
+// offscreen platform into a PNG.
+//
+//   build/release/tools/tamro_screenshot <examples-folder> <output.png>
+
+#include "app/file_list_ctrl.h"
+#include "app/file_list_model.h"
+#include "app/tab_use_text_file.h"
+#include "app/tamro_app.h"
+#include "app/tamro_dlg.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tamro_screenshot <examples-folder> <output.png>\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CtamroApp app(argc, argv); // name, version and icon as the program has them
+    const QString examples = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString output = QString::fromLocal8Bit(argv[2]);
+
+    CtamroDlg dialog;
+    dialog.show();
+    dialog.m_pTabSongList->m_editSongList->setText(examples + u"/songlist_utf8.txt"_qs);
+    dialog.m_editOutput->setText(QDir::tempPath() + u"/tamro-renamed"_qs);
+    dialog.findChild<QPushButton*>(u"m_btnPreview"_qs)->click();
+
+    QElapsedTimer waited;
+    waited.start();
+    while (dialog.m_nCommand.load() != JOB_IDLE && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    QTimer::singleShot(300, [&] { // let the tree finish loading its folders
+        const bool saved = dialog.grab().save(output);
+        std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(output));
+        dialog.close();
+    });
+    return dialog.exec() == 0 ? 0 : 0;
+}
