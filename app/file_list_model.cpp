@@ -134,8 +134,7 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     case Field::Type:
         return TypeOf(file.m_strName);
     case Field::Modified:
-        return QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs)
-            .toString(u"yyyy-MM-dd HH:mm"_qs);
+        return QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs).toString(u"yyyy-MM-dd HH:mm"_qs);
     }
     return {};
 }

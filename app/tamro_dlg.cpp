@@ -48,11 +48,8 @@ CtamroDlg::~CtamroDlg()
 {
     // Every way out closes the dialog first, which lets the worker end; this
     // only covers a dialog destroyed while still open and idle.
-    if (m_hWorker.joinable()) {
-        m_bWorkerRun = 0;
-        WakeWorker();
+    if (!StopWorker())
         m_hWorker.join();
-    }
 }
 
 void CtamroDlg::DoDataExchange(const QHash<int, QWidget*>& controls)
@@ -151,14 +148,22 @@ void CtamroDlg::OnClose()
     if (m_bClosing)
         return;
     m_bClosing = true;
+    if (StopWorker())
+        FinishClose();
+    // Otherwise OnWorkerEnded finishes the close once the worker is gone.
+}
+
+bool CtamroDlg::StopWorker()
+{
+    if (!m_hWorker.joinable())
+        return true;
     // A running convert stops after its current file and closes its logs;
-    // the window keeps serving the worker until it has ended.
+    // the window keeps serving the worker meanwhile. No thread is killed.
     int running = JOB_CONVERT;
     m_nCommand.compare_exchange_strong(running, JOB_CANCEL);
     m_bWorkerRun = 0;
     WakeWorker();
-    if (!m_hWorker.joinable())
-        FinishClose();
+    return false;
 }
 
 void CtamroDlg::OnWorkerEnded()

@@ -101,6 +101,9 @@ private:
     void InitTabPages();
     void InstallKeyFilter();
     void StartWorker();
+    // Asks the worker to end (cancelling a running convert). True when there
+    // is no worker left; otherwise it ends by itself and calls OnWorkerEnded.
+    bool StopWorker();
     void OnWorkerEnded();
     void FinishClose();
 

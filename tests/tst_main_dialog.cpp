@@ -44,6 +44,7 @@ private Q_SLOTS:
     void browseSongListMovesTheTree();
     void songListFolderFromPath_data();
     void songListFolderFromPath();
+    void windowMessagesActOnlyOnTheirWParam();
     void enterAndEscapeLeaveTheDialogOpen();
     void aboutBoxOpensOnF1();
 
@@ -311,6 +312,24 @@ void TestMainDialog::songListFolderFromPath()
     m_dlg->m_pTabSongList->m_editSongList->setText(path);
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), folder);
     QCOMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
+}
+
+void TestMainDialog::windowMessagesActOnlyOnTheirWParam()
+{
+    const QString cancel = u"Cancel"_qs;
+    QCOMPARE(m_dlg->OnSetCtrlText(1002, &cancel), 0);
+    QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+    QCOMPARE(m_dlg->OnSetCtrlText(1006, &cancel), 0);
+    QCOMPARE(m_dlg->m_btnConvert->text(), cancel);
+
+    TestDir dir;
+    dir.makeFile(u"a.mp3"_qs);
+    SelectFolder(dir.path());
+    m_dlg->m_listFiles->InsertColumn1(u"Rename"_qs);
+    QCOMPARE(m_dlg->OnRefreshList(117, 0), 0);
+    QVERIFY(m_dlg->HasPreviewColumn());
+    QCOMPARE(m_dlg->OnRefreshList(VK_F5, 0), 0);
+    QVERIFY(!m_dlg->HasPreviewColumn());
 }
 
 void TestMainDialog::enterAndEscapeLeaveTheDialogOpen()
