@@ -28,6 +28,7 @@ void RunPreviewJob(CPassHost& host, int tab)
 void RunConvertJob(CPassHost& host, int tab)
 {
     OpenRunLogs(host);
+    const bool ranPass = tab == 0 || tab == 1;
     if (tab == 0)
         ConvertSongListPass(host);
     else if (tab == 1)
@@ -35,14 +36,15 @@ void RunConvertJob(CPassHost& host, int tab)
     QStringList logProblems{CloseRunLog(host.m_pInfoLog), CloseRunLog(host.m_pErrorLog)};
     logProblems.removeAll(QString());
 
-    // The pass leaves JOB_IDLE after a completed run, JOB_CANCELLED after a
-    // cancel. Anything but idle means the button still reads "Cancel".
+    // A completed run has gone back to JOB_IDLE in EndOfRun; a cancelled one
+    // (or one without a mode to run) is put back here. Any other value is a
+    // new click, which is kept.
     int command = host.m_nCommand.load();
-    if (command != JOB_IDLE) {
+    if (command == JOB_CANCEL || command == JOB_CANCELLED || (!ranPass && command == JOB_CONVERT)) {
         host.SetConvertCaption(u"Convert"_qs);
         host.SongListPage().m_bStopReading = 0;
+        host.m_nCommand.compare_exchange_strong(command, JOB_IDLE);
     }
-    host.m_nCommand.compare_exchange_strong(command, JOB_IDLE);
     if (!logProblems.isEmpty())
         host.ShowMessage(u"The run logs of this job are incomplete.\n"_qs +
                          logProblems.join(u'\n'));
