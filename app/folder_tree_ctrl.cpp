@@ -20,10 +20,16 @@ CFolderTreeCtrl::CFolderTreeCtrl(QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
-    // Only a real selection counts: the view may move its current item
-    // without selecting it (on focus), and that must not change folders.
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { Q_EMIT selectionChangedTo(GetSelectedPath()); });
+    // Only a new folder counts: the view may move its current item without
+    // selecting it (on focus), and the model re-sorts rows as it loads them
+    // in the background, which re-announces the same selection.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QString path = GetSelectedPath();
+        if (path == m_strSelectedPath)
+            return;
+        m_strSelectedPath = path;
+        Q_EMIT selectionChangedTo(path);
+    });
 
     m_scrollTimer.setSingleShot(true);
     m_scrollTimer.setInterval(20);

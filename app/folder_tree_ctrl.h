@@ -40,4 +40,5 @@ private:
     // operator takes over.
     QString m_strOpenedPath;
     QTimer m_scrollTimer;
+    QString m_strSelectedPath; // the folder last announced
 };
