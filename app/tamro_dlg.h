@@ -99,6 +99,9 @@ private:
     void DoDataExchange(const QHash<int, QWidget*>& controls);
     void OnInitDialog();
     void InitTabPages();
+    // Lists `folder` as a new selection: the preview goes, and the count and
+    // current folder follow the list.
+    void ShowFolder(const QString& folder);
     void InstallKeyFilter();
     void StartWorker();
     // Asks the worker to end (cancelling a running convert). True when there

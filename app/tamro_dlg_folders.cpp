@@ -9,10 +9,15 @@
 
 void CtamroDlg::OnTvnSelchangedFolderTree()
 {
+    ShowFolder(m_treeFolders->GetSelectedPath());
+}
+
+void CtamroDlg::ShowFolder(const QString& folder)
+{
     // A preview never survives a change of folder.
     if (HasPreviewColumn())
         m_listFiles->DeleteColumn1();
-    m_listFiles->DisplayFolder(m_treeFolders->GetSelectedPath());
+    m_listFiles->DisplayFolder(folder);
     m_nFileCount = unsigned(m_listFiles->GetItemCount());
     m_strCurrentFolder.Store(m_listFiles->GetCurrentFolder());
 }

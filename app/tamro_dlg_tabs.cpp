@@ -55,9 +55,5 @@ void CtamroDlg::OnShowSongListFolder()
         return; // the tree's selection handler has listed it
     // The tree cannot show this folder (hidden, or already selected): list
     // it all the same, and let the passes see what the list shows.
-    if (HasPreviewColumn())
-        m_listFiles->DeleteColumn1();
-    m_listFiles->DisplayFolder(folder);
-    m_nFileCount = unsigned(m_listFiles->GetItemCount());
-    m_strCurrentFolder.Store(m_listFiles->GetCurrentFolder());
+    ShowFolder(folder);
 }
