@@ -27,7 +27,7 @@ void RunPreviewJob(CPassHost& host, int tab)
 
 void RunConvertJob(CPassHost& host, int tab)
 {
-    OpenRunLogs(host);
+    (void)OpenRunLogsForJob(host);
     const bool ranPass = tab == 0 || tab == 1;
     if (tab == 0)
         ConvertSongListPass(host);

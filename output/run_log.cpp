@@ -31,6 +31,12 @@ void OpenRunLogs(CCopyHost& host)
     host.m_pErrorLog = OpenLog(QString::fromUtf16(kErrorLogName));
 }
 
+QString OpenRunLogsForJob(CCopyHost& host)
+{
+    OpenRunLogs(host);
+    return {};
+}
+
 void WriteLogLine(LogFile* log, const QString& line)
 {
     if (log && log->m_pFile)

@@ -24,6 +24,11 @@ inline constexpr char16_t kErrorLogName[] = u"ErrorLog.txt";
 // over, as a record of its failure; the job goes on without it.
 void OpenRunLogs(CCopyHost& host);
 
+// Opens the logs for a convert job as OpenRunLogs does, unless another running
+// tamro is writing into the same logs: then nothing is opened or truncated
+// and the result is a sentence for the operator. Empty when the job may run.
+[[nodiscard]] QString OpenRunLogsForJob(CCopyHost& host);
+
 // Appends one line; the CR LF is added here. A log that failed to open, or
 // whose writing failed, takes no more lines.
 void WriteLogLine(LogFile* log, const QString& line);

@@ -10,11 +10,12 @@
 // given the source's permission bits and modification time, and removed again
 // if anything fails on the way.
 
-// What the progress routine answers: go on calling me, or stay quiet for the
-// rest of this copy.
+// What the progress routine answers: go on calling me, abandon this copy
+// (the partial file is removed), or stay quiet for the rest of this copy.
 enum CopyProgressAnswer : std::uint32_t
 {
     PROGRESS_CONTINUE = 0,
+    PROGRESS_CANCEL = 1,
     PROGRESS_QUIET = 3,
 };
 
