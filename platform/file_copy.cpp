@@ -1,5 +1,7 @@
 #include "platform/file_copy.h"
 
+#include "platform/process_umask.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -74,10 +76,14 @@ public:
     ProgressReporter(CopyProgressRoutine routine, void* data, std::int64_t total)
         : m_routine(routine), m_data(data), m_total(total)
     {}
-    void report(std::int64_t transferred)
+    // False once the routine has asked to abandon the copy.
+    [[nodiscard]] bool report(std::int64_t transferred)
     {
-        if (m_routine && !m_quiet)
-            m_quiet = m_routine(m_total, transferred, m_data) == PROGRESS_QUIET;
+        if (!m_routine || m_quiet)
+            return true;
+        const CopyProgressAnswer answer = m_routine(m_total, transferred, m_data);
+        m_quiet = answer == PROGRESS_QUIET;
+        return answer != PROGRESS_CANCEL;
     }
 
 private:
@@ -118,7 +124,8 @@ int CopyByReadWrite(int src, int dst, std::int64_t& transferred, ProgressReporte
         if (!WriteAll(dst, buffer.get(), got))
             return errno;
         transferred += got;
-        progress.report(transferred);
+        if (!progress.report(transferred))
+            return ECANCELED;
     }
 }
 
@@ -129,14 +136,13 @@ bool KernelCopyUnsupported(int error)
 }
 
 // Moves the data: a clone where the file system shares blocks, else
-// copy_file_range in chunks, else read/write. Returns 0 or an errno.
+// copy_file_range in chunks, else read/write. Returns 0 or an errno;
+// ECANCELED when the progress routine abandoned the copy.
 int TransferData(int src, int dst, std::int64_t size, ProgressReporter& progress)
 {
     std::int64_t transferred = 0;
-    if (size > 0 && ::ioctl(dst, FICLONE, src) == 0) {
-        progress.report(size);
-        return 0;
-    }
+    if (size > 0 && ::ioctl(dst, FICLONE, src) == 0)
+        return progress.report(size) ? 0 : ECANCELED;
     for (;;) {
         const ssize_t moved =
             ::copy_file_range(src, nullptr, dst, nullptr, static_cast<size_t>(kCopyChunkSize), 0);
@@ -154,7 +160,8 @@ int TransferData(int src, int dst, std::int64_t size, ProgressReporter& progress
             return 0;
         }
         transferred += moved;
-        progress.report(transferred);
+        if (!progress.report(transferred))
+            return ECANCELED;
     }
 }
 
@@ -213,16 +220,17 @@ CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& dest
     }
 
     ProgressReporter progress(progressRoutine, data, sourceInfo.st_size);
-    progress.report(0);
-
     CopyResult result;
-    if (const int error = TransferData(src.get(), dst.get(), sourceInfo.st_size, progress)) {
+    if (!progress.report(0)) {
+        result = Failure(CopyStage::Transfer, ECANCELED);
+    } else if (const int error = TransferData(src.get(), dst.get(), sourceInfo.st_size, progress)) {
         result = Failure(CopyStage::Transfer, error);
     } else {
+        // Best effort: FAT sticks, shares and player mounts refuse modes or
+        // times, and the data is what the operator came for.
+        (void)::fchmod(dst.get(), sourceInfo.st_mode & 0777 & ~ProcessUmask());
         const struct timespec times[2] = {{0, UTIME_OMIT}, sourceInfo.st_mtim};
-        if (::fchmod(dst.get(), sourceInfo.st_mode & 0777) != 0 ||
-            ::futimens(dst.get(), times) != 0)
-            result = Failure(CopyStage::Finish, errno);
+        (void)::futimens(dst.get(), times);
     }
     if (dst.closeChecked() != 0 && result.Succeeded())
         result = Failure(CopyStage::Finish, errno);

@@ -7,8 +7,9 @@
 
 // tamro's copy with progress: a new file is created next to nothing (it never
 // replaces what stands at the destination), filled from the source in chunks,
-// given the source's permission bits and modification time, and removed again
-// if anything fails on the way.
+// given the source's permission bits (under the process umask) and
+// modification time where the file system allows it, and removed again if
+// anything fails on the way.
 
 // What the progress routine answers: go on calling me, abandon this copy
 // (the partial file is removed), or stay quiet for the rest of this copy.
@@ -30,8 +31,8 @@ enum class CopyStage
     Done,              // the copy succeeded
     OpenSource,        // the source could not be opened or is not a regular file
     CreateDestination, // the destination folder or the new file could not be opened
-    Transfer,          // reading or writing the data failed
-    Finish,            // setting mode or time, or closing the new file, failed
+    Transfer,          // reading or writing the data failed, or the copy was abandoned
+    Finish,            // closing the new file failed
 };
 
 struct CopyResult
@@ -51,5 +52,8 @@ inline constexpr std::int64_t kCopyChunkSize = 1 << 20;
 // file is created exclusively and without following a link, so a name that is
 // taken fails with EEXIST at the CreateDestination stage and nothing that
 // stands there is touched. The source is opened read-only and never changed.
+// A progress answer of PROGRESS_CANCEL fails the copy with ECANCELED at the
+// Transfer stage. Mode and time are set where the file system takes them; a
+// refusal leaves the copy standing.
 CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& destination,
                                 CopyProgressRoutine progress, void* data);
