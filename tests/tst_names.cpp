@@ -17,8 +17,6 @@ private Q_SLOTS:
     void makeUniqueName();
     void shortenLongName_data();
     void shortenLongName();
-    void holdsUndecodedText_data();
-    void holdsUndecodedText();
 };
 
 namespace {
@@ -183,25 +181,6 @@ void TestNames::shortenLongName()
     QCOMPARE(didShorten, got != name);
     QCOMPARE(got, shortened);
     QVERIFY(EncodeFileName(got).size() + kNumberRoom <= limit || got == name);
-}
-
-void TestNames::holdsUndecodedText_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("undecoded");
-    QTest::newRow("plain") << u"Title-Singer.mp3"_qs << false;
-    QTest::newRow("surrogate pair") << u"\U0001F3B5.mp3"_qs << false;
-    QTest::newRow("escaped bytes") << QString(QChar(0xDC80)) + QChar(0xDCFF) << false;
-    QTest::newRow("replacement character") << u"Ti\uFFFDle"_qs << true;
-    QTest::newRow("lone high surrogate") << u"a"_qs + QChar(0xD83C) << true;
-    QTest::newRow("lone low surrogate, no escape") << u"a"_qs + QChar(0xDC7F) << true;
-}
-
-void TestNames::holdsUndecodedText()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, undecoded);
-    QCOMPARE(HoldsUndecodedText(name), undecoded);
 }
 
 QTEST_GUILESS_MAIN(TestNames)

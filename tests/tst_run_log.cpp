@@ -34,61 +34,30 @@ QStringList CloseBoth(FakeCopyHost& host)
     return problems;
 }
 
-// A child process that runs `work` and can be told to finish it; the way to
-// hold logs in another process, or to limit one process alone.
-class Child
+// What OpenRunLogsForJob answers in another process, the way another
+// running tamro would try the same logs.
+QString AnswerOfAnotherProcess()
 {
-public:
-    // `work` gets a function that tells the parent "ready" and then waits
-    // until the parent calls Finish().
-    explicit Child(const std::function<int(const std::function<void()>& ready)>& work)
-    {
-        int toParent[2], toChild[2];
-        if (::pipe(toParent) != 0 || ::pipe(toChild) != 0)
-            qFatal("pipe failed");
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::close(toParent[0]);
-            ::close(toChild[1]);
-            const auto ready = [&] {
-                char c = 'r';
-                (void)!::write(toParent[1], &c, 1);
-                (void)!::read(toChild[0], &c, 1); // until Finish(), or the parent's end
-            };
-            ::_exit(work(ready));
-        }
-        ::close(toParent[1]);
-        ::close(toChild[0]);
-        m_fromChild = toParent[0];
-        m_toChild = toChild[1];
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return u"<pipe failed>"_qs;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        FakeCopyHost host;
+        const QByteArray answer = OpenRunLogsForJob(host).toUtf8();
+        ::_exit(::write(channel[1], answer.constData(), answer.size()) == answer.size() ? 0 : 1);
     }
-    ~Child() { (void)Finish(); }
-
-    // True once the child said "ready"; false when it ended without.
-    bool WaitReady()
-    {
-        char c;
-        return ::read(m_fromChild, &c, 1) == 1;
-    }
-
-    // Lets the child go on and returns its exit status, -1 when it crashed.
-    int Finish()
-    {
-        if (m_pid <= 0)
-            return -1;
-        ::close(m_toChild);
-        ::close(m_fromChild);
-        int status = 0;
-        ::waitpid(m_pid, &status, 0);
-        m_pid = 0;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t m_pid = 0;
-    int m_fromChild = -1;
-    int m_toChild = -1;
-};
+    ::close(channel[1]);
+    QByteArray answer;
+    char buffer[1024];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, got);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? QString::fromUtf8(answer)
+                                                         : u"<child failed>"_qs;
+}
 
 enum class Planted
 {
@@ -240,27 +209,27 @@ void TestRunLog::logInReadOnlyFolderIsReported()
 void TestRunLog::failedWriteIsReported()
 {
     TestDir dir;
-    const QString path = dir.path(u"InfoLog.txt"_qs);
-    // A file-size limit makes the writes fail; in a child, so the limit
-    // stays there.
-    Child child([&](const std::function<void()>&) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        auto log = std::make_unique<LogFile>();
-        log->m_strPath = path;
-        log->m_pFile = std::make_unique<Utf16TextWriter>();
-        if (log->m_pFile->Open(EncodeFileName(path)) != 0 || log->m_pFile->StartEmpty() != 0)
-            return 2;
-        for (int i = 0; i < 100000; ++i) // fills the buffer, so writes happen before close
-            WriteLogLine(log.get(), u"line that cannot be stored"_qs);
-        if (log->m_pFile->Error() != EFBIG)
-            return 3;
-        const bool reported =
-            CloseRunLog(log) == path + u" could not be written completely: File too large"_qs;
-        return reported && !log ? 0 : 4;
-    });
-    QCOMPARE(child.Finish(), 0);
+    InFolder cwd(dir.path());
+    // A file-size limit makes the writes fail; the soft limit alone, so it
+    // can be put back.
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t previous = limit.rlim_cur;
+    limit.rlim_cur = 4096;
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    FakeCopyHost host;
+    OpenRunLogs(host);
+    for (int i = 0; i < 100000; ++i) // fills the buffer, so writes happen before close
+        WriteLogLine(host.m_pInfoLog.get(), u"line that cannot be stored"_qs);
+    const int error = host.m_pInfoLog->m_pFile->Error();
+    const QStringList problems = CloseBoth(host);
+    limit.rlim_cur = previous;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, SIG_DFL);
+    QCOMPARE(error, EFBIG);
+    QCOMPARE(problems, QStringList{dir.path(
+                           u"InfoLog.txt could not be written completely: File too large"_qs)});
 }
 
 void TestRunLog::plantedLinkIsNotFollowed()
@@ -349,38 +318,23 @@ void TestRunLog::logsHeldByAnotherJobAreLeftAlone()
     QFETCH(bool, otherProcess);
     TestDir dir;
     InFolder cwd(dir.path());
-    const auto holdLogs = [](FakeCopyHost& holder) {
-        const QString refusal = OpenRunLogsForJob(holder);
-        WriteLogLine(holder.m_pInfoLog.get(), u"held"_qs);
-        WriteLogLine(holder.m_pErrorLog.get(), u"held"_qs);
-        return refusal;
-    };
-    FakeCopyHost holder;
-    std::unique_ptr<Child> child;
-    if (otherProcess) {
-        child = std::make_unique<Child>([&](const std::function<void()>& ready) {
-            const bool held = holdLogs(holder).isEmpty();
-            ready();
-            return held && CloseBoth(holder).isEmpty() ? 0 : 1;
-        });
-        QVERIFY(child->WaitReady());
-    } else {
-        QCOMPARE(holdLogs(holder), QString());
+    FakeCopyHost holder, second;
+    QCOMPARE(OpenRunLogsForJob(holder), QString());
+    const QStringList held(10000, u"held"_qs); // more than a buffer: some is on disk
+    for (const QString& line : held) {
+        WriteLogLine(holder.m_pInfoLog.get(), line);
+        WriteLogLine(holder.m_pErrorLog.get(), line);
     }
 
-    FakeCopyHost second;
-    QCOMPARE(OpenRunLogsForJob(second),
+    QCOMPARE(otherProcess ? AnswerOfAnotherProcess() : OpenRunLogsForJob(second),
              u"The run logs in "_qs + dir.path() +
                  u" are in use by another running tamro. "
                  "Wait until its job has ended, or start tamro from another folder."_qs);
     QVERIFY(!second.m_pInfoLog && !second.m_pErrorLog);
 
-    if (child)
-        QCOMPARE(child->Finish(), 0);
-    else
-        QCOMPARE(CloseBoth(holder), QStringList());
-    QCOMPARE(LogLines(dir.path(u"InfoLog.txt"_qs)), QStringList{u"held"_qs});
-    QCOMPARE(LogLines(dir.path(u"ErrorLog.txt"_qs)), QStringList{u"held"_qs});
+    QCOMPARE(CloseBoth(holder), QStringList());
+    QCOMPARE(LogLines(dir.path(u"InfoLog.txt"_qs)), held);
+    QCOMPARE(LogLines(dir.path(u"ErrorLog.txt"_qs)), held);
     // Once the holder is done, the next job runs.
     QCOMPARE(OpenRunLogsForJob(second), QString());
     QCOMPARE(CloseBoth(second), QStringList());
