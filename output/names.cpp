@@ -4,6 +4,7 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,7 +23,7 @@ bool IsPairAt(const QString& text, qsizetype i)
            QChar::isLowSurrogate(text.at(i + 1).unicode());
 }
 
-// Bytes of the code unit at `i` as EncodeFileName writes it.
+// Bytes of one code unit, not part of a pair, as EncodeFileName writes it.
 qsizetype EncodedBytesOfUnit(char16_t unit)
 {
     if (unit < 0x80 || IsEscapedByte(unit))
@@ -120,7 +121,7 @@ bool ShortenLongName(QString& name, qsizetype limit)
     const qsizetype dot = name.lastIndexOf(u'.');
     QString extension = dot > 0 ? name.mid(dot) : QString();
     qsizetype budget = limit - kNumberRoom - EncodeFileName(extension).size();
-    if (budget < 1) { // a "extension" that long is really part of the name
+    if (budget < 1) { // an "extension" that long is really part of the name
         extension.clear();
         budget = std::max<qsizetype>(limit - kNumberRoom, 1);
     }
