@@ -2,7 +2,65 @@
 
 #include "platform/file_name_codec.h"
 
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qsizetype kDefaultNameLimit = 255;
+
+bool IsEscapedByte(char16_t unit)
+{
+    return unit >= 0xDC80 && unit <= 0xDCFF;
+}
+
+bool IsPairAt(const QString& text, qsizetype i)
+{
+    return QChar::isHighSurrogate(text.at(i).unicode()) && i + 1 < text.size() &&
+           QChar::isLowSurrogate(text.at(i + 1).unicode());
+}
+
+// Bytes of one code unit, not part of a pair, as EncodeFileName writes it.
+qsizetype EncodedBytesOfUnit(char16_t unit)
+{
+    if (unit < 0x80 || IsEscapedByte(unit))
+        return 1;
+    return unit < 0x800 ? 2 : 3; // any other lone surrogate is written as U+FFFD
+}
+
+// The length, in code units, of the longest start of `text` whose file-name
+// bytes fit into `budget`; never ends inside a surrogate pair.
+qsizetype FittingPrefix(const QString& text, qsizetype budget)
+{
+    qsizetype used = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const bool pair = IsPairAt(text, i);
+        const qsizetype bytes = pair ? 4 : EncodedBytesOfUnit(text.at(i).unicode());
+        if (used + bytes > budget)
+            break;
+        used += bytes;
+        i += pair ? 2 : 1;
+    }
+    return i;
+}
+
+// Moves a cut back to the start of the character it falls in, so an accent
+// is not parted from its letter. A cut that would leave nothing stays put.
+qsizetype CharacterBoundaryAtOrBefore(const QString& text, qsizetype cut)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(cut);
+    if (finder.isAtBoundary())
+        return cut;
+    const qsizetype previous = finder.toPreviousBoundary();
+    return previous > 0 ? previous : cut;
+}
+
+} // namespace
 
 QString SplitExtension(QString name, QString& extension)
 {
@@ -19,6 +77,9 @@ bool RemoveInvalidChars(QString& name)
     const qsizetype before = name.size();
     for (const char16_t c : kInvalid)
         name.remove(QChar(c));
+    // A control character is legal on Linux but turns a name unreadable in
+    // every listing, and FAT refuses it.
+    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
     return name.size() != before;
 }
 
@@ -45,4 +106,42 @@ void MakeUniqueName(QString& path)
                               : QStringLiteral("%1 (%2)").arg(stem, number);
     }
     path = candidate;
+}
+
+qsizetype NameLimitOf(const QString& folder)
+{
+    const long limit = ::pathconf(EncodeFileName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? qsizetype(limit) : kDefaultNameLimit;
+}
+
+bool ShortenLongName(QString& name, qsizetype limit)
+{
+    if (EncodeFileName(name).size() <= limit)
+        return false;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    QString extension = dot > 0 ? name.mid(dot) : QString();
+    qsizetype budget = limit - kNumberRoom - EncodeFileName(extension).size();
+    if (budget < 1) { // an "extension" that long is really part of the name
+        extension.clear();
+        budget = std::max<qsizetype>(limit - kNumberRoom, 1);
+    }
+    const QString stem = name.left(name.size() - extension.size());
+    QString kept = stem.left(CharacterBoundaryAtOrBefore(stem, FittingPrefix(stem, budget)));
+    // A blank before the extension would be a blemish on the new name.
+    while (kept.size() > 1 && kept.endsWith(u' '))
+        kept.chop(1);
+    name = kept + extension;
+    return true;
+}
+
+bool HoldsUndecodedText(const QString& name)
+{
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name.at(i).unicode();
+        if (IsPairAt(name, i))
+            ++i;
+        else if (unit == 0xFFFD || (QChar::isSurrogate(unit) && !IsEscapedByte(unit)))
+            return true;
+    }
+    return false;
 }

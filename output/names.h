@@ -11,8 +11,9 @@
 // removed from the base name, not only the last one.
 QString SplitExtension(QString name, QString& extension);
 
-// Removes every \ / : * ? " < > | from `name`, so the copy can go to any
-// player, share or FAT stick. True when anything was removed.
+// Removes every \ / : * ? " < > | and every control character (U+0000 to
+// U+001F, U+007F) from `name`, so the copy can go to any player, share or FAT
+// stick. True when anything was removed.
 bool RemoveInvalidChars(QString& name);
 
 // True when anything at all stands at `path`: a file of any kind, a folder, a
@@ -24,3 +25,20 @@ bool FileExists(QString path);
 // last dot of the last path component, or at the end when that component has
 // no dot after its first character.
 void MakeUniqueName(QString& path);
+
+// Bytes kept free after a shortened name for the number a taken name gets.
+inline constexpr qsizetype kNumberRoom = 7; // " (9999)"
+
+// The longest name, in bytes, that the file system of `folder` takes; 255
+// when it does not say.
+qsizetype NameLimitOf(const QString& folder);
+
+// Shortens `name` (one path component, extension included) when its file
+// name bytes exceed `limit`: the part before the extension is cut at a
+// character boundary so that it, the extension and a number fit. True when
+// shortened.
+bool ShortenLongName(QString& name, qsizetype limit);
+
+// True when `name` holds text that was never decoded: U+FFFD, or a lone
+// surrogate other than an escaped file-name byte (see DecodeFileName).
+bool HoldsUndecodedText(const QString& name);

@@ -11,7 +11,7 @@ class CCopyHost;
 // One open run log of a convert job.
 struct LogFile
 {
-    QString m_strName;                        // "InfoLog.txt" or "ErrorLog.txt"
+    QString m_strPath;                        // full path, as the operator is told it
     int m_errOpen = 0;                        // errno of the open, 0 when the file was opened
     std::unique_ptr<Utf16TextWriter> m_pFile; // null when the open failed
 };
@@ -19,18 +19,22 @@ struct LogFile
 inline constexpr char16_t kInfoLogName[] = u"InfoLog.txt";
 inline constexpr char16_t kErrorLogName[] = u"ErrorLog.txt";
 
-// Creates or truncates InfoLog.txt and ErrorLog.txt in the current directory
-// and hands them to the host. A log that cannot be created is still handed
-// over, as a record of its failure; the job goes on without it.
+// Empties InfoLog.txt and ErrorLog.txt in the current directory (creating
+// them when needed) and hands them to the host. A log that cannot be used --
+// not a plain file of its own, or held by another running tamro -- is still
+// handed over, as a record of its failure; the job goes on without it.
 void OpenRunLogs(CCopyHost& host);
 
 // Opens the logs for a convert job as OpenRunLogs does, unless another running
 // tamro is writing into the same logs: then nothing is opened or truncated
 // and the result is a sentence for the operator. Empty when the job may run.
+// The logs stay locked against other jobs until CloseRunLog.
 [[nodiscard]] QString OpenRunLogsForJob(CCopyHost& host);
 
-// Appends one line; the CR LF is added here. A log that failed to open, or
-// whose writing failed, takes no more lines.
+// Appends one line; the CR LF is added here. Line breaks, other control
+// characters and lone surrogates are written as U+FFFD, so every line stays
+// one line of valid UTF-16. A log that failed to open, or whose writing
+// failed, takes no more lines.
 void WriteLogLine(LogFile* log, const QString& line);
 
 // Closes and frees the log. Returns what went wrong with it during the job,

@@ -27,19 +27,39 @@ enum class CancelReset
     BothBars,
 };
 
+// A name with text that never decoded (a song list in an unknown character
+// set) would put replacement marks into a file name: the item fails instead.
+void FailUndecodedName(CPassHost& host, const QString& source)
+{
+    WriteLogLine(host.m_pErrorLog.get(),
+                 QStringLiteral("The new name could not be decoded. - ") + source);
+    const int count = ++host.m_nErrorCount;
+    host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+}
+
 void CopyUnderNewName(CPassHost& host, const QString& listedName, QString newName,
                       const QString& extension)
 {
+    // The folders are read when the item is reached: the operator may pick
+    // another one while the job runs.
+    const QString source = host.m_strCurrentFolder.Load() + u'/' + listedName;
+    const QString outputFolder = host.m_strOutputFolder.Load();
+    if (HoldsUndecodedText(newName + extension)) {
+        FailUndecodedName(host, source);
+        return;
+    }
     const QString asGiven = newName;
     if (RemoveInvalidChars(newName)) {
         WriteLogLine(host.m_pInfoLog.get(), QStringLiteral("Deleted Invalid char : ") + asGiven +
                                                 QStringLiteral("  ->  ") + newName);
     }
     newName += extension;
-    // The folders are read when the item is reached: the operator may pick
-    // another one while the job runs.
-    CopyOneFile(host, host.m_strCurrentFolder.Load() + u'/' + listedName,
-                host.m_strOutputFolder.Load() + u'/' + newName);
+    const QString longName = newName;
+    if (ShortenLongName(newName, NameLimitOf(outputFolder))) {
+        WriteLogLine(host.m_pInfoLog.get(), QStringLiteral("Shortened long name : ") + longName +
+                                                QStringLiteral("  ->  ") + newName);
+    }
+    CopyOneFile(host, source, outputFolder + u'/' + newName);
 }
 
 // Copies the rows from the first on until the end of the list or a cancel.

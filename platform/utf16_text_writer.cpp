@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <iterator>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,12 +22,45 @@ Utf16TextWriter::~Utf16TextWriter()
 
 int Utf16TextWriter::Open(const QByteArray& path)
 {
-    // O_NOFOLLOW: a link planted under the log's name must not redirect the
-    // truncation to some other file.
-    m_fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (m_fd < 0)
+    // Nothing is truncated before the checks: a link planted under the name
+    // must not empty some other file, and a FIFO without a reader must not
+    // hang the job (O_NONBLOCK makes its open fail with ENXIO instead).
+    const int fd =
+        ::open(path.constData(),
+               O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0)
         return errno;
+    struct stat info
+    {};
+    int refusal = 0;
+    if (::fstat(fd, &info) != 0)
+        refusal = errno;
+    else if (!S_ISREG(info.st_mode))
+        refusal = ENXIO;
+    else if (info.st_nlink > 1)
+        refusal = EMLINK;
+    if (refusal != 0) {
+        ::close(fd);
+        return refusal;
+    }
+    m_fd = fd;
     m_error = 0;
+    return 0;
+}
+
+int Utf16TextWriter::TryLock()
+{
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EINTR)
+            return errno;
+    }
+    return 0;
+}
+
+int Utf16TextWriter::StartEmpty()
+{
+    if (::ftruncate(m_fd, 0) != 0)
+        return errno;
     m_buffer.reserve(kBufferSize + 1024);
     m_buffer.append("\xFF\xFE", 2);
     return 0;

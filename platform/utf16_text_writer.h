@@ -15,8 +15,16 @@ public:
     Utf16TextWriter& operator=(const Utf16TextWriter&) = delete;
     ~Utf16TextWriter();
 
-    // Creates or truncates the file. Returns 0 or the errno of the failure.
+    // Opens or creates the file without changing it and without ever
+    // blocking. Only a plain file of its own is taken: ELOOP for a symbolic
+    // link, EMLINK for a file that has other names too (a hard link), ENXIO
+    // for a FIFO, device or socket; otherwise 0 or the errno of the open.
     int Open(const QByteArray& path);
+    // Takes an exclusive lock on the file without waiting. Returns 0, or
+    // EWOULDBLOCK when another open of the file holds it. Released by Close.
+    int TryLock();
+    // Empties the file and starts it with the mark. Returns 0 or the errno.
+    int StartEmpty();
     void WriteLine(const QString& line);
     // Writes what is buffered and closes. Returns 0 or the first errno met
     // since Open.

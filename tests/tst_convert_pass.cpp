@@ -90,6 +90,10 @@ private Q_SLOTS:
     void cancelStopsBeforeTheNextFile();
     void endOfRunOrder();
     void outputFolderIsTheListedFolder();
+    void longNameIsShortenedAndNumbered();
+    void undecodedNameFailsAlone_data();
+    void undecodedNameFailsAlone();
+    void oddSourceNamesGiveOneLineEach();
 };
 
 void TestConvertPass::copiesUnderNewNames_data()
@@ -266,6 +270,64 @@ void TestConvertPass::outputFolderIsTheListedFolder()
     QCOMPARE(TestDir::read(job.m_src + u"/A-A (1).mp3"_qs), QByteArray("A-A.mp3"));
     QCOMPARE(TestDir::read(job.m_src + u"/Title - Artist.mp3"_qs),
              QByteArray("Title - Artist.mp3"));
+}
+
+void TestConvertPass::longNameIsShortenedAndNumbered()
+{
+    QString korean; // 300 bytes of Hangul
+    for (char16_t c = 0xAC00; c < 0xAC00 + 100; ++c)
+        korean += QChar(c);
+    const QString longName = korean + u".mp3"_qs;
+    const QString shortName = korean.left(81) + u".mp3"_qs; // room left for " (9999)"
+    const QString numbered = korean.left(81) + u" (1).mp3"_qs;
+    ConvertJob job({u"a.mp3"_qs, u"b.mp3"_qs}, {longName, longName});
+    job.Run(PatternMode);
+    const QString shortened = u"Shortened long name : "_qs + longName + u"  ->  "_qs + shortName;
+    QCOMPARE(job.m_infoLines, job.Expanded({shortened, CopyLine(u"a.mp3"_qs, shortName), shortened,
+                                            CopyLine(u"b.mp3"_qs, numbered)}));
+    QCOMPARE(job.m_errorLines, QStringList());
+    QCOMPARE(TestDir::read(job.m_out + u'/' + shortName), QByteArray("a.mp3"));
+    QCOMPARE(TestDir::read(job.m_out + u'/' + numbered), QByteArray("b.mp3"));
+}
+
+void TestConvertPass::undecodedNameFailsAlone_data()
+{
+    QTest::addColumn<QString>("rename");
+    QTest::newRow("replacement character") << u"Ti\uFFFDle-Singer.mp3"_qs;
+    QTest::newRow("lone surrogate, not an escaped byte")
+        << u"Title-"_qs + QChar(0xDC7F) + u".mp3"_qs;
+}
+
+void TestConvertPass::undecodedNameFailsAlone()
+{
+    QFETCH(QString, rename);
+    ConvertJob job({u"a.mp3"_qs, u"b.mp3"_qs}, {rename, u"Good.mp3"_qs});
+    job.Run(SongListMode);
+    QCOMPARE(job.m_errorLines,
+             job.Expanded({u"The new name could not be decoded. - {src}/a.mp3"_qs}));
+    QCOMPARE(job.m_infoLines, job.Expanded({CopyLine(u"b.mp3"_qs, u"Good.mp3"_qs)}));
+    QCOMPARE(job.m_dir.entries(job.m_out), QStringList{u"Good.mp3"_qs});
+    QCOMPARE(job.m_host.Calls(u"error"_qs), QStringList{u"Error : 1"_qs});
+    QCOMPARE(job.m_host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
+}
+
+void TestConvertPass::oddSourceNamesGiveOneLineEach()
+{
+    // A line break and a byte that is not UTF-8 in source names: the copies
+    // carry the exact bytes, the log lines stay one line each.
+    const QString notUtf8 = QString(QChar(0xDCFF)); // the byte FF
+    ConvertJob job({u"Bad\nName - Artist.mp3"_qs, notUtf8 + u" - X.mp3"_qs});
+    job.Run(PatternMode);
+    const QString mark = u"\uFFFD"_qs;
+    QCOMPARE(
+        job.m_infoLines,
+        job.Expanded(
+            {u"Deleted Invalid char : Artist-Bad"_qs + mark + u"Name  ->  Artist-BadName"_qs,
+             u"Copy : {src}/Bad"_qs + mark + u"Name - Artist.mp3  ->  {out}/Artist-BadName.mp3"_qs,
+             u"Copy : {src}/"_qs + mark + u" - X.mp3  ->  {out}/X-"_qs + mark + u".mp3"_qs}));
+    QCOMPARE(job.m_errorLines, QStringList());
+    QCOMPARE(TestDir::read(job.m_out + u"/X-"_qs + notUtf8 + u".mp3"_qs),
+             (notUtf8 + u" - X.mp3"_qs).toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestConvertPass)

@@ -15,7 +15,22 @@ private Q_SLOTS:
     void fileExistsForAnythingThatStands();
     void makeUniqueName_data();
     void makeUniqueName();
+    void shortenLongName_data();
+    void shortenLongName();
 };
+
+namespace {
+
+// `count` characters counting up from `first` (Hangul syllables, say).
+QString Run(char32_t first, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QString::fromUcs4(std::u32string(1, first + i).c_str(), 1);
+    return text;
+}
+
+} // namespace
 
 void TestNames::splitExtension_data()
 {
@@ -56,7 +71,8 @@ void TestNames::removeInvalidChars_data()
     QTest::newRow("all nine") << u"a\\b/c:d*e?f\"g<h>i|j"_qs << u"abcdefghij"_qs << true;
     QTest::newRow("only invalid") << u"***"_qs << QString() << true;
     QTest::newRow("outside the BMP") << u"\U0001F3B5|x"_qs << u"\U0001F3B5x"_qs << true;
-    QTest::newRow("dots, blanks, controls stay") << u"x. \t."_qs << u"x. \t."_qs << false;
+    QTest::newRow("dots and blanks stay") << u"x. ."_qs << u"x. ."_qs << false;
+    QTest::newRow("controls") << QString(QChar(0)) + u"a\tb\nc\x1f\x7f"_qs << u"abc"_qs << true;
 }
 
 void TestNames::removeInvalidChars()
@@ -124,6 +140,47 @@ void TestNames::makeUniqueName()
     QString path = dir.path(wanted);
     MakeUniqueName(path);
     QCOMPARE(path, dir.path(result));
+}
+
+void TestNames::shortenLongName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("shortened");               // the name itself when it fits
+    const QString korean = Run(0xAC00, 100);              // 300 bytes
+    const QString emoji = Run(0x1F300, 70);               // 280 bytes, in surrogate pairs
+    const QString accented = u"e\u0301"_qs.repeated(100); // 300 bytes
+    const QString escaped = QString(300, QChar(0xDCFF));  // 300 bytes
+    // 255 - " (9999)" - ".mp3" leaves 244 bytes before the extension.
+    QTest::newRow("fits exactly") << u"x"_qs.repeated(251) + u".mp3"_qs << 255
+                                  << u"x"_qs.repeated(251) + u".mp3"_qs;
+    QTest::newRow("Korean, cut at a syllable")
+        << korean + u".mp3"_qs << 255 << korean.left(81) + u".mp3"_qs;
+    QTest::newRow("surrogate pairs stay whole")
+        << emoji + u".mp3"_qs << 255 << emoji.left(2 * 61) + u".mp3"_qs;
+    QTest::newRow("accent stays with its letter")
+        << accented + u".mp3"_qs << 255 << accented.left(2 * 81) + u".mp3"_qs;
+    QTest::newRow("escaped bytes are one byte each")
+        << escaped + u".mp3"_qs << 255 << escaped.left(244) + u".mp3"_qs;
+    QTest::newRow("no blank before the extension")
+        << u"a"_qs.repeated(243) + u" "_qs + u"b"_qs.repeated(50) + u".mp3"_qs << 255
+        << u"a"_qs.repeated(243) + u".mp3"_qs;
+    QTest::newRow("no extension") << u"x"_qs.repeated(300) << 255 << u"x"_qs.repeated(248);
+    QTest::newRow("a dot that is no extension")
+        << u"a."_qs + u"x"_qs.repeated(300) << 255 << u"a."_qs + u"x"_qs.repeated(246);
+    QTest::newRow("smaller limit") << korean + u".flac"_qs << 143 << korean.left(43) + u".flac"_qs;
+}
+
+void TestNames::shortenLongName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, limit);
+    QFETCH(QString, shortened);
+    QString got = name;
+    const bool didShorten = ShortenLongName(got, limit);
+    QCOMPARE(didShorten, got != name);
+    QCOMPARE(got, shortened);
+    QVERIFY(EncodeFileName(got).size() + kNumberRoom <= limit || got == name);
 }
 
 QTEST_GUILESS_MAIN(TestNames)
