@@ -128,7 +128,8 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     case Field::Name:
         return ReadableFileName(file.m_strName);
     case Field::Column1:
-        return m_column1[index.row()];
+        // Column1Text keeps the exact name the copy uses; people see it readable.
+        return ReadableFileName(m_column1[index.row()]);
     case Field::Size:
         return SizeText(file.m_nSize);
     case Field::Type:

@@ -39,8 +39,14 @@ void CTabUseTextFile::OnBrowseSongList()
     dialog.setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
                                                : QDir::homePath());
     dialog.selectFile(u"songlist.txt"_qs);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        m_editSongList->setText(dialog.selectedFiles().first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString chosen = dialog.selectedFiles().first();
+    // The same text again changes nothing, yet the operator asked for the move.
+    if (chosen == m_editSongList->text())
+        OnSongListPathChanged();
+    else
+        m_editSongList->setText(chosen);
 }
 
 void CTabUseTextFile::OnSongListPathChanged()

@@ -90,9 +90,19 @@ bool CtamroDlg::eventFilter(QObject* watched, QEvent* event)
         case Qt::Key_Enter:
         case Qt::Key_Escape:
             return true; // neither ends the dialog nor presses a button
-        case Qt::Key_F5:
-            RefreshFileList();
+        case Qt::Key_F5: {
+            // An unused key press travels from the focus widget up through
+            // its parents, and every one of them is filtered here: refresh at
+            // its first stop only.
+            auto* receiver = qobject_cast<QWidget*>(watched);
+            const bool handedUp = event == m_pF5Press && receiver && m_pF5Receiver &&
+                                  receiver->isAncestorOf(m_pF5Receiver);
+            if (!handedUp)
+                RefreshFileList();
+            m_pF5Press = event;
+            m_pF5Receiver = receiver;
             break; // and on to the control like any other key
+        }
         case Qt::Key_F1:
             OnSysCommand(IDM_ABOUTBOX);
             return true;
@@ -100,6 +110,9 @@ bool CtamroDlg::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
+    // A new press may reuse the old one's address.
+    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F5)
+        m_pF5Press = nullptr;
     return QDialog::eventFilter(watched, event);
 }
 

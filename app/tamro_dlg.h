@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -123,4 +124,7 @@ private:
     QPushButton* m_btnBrowseOutput = nullptr;
     bool m_bClosing = false;
     bool m_bClosed = false;
+    // The F5 press being handed up from the focus widget to its parents.
+    const QEvent* m_pF5Press = nullptr;
+    QPointer<QWidget> m_pF5Receiver;
 };

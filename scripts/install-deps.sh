@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  libuchardet-dev
   fonts-dejavu-core
   # the copy tests mount a FAT image through FUSE
   fusefat fuse3 dosfstools

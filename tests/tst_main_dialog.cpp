@@ -36,6 +36,8 @@ private Q_SLOTS:
     void listingKeepsOddNamesAndSurvivesAVanishedFolder();
     void f5ShowsNewFilesAndCountsThem();
     void renameColumnGoesOnF5AndOnNewSelection();
+    void f5RefreshesOncePerPressFromEveryControl();
+    void renameCellsShowOddNamesReadable();
     void outputEditFollowsEveryKeystroke();
     void browseOutputCancelChangesNothing();
     void browseOutputChoosesAFolder();
@@ -193,6 +195,43 @@ void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
     QVERIFY(!m_dlg->HasPreviewColumn());
 }
 
+void TestMainDialog::f5RefreshesOncePerPressFromEveryControl()
+{
+    TestDir dir;
+    dir.makeFile(u"a.mp3"_qs);
+    SelectFolder(dir.path());
+    const CFileListModel& model = *m_dlg->m_listFiles->Model();
+    QList<QWidget*> targets{m_dlg.get()};
+    for (QWidget* child : m_dlg->findChildren<QWidget*>())
+        if (child->isVisible())
+            targets.append(child);
+    for (QWidget* target : targets) {
+        for (int press = 0; press < 2; ++press) {
+            const std::uint64_t before = model.Generation();
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_F5);
+            QVERIFY2(model.Generation() == before + 1,
+                     qPrintable(QString::fromLatin1(target->metaObject()->className()) + u' ' +
+                                target->objectName() + u' ' +
+                                QString::number(model.Generation() - before)));
+        }
+    }
+}
+
+void TestMainDialog::renameCellsShowOddNamesReadable()
+{
+    TestDir dir;
+    dir.makeFile(DecodeFileName("Caf\xE9 - Art\xE9.mp3"), "x");
+    SelectFolder(dir.path());
+    QTabBar* tabs = m_dlg->m_tabMode->TabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), Qt::LeftButton);
+    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    const CFileListModel& model = *m_dlg->m_listFiles->Model();
+    QTRY_COMPARE(model.index(0, 1).data().toString(), u"Art\uFFFD-Caf\uFFFD.mp3"_qs);
+    QCOMPARE(model.Column1Text(0), DecodeFileName("Art\xE9-Caf\xE9.mp3")); // exact for the copy
+}
+
 void TestMainDialog::outputEditFollowsEveryKeystroke()
 {
     QStringList seen;
@@ -295,6 +334,18 @@ void TestMainDialog::browseSongListMovesTheTree()
     QTRY_VERIFY(*cancelled);
     QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
     QCOMPARE(commands.count(), 0);
+
+    // The same file chosen again after the tree moved on brings it back.
+    SelectFolder(dir.path());
+    const auto again = AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectFile(list);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(Child<QPushButton>(m_dlg->m_pTabSongList, "m_btnBrowseSongList"),
+                      Qt::LeftButton);
+    QTRY_VERIFY(*again);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), dir.path(u"lists"_qs));
 }
 
 void TestMainDialog::songListFolderFromPath_data()

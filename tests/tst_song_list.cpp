@@ -1,8 +1,10 @@
 #include "modes/leading_number.h"
 #include "modes/song_list.h"
+#include "modes/song_list_check.h"
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
 #include "tests/testdir.h"
+#include "tests/unprivileged.h"
 
 #include <QStringEncoder>
 #include <QtTest>
@@ -70,6 +72,12 @@ private Q_SLOTS:
     void stopRequestEndsReading();
     void readingAppendsToTheTable();
     void millionLines();
+    void listsFromOtherSystems_data();
+    void listsFromOtherSystems();
+    void loneSurrogatesBecomeReplacement_data();
+    void loneSurrogatesBecomeReplacement();
+    void songListProblem_data();
+    void songListProblem();
 };
 
 void TestSongList::parseLine_data()
@@ -267,10 +275,11 @@ void TestSongList::longLineIsOneLine()
 void TestSongList::fileWithoutMarkKeepsByteRules()
 {
     TestDir dir;
-    // A NUL ends the line's text; invalid bytes become U+FFFD.
+    // A NUL ends the line's text; a text that is not UTF-8 is read in the
+    // set it was written in (Windows-1252 for a lone high byte).
     const QByteArray content("1|A\0|hidden\n2|B\xFF|C\n", 20);
     QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, content)),
-             (Entries{{u"1"_qs, u"A-"_qs}, {u"2"_qs, u"B\uFFFD-C"_qs}}));
+             (Entries{{u"1"_qs, u"A-"_qs}, {u"2"_qs, u"B\u00FF-C"_qs}}));
 }
 
 void TestSongList::badFilesYieldNoEntries_data()
@@ -348,6 +357,135 @@ void TestSongList::millionLines()
     QCOMPARE(LookupSongName(page, u"999999 last"_qs, got), 0);
     ClearSongList(page);
     QCOMPARE(page.m_songList.m_nCount, 0);
+}
+
+void TestSongList::listsFromOtherSystems_data()
+{
+    QTest::addColumn<QByteArray>("charset");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Windows-1252")
+        << QByteArray("windows-1252")
+        << u"1|Caf\u00e9 del Mar|Energy 52\r\n2|D\u00e9j\u00e0 Vu|Beyonc\u00e9\r\n"
+           "3|Se\u00f1orita \u2013 Live|Shawn Mendes\r\n"
+           "4|\u201c99 Luftballons\u201d|Nena\r\n"_qs;
+    QTest::newRow("ISO-8859-1")
+        << QByteArray("ISO-8859-1")
+        << u"1|\u00c7a plane pour moi|Plastic Bertrand\r\n2|Ma\u00f1ana|Peggy Lee\r\n"
+           "3|F\u00fcr Elise|Beethoven\r\n"_qs;
+    QTest::newRow("EUC-KR") << QByteArray("EUC-KR")
+                            << u"1|\ubd04\ub0a0|\ubc29\ud0c4\uc18c\ub144\ub2e8\r\n"
+                               "2|\uc88b\uc740 \ub0a0|\uc544\uc774\uc720\r\n"
+                               "3|\uac15\ub0a8\uc2a4\ud0c0\uc77c|\uc2f8\uc774\r\n"_qs;
+    // A syllable EUC-KR lacks: the detector gives up, the weighing does not.
+    QTest::newRow("CP949") << QByteArray("windows-949")
+                           << u"1|\ub620\ubc29\uac01\ud558|\uac00\uc218\r\n"
+                              "2|\uc88b\uc740 \ub0a0|\uc544\uc774\uc720\r\n"_qs;
+    QTest::newRow("Shift_JIS") << QByteArray("Shift_JIS")
+                               << u"1|\u5343\u672c\u685c|\u521d\u97f3\u30df\u30af\r\n"
+                                  "2|\u591c\u306b\u99c6\u3051\u308b|YOASOBI\r\n"
+                                  "3|\u30ec\u30e2\u30f3|\u7c73\u6d25\u7384\u5e2b\r\n"_qs;
+    QTest::newRow("GBK") << QByteArray("GBK")
+                         << u"1|\u6708\u4eae\u4ee3\u8868\u6211\u7684\u5fc3|\u9093\u4e3d\u541b\r\n"
+                            "2|\u7a3b\u9999|\u5468\u6770\u4f26\r\n"_qs;
+    // One line is all the detector gets; alone it guesses wrong on these.
+    QTest::newRow("one line Latin-1")
+        << QByteArray("ISO-8859-1") << u"1|Ma\u00f1ana|Peggy Lee\n"_qs;
+    QTest::newRow("one line GBK") << QByteArray("GBK") << u"2|\u7a3b\u9999|\u5468\u6770\u4f26\n"_qs;
+    QTest::newRow("one line Shift_JIS")
+        << QByteArray("Shift_JIS") << u"3|\u30ec\u30e2\u30f3|\u7c73\u6d25\u7384\u5e2b\n"_qs;
+    QTest::newRow("Windows-1251")
+        << QByteArray("windows-1251")
+        << u"1|\u041a\u0438\u043d\u043e|\u0413\u0440\u0443\u043f\u043f\u0430\n"_qs;
+}
+
+void TestSongList::listsFromOtherSystems()
+{
+    QFETCH(QByteArray, charset);
+    QFETCH(QString, text);
+    QStringEncoder encoder(charset.constData());
+    const QByteArray bytes = encoder.encode(text);
+    QVERIFY(!encoder.hasError());
+    SongList expected;
+    for (const QString& line : text.split(u'\n'))
+        ParseSongListLine(expected, line);
+    TestDir dir;
+    QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, bytes)), EntriesOf(expected));
+}
+
+void TestSongList::loneSurrogatesBecomeReplacement_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // 1|<lone high>|<pair>  then  2|<lone low>|x
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE"
+                                            "1\0|\0\x00\xD8|\0\x3D\xD8\x00\xDE\n\0"
+                                            "2\0|\0\x00\xDCx\0|\0x\0",
+                                            28);
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF\0"
+                                            "1\0|\xD8\x00\0|\xD8\x3D\xDE\x00\0\n\0"
+                                            "2\0|\xDC\x00\0x\0|\0x",
+                                            28);
+}
+
+void TestSongList::loneSurrogatesBecomeReplacement()
+{
+    QFETCH(QByteArray, content);
+    TestDir dir;
+    QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, content)),
+             (Entries{{u"1"_qs, u"\uFFFD-\U0001F600"_qs}, {u"2"_qs, u"\uFFFDx-x"_qs}}));
+}
+
+void TestSongList::songListProblem_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason"); // empty: usable
+    QTest::newRow("usable") << u"file"_qs << QByteArray("heading\n1|A|B\n") << QString();
+    QTest::newRow("missing") << u"missing"_qs << QByteArray() << u"does not exist"_qs;
+    QTest::newRow("folder") << u"folder"_qs << QByteArray() << u"folder"_qs;
+    QTest::newRow("FIFO") << u"fifo"_qs << QByteArray() << u"not a regular file"_qs;
+    QTest::newRow("device") << u"/dev/null"_qs << QByteArray() << u"not a regular file"_qs;
+    QTest::newRow("unreadable") << u"unreadable"_qs << QByteArray("1|A|B\n")
+                                << u"cannot be read: Permission denied"_qs;
+    QTest::newRow("empty") << u"file"_qs << QByteArray() << u"no line"_qs;
+    QTest::newRow("no bar") << u"file"_qs << QByteArray("Title - Singer\n") << u"no line"_qs;
+    QTest::newRow("bar after a NUL") << u"file"_qs << QByteArray("1\0|A|B\n", 7) << u"no line"_qs;
+    // The byte of "|" inside a Shift_JIS character is no bar.
+    QTest::newRow("bar byte inside a character")
+        << u"file"_qs << QByteArray("\x83\x7C\x83\x62\x83\x76 \x83\x5C\x83\x93\x83\x4F\n")
+        << u"no line"_qs;
+    QTest::newRow("bar in UTF-16") << u"file"_qs
+                                   << QByteArray("\xFF\xFE"
+                                                 "1\0|\0",
+                                                 6)
+                                   << QString();
+}
+
+void TestSongList::songListProblem()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    TestDir dir;
+    QString path = dir.path(u"list.txt"_qs);
+    if (kind == u"file"_qs || kind == u"unreadable"_qs)
+        dir.makeFile(u"list.txt"_qs, content);
+    if (kind == u"unreadable"_qs)
+        QCOMPARE(::chmod(EncodeFileName(path).constData(), 0), 0);
+    else if (kind == u"folder"_qs)
+        dir.makeFolder(u"list.txt"_qs);
+    else if (kind == u"fifo"_qs)
+        QCOMPARE(::mkfifo(EncodeFileName(path).constData(), 0600), 0);
+    else if (kind.startsWith(u'/'))
+        path = kind;
+    const QString problem = QString::fromUtf8(
+        RunUnprivileged([&path] { return SongListProblem(path).toUtf8() + '.'; }));
+    if (reason.isEmpty()) {
+        QCOMPARE(problem, u"."_qs);
+    } else {
+        QVERIFY2(problem.startsWith(u"The song list cannot be used: "_qs + path + u'\n'),
+                 qPrintable(problem));
+        QVERIFY2(problem.contains(reason), qPrintable(problem));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSongList)

@@ -1,0 +1,217 @@
+#include "modes/song_list_lines.h"
+
+#include "modes/charset_guess.h"
+#include "modes/song_list_reader.h"
+#include "platform/file_name_codec.h"
+
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The detector sees this much of a file without a mark; it is also the read
+// size, so the file is read once.
+constexpr qsizetype kBlock = qsizetype{1024} * 1024;
+
+struct FdCloser
+{
+    int fd;
+    ~FdCloser()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+ssize_t ReadSome(int fd, char* buffer, qsizetype size)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, static_cast<size_t>(size));
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+
+// Fills the buffer unless the file ends first.
+ssize_t ReadFull(int fd, char* buffer, qsizetype size)
+{
+    qsizetype total = 0;
+    while (total < size) {
+        const ssize_t got = ReadSome(fd, buffer + total, size - total);
+        if (got < 0)
+            return got;
+        if (got == 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
+QStringDecoder DecoderFor(int encoding, QByteArrayView sample, bool wholeFile)
+{
+    // The mark is skipped by the reader itself; a U+FEFF further on is text.
+    constexpr auto flags = QStringConverter::Flag::ConvertInitialBom;
+    switch (encoding) {
+    case ENCODING_UTF16LE:
+        return QStringDecoder(QStringConverter::Utf16LE, flags);
+    case ENCODING_UTF16BE:
+        return QStringDecoder(QStringConverter::Utf16BE, flags);
+    case ENCODING_UTF8:
+        return QStringDecoder(QStringConverter::Utf8, flags);
+    default:
+        return QStringDecoder(GuessCharset(sample, wholeFile).constData(), flags);
+    }
+}
+
+// Lone surrogates in UTF-16 text pass the decoder unchanged; as U+FFFD they
+// cannot slip into a file name as something that looks like a byte escape.
+void ReplaceLoneSurrogates(QString& line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            line[i] = QChar::ReplacementCharacter;
+    }
+}
+
+// Cuts decoded text into lines. A UTF-16 or UTF-8 file is text: CR LF ends a
+// line like LF. A file without a mark is taken byte-wise: the CR stays (the
+// trimming of the last field removes it) and a line ends at its first NUL.
+class LineSplitter
+{
+public:
+    LineSplitter(bool textMode, bool utf16) : m_textMode(textMode), m_utf16(utf16) {}
+
+    // Calls `onLine` for each complete line; stops and returns false as soon
+    // as `onLine` does.
+    template <typename OnLine> bool Feed(const QString& text, OnLine&& onLine)
+    {
+        m_pending.append(text);
+        qsizetype start = 0;
+        for (qsizetype end; (end = m_pending.indexOf(u'\n', m_scanFrom)) >= 0;) {
+            if (!onLine(Finish(QStringView(m_pending).sliced(start, end - start))))
+                return false;
+            start = end + 1;
+            m_scanFrom = start;
+        }
+        m_pending.remove(0, start);
+        m_scanFrom = m_pending.size();
+        return true;
+    }
+
+    // The last line, which may lack a line break.
+    template <typename OnLine> void End(OnLine&& onLine)
+    {
+        if (!m_pending.isEmpty())
+            onLine(Finish(m_pending));
+    }
+
+private:
+    QString Finish(QStringView line) const
+    {
+        if (m_textMode) {
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+        } else if (const qsizetype nul = line.indexOf(QChar(u'\0')); nul >= 0) {
+            line.truncate(nul);
+        }
+        QString text = line.toString();
+        if (m_utf16)
+            ReplaceLoneSurrogates(text);
+        return text;
+    }
+
+    bool m_textMode;
+    bool m_utf16;
+    QString m_pending;
+    qsizetype m_scanFrom = 0;
+};
+
+SongListReadResult Unreadable(int error)
+{
+    return {SONG_LIST_UNREADABLE, error};
+}
+
+} // namespace
+
+int EncodingOfMark(QByteArrayView start)
+{
+    if (start.startsWith("\xFF\xFE"))
+        return ENCODING_UTF16LE;
+    if (start.startsWith("\xFE\xFF"))
+        return ENCODING_UTF16BE;
+    if (start.startsWith("\xEF\xBB"))
+        return ENCODING_UTF8;
+    return ENCODING_NO_MARK;
+}
+
+int OpenSongListFile(const QString& path, SongListReadResult& result)
+{
+    const QByteArray name = EncodeFileName(path);
+    struct stat info
+    {};
+    // Look before opening: opening a device or a FIFO can block or act.
+    if (::stat(name.constData(), &info) != 0) {
+        const int error = errno;
+        result = error == ENOENT || error == ENOTDIR ? SongListReadResult{SONG_LIST_MISSING, error}
+                                                     : Unreadable(error);
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result = {S_ISDIR(info.st_mode) ? SONG_LIST_FOLDER : SONG_LIST_NOT_A_FILE, 0};
+        return -1;
+    }
+    // O_NONBLOCK: something else may have been put there since the look.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        result = Unreadable(errno);
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result = {SONG_LIST_NOT_A_FILE, 0};
+        return -1;
+    }
+    return fd;
+}
+
+SongListReadResult ReadSongListLines(const QString& path,
+                                     const std::function<bool(const QString&)>& onLine)
+{
+    SongListReadResult result;
+    const FdCloser file{OpenSongListFile(path, result)};
+    if (file.fd < 0)
+        return result;
+
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kBlock);
+    ssize_t got = ReadFull(file.fd, buffer.get(), kBlock);
+    if (got < 0)
+        return Unreadable(errno);
+    QByteArrayView bytes(buffer.get(), got);
+    const int encoding = EncodingOfMark(bytes);
+    QStringDecoder decoder = DecoderFor(encoding, bytes, got < kBlock);
+    if (encoding == ENCODING_UTF16LE || encoding == ENCODING_UTF16BE)
+        bytes = bytes.sliced(2);
+    else if (encoding == ENCODING_UTF8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    LineSplitter splitter(encoding != ENCODING_NO_MARK,
+                          encoding == ENCODING_UTF16LE || encoding == ENCODING_UTF16BE);
+
+    while (got > 0) {
+        if (!splitter.Feed(decoder.decode(bytes), onLine))
+            return result;
+        got = ReadSome(file.fd, buffer.get(), kBlock);
+        if (got < 0)
+            return Unreadable(errno); // keep what was read so far
+        bytes = QByteArrayView(buffer.get(), got);
+    }
+    splitter.End(onLine);
+    return result;
+}

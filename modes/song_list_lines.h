@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+
+// Why a song-list file gave no (more) lines.
+enum SongListReadStatus
+{
+    SONG_LIST_READ = 0,   // read to its end, or until the caller stopped
+    SONG_LIST_MISSING,    // nothing stands at the path
+    SONG_LIST_FOLDER,     // a folder stands there
+    SONG_LIST_NOT_A_FILE, // a FIFO, device or socket stands there
+    SONG_LIST_UNREADABLE, // opening or reading failed; see m_nErrno
+};
+
+struct SongListReadResult
+{
+    SongListReadStatus m_nStatus = SONG_LIST_READ;
+    int m_nErrno = 0;
+};
+
+// The encoding a file's first bytes announce (a SongListEncoding value).
+int EncodingOfMark(QByteArrayView start);
+
+// Opens the path for reading if it is a regular file; never blocks, and opens
+// nothing else (a device is not even opened). Returns the descriptor, or -1
+// with `result` saying why.
+int OpenSongListFile(const QString& path, SongListReadResult& result);
+
+// Reads the song-list file at `path` line by line, in file order, decoded by
+// its byte-order mark or, without one, in the character set its text was
+// written in. Each line comes without its line break; `onLine` returns false
+// to stop. Lines read before a read error stay delivered.
+SongListReadResult ReadSongListLines(const QString& path,
+                                     const std::function<bool(const QString&)>& onLine);
