@@ -22,12 +22,18 @@ CFileListCtrl::CFileListCtrl(QWidget* parent)
     header()->setSectionsMovable(false);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetColumnWidths();
+    connect(m_pModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (m_pModel->HasColumn1() && topLeft.column() <= 1 && bottomRight.column() >= 1)
+                    FitColumn1(topLeft.row(), bottomRight.row());
+            });
 }
 
 void CFileListCtrl::DisplayFolder(const QString& folder)
 {
     m_strFolder = folder;
     m_pModel->SetFiles(ListFolderFiles(folder));
+    Q_EMIT folderShown(folder);
 }
 
 void CFileListCtrl::Refresh()
@@ -57,8 +63,32 @@ QString CFileListCtrl::GetColumn1Heading() const
     return m_pModel->HasColumn1() ? m_pModel->Column1Heading() : QString();
 }
 
+void CFileListCtrl::FitColumn1(int first, int last)
+{
+    // Names arrive in pieces while a preview runs; only the widest counts.
+    const QFontMetrics metrics = fontMetrics();
+    const int widestBefore = m_nColumn1WidestRow;
+    for (int row = first; row <= last; ++row) {
+        const int width = metrics.horizontalAdvance(m_pModel->index(row, 1).data().toString());
+        if (width > m_nColumn1WidestText) {
+            m_nColumn1WidestText = width;
+            m_nColumn1WidestRow = row;
+        }
+    }
+    if (m_nColumn1WidestRow == widestBefore)
+        return;
+    // The cell's own margins come from the view; the operator may still
+    // resize the column, and a later, wider name widens it again.
+    const int wanted = sizeHintForIndex(m_pModel->index(m_nColumn1WidestRow, 1)).width();
+    const int width = qMin(qMax(wanted, 100), viewport()->width());
+    if (width > columnWidth(1))
+        setColumnWidth(1, width);
+}
+
 void CFileListCtrl::SetColumnWidths()
 {
+    m_nColumn1WidestRow = -1;
+    m_nColumn1WidestText = 0;
     const int em = fontMetrics().averageCharWidth();
     int column = 0;
     setColumnWidth(column++, 24 * em);
