@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
