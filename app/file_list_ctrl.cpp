@@ -4,6 +4,11 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
 CFileListCtrl::CFileListCtrl(QWidget* parent)
     : QTreeView(parent), m_pModel(new CFileListModel(this))
 {
@@ -66,9 +71,23 @@ QString CFileListCtrl::GetColumn1Heading() const
 void CFileListCtrl::FitColumn1(int first, int last)
 {
     // Names arrive in pieces while a preview runs; only the widest counts.
+    // Measuring text is slow (100,000 names would hold the window for a
+    // second or more), so only the names with the most characters of each
+    // piece are measured: the widest name is among them but for freak mixes
+    // of wide and narrow letters.
+    constexpr std::size_t kMeasured = 16;
+    std::vector<std::pair<qsizetype, int>> lengths; // characters, row
+    lengths.reserve(std::size_t(qMax(0, last - first + 1)));
+    for (int row = first; row <= last; ++row)
+        lengths.emplace_back(m_pModel->index(row, 1).data().toString().size(), row);
+    if (lengths.size() > kMeasured) {
+        std::nth_element(lengths.begin(), lengths.begin() + kMeasured, lengths.end(),
+                         std::greater<>());
+        lengths.resize(kMeasured);
+    }
     const QFontMetrics metrics = fontMetrics();
     const int widestBefore = m_nColumn1WidestRow;
-    for (int row = first; row <= last; ++row) {
+    for (const auto& [length, row] : lengths) {
         const int width = metrics.horizontalAdvance(m_pModel->index(row, 1).data().toString());
         if (width > m_nColumn1WidestText) {
             m_nColumn1WidestText = width;
