@@ -210,7 +210,8 @@ void TestDesktop::drops()
         QVERIFY2(m_messages->Texts().first().startsWith(message),
                  qPrintable(m_messages->Texts().first()));
 
-    // While a job runs the same drag is turned away at the door.
+    // While a job runs the same drag is turned away at the door. (The worker,
+    // not woken, looks at the word only every 300 ms; it is put back at once.)
     m_dlg->m_nCommand = JOB_PREVIEW;
     QDragEnterEvent busy(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(target, &busy);
