@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -71,6 +72,21 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& control)
     }
     }
     return nullptr;
+}
+
+// A button whose caption cannot mark a letter gets its key, named in its tip.
+void AddShortcut(QWidget* widget, int id)
+{
+    auto* button = qobject_cast<QPushButton*>(widget);
+    for (const ButtonShortcut& shortcut : kButtonShortcuts) {
+        if (shortcut.id != id || !button)
+            continue;
+        const QKeySequence keys = QKeySequence::fromString(QString::fromUtf16(shortcut.keys));
+        const QString tip = QString::fromUtf16(shortcut.tip);
+        button->setShortcut(keys);
+        button->setAccessibleName(tip);
+        button->setToolTip(tip + u" ("_qs + keys.toString(QKeySequence::NativeText) + u')');
+    }
 }
 
 bool HoldsText(ControlKind kind)
@@ -151,8 +167,10 @@ QHash<int, QWidget*> CreateControls(QWidget* parent, const DialogTemplate& dialo
         }
         widget->setGeometry(place);
         created.push_back(widget);
-        if (control.id != -1)
+        if (control.id != -1) {
             controls.insert(control.id, widget);
+            AddShortcut(widget, control.id);
+        }
     }
     for (QWidget* widget : withText)
         WidenToFit(widget, created, parentWidth);

@@ -4,6 +4,11 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
 CFileListCtrl::CFileListCtrl(QWidget* parent)
     : QTreeView(parent), m_pModel(new CFileListModel(this))
 {
@@ -22,12 +27,18 @@ CFileListCtrl::CFileListCtrl(QWidget* parent)
     header()->setSectionsMovable(false);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetColumnWidths();
+    connect(m_pModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (m_pModel->HasColumn1() && topLeft.column() <= 1 && bottomRight.column() >= 1)
+                    FitColumn1(topLeft.row(), bottomRight.row());
+            });
 }
 
 void CFileListCtrl::DisplayFolder(const QString& folder)
 {
     m_strFolder = folder;
     m_pModel->SetFiles(ListFolderFiles(folder));
+    Q_EMIT folderShown(folder);
 }
 
 void CFileListCtrl::Refresh()
@@ -57,8 +68,46 @@ QString CFileListCtrl::GetColumn1Heading() const
     return m_pModel->HasColumn1() ? m_pModel->Column1Heading() : QString();
 }
 
+void CFileListCtrl::FitColumn1(int first, int last)
+{
+    // Names arrive in pieces while a preview runs; only the widest counts.
+    // Measuring text is slow (100,000 names would hold the window for a
+    // second or more), so only the names with the most characters of each
+    // piece are measured: the widest name is among them but for freak mixes
+    // of wide and narrow letters.
+    constexpr std::size_t kMeasured = 16;
+    std::vector<std::pair<qsizetype, int>> lengths; // characters, row
+    lengths.reserve(std::size_t(qMax(0, last - first + 1)));
+    for (int row = first; row <= last; ++row)
+        lengths.emplace_back(m_pModel->index(row, 1).data().toString().size(), row);
+    if (lengths.size() > kMeasured) {
+        std::nth_element(lengths.begin(), lengths.begin() + kMeasured, lengths.end(),
+                         std::greater<>());
+        lengths.resize(kMeasured);
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int widestBefore = m_nColumn1WidestRow;
+    for (const auto& [length, row] : lengths) {
+        const int width = metrics.horizontalAdvance(m_pModel->index(row, 1).data().toString());
+        if (width > m_nColumn1WidestText) {
+            m_nColumn1WidestText = width;
+            m_nColumn1WidestRow = row;
+        }
+    }
+    if (m_nColumn1WidestRow == widestBefore)
+        return;
+    // The cell's own margins come from the view; the operator may still
+    // resize the column, and a later, wider name widens it again.
+    const int wanted = sizeHintForIndex(m_pModel->index(m_nColumn1WidestRow, 1)).width();
+    const int width = qMin(qMax(wanted, 100), viewport()->width());
+    if (width > columnWidth(1))
+        setColumnWidth(1, width);
+}
+
 void CFileListCtrl::SetColumnWidths()
 {
+    m_nColumn1WidestRow = -1;
+    m_nColumn1WidestText = 0;
     const int em = fontMetrics().averageCharWidth();
     int column = 0;
     setColumnWidth(column++, 24 * em);

@@ -28,9 +28,17 @@ public:
 
     CFileListModel* Model() const { return m_pModel; }
 
+Q_SIGNALS:
+    // The list now shows `folder` (a new one, or the same one read again).
+    void folderShown(const QString& folder);
+
 private:
     void SetColumnWidths();
+    // Widens column 1 to its widest name so far, rows first..last being new.
+    void FitColumn1(int first, int last);
 
     CFileListModel* m_pModel;
     QString m_strFolder;
+    int m_nColumn1WidestRow = -1;
+    int m_nColumn1WidestText = 0; // pixels
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
 
 CFolderTreeCtrl::CFolderTreeCtrl(QWidget* parent)
     : QTreeView(parent), m_pModel(new QFileSystemModel(this))
@@ -80,8 +81,14 @@ void CFolderTreeCtrl::OpenAt(const QString& path)
 void CFolderTreeCtrl::ScrollToOpenedFolder()
 {
     const QModelIndex index = m_pModel->index(m_strOpenedPath);
-    if (index.isValid())
-        scrollTo(index, QAbstractItemView::PositionAtCenter);
+    if (!index.isValid())
+        return;
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // scrollTo centres the whole column, which is as wide as the deepest
+    // name, so a deep folder would show cut off; its name must read from the
+    // start, with the branch mark before it.
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(bar->value() + visualRect(index).left() - indentation());
 }
 
 void CFolderTreeCtrl::mousePressEvent(QMouseEvent* event)

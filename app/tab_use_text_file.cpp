@@ -31,10 +31,9 @@ void CTabUseTextFile::OnBrowseSongList()
 {
     QFileDialog dialog(this);
     dialog.setObjectName(u"songListFileDialog"_qs);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(u"Text (*.txt)"_qs);
+    dialog.setNameFilters({u"Text files (*.txt)"_qs, u"All files (*)"_qs});
     const QString current = m_editSongList->text();
     dialog.setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
                                                : QDir::homePath());

@@ -1,9 +1,11 @@
 #include "app/tamro_app.h"
 
+#include "app/settings_store.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
 
 #include <QIcon>
+#include <QTimer>
 
 CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
 {
@@ -17,9 +19,14 @@ CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
     QApplication::setWindowIcon(icon);
 }
 
-int CtamroApp::InitInstance()
+int CtamroApp::InitInstance(const QString& path)
 {
+    CSettingsStore settings; // outlives the dialog, which writes to it
     CtamroDlg dialog;
+    dialog.KeepSettingsIn(settings);
+    dialog.show();
+    // Once the window is up, so a message about the path has a parent to show on.
+    QTimer::singleShot(0, &dialog, [&dialog, path] { dialog.OpenStartPath(path); });
     dialog.exec();
     return 0;
 }

@@ -8,7 +8,8 @@ class CtamroApp
 {
 public:
     CtamroApp(int& argc, char** argv);
-    int InitInstance();
+    // Runs the main dialog, opening `path` (a folder or a song list) if given.
+    int InitInstance(const QString& path = {});
 
 private:
     QApplication m_app;

@@ -4,6 +4,7 @@
 #include "app/dialog_layout.h"
 #include "app/file_list_ctrl.h"
 #include "app/folder_tree_ctrl.h"
+#include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
@@ -72,6 +73,7 @@ void CtamroDlg::OnInitDialog()
     m_staticError->setText(u"Error : 0"_qs);
     InitTabPages();
     InstallKeyFilter();
+    InitDesktop();
     StartWorker();
 }
 
@@ -88,8 +90,10 @@ bool CtamroDlg::eventFilter(QObject* watched, QEvent* event)
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            PressFocusedButton(watched); // as Space would; never the dialog's end
+            return true;
         case Qt::Key_Escape:
-            return true; // neither ends the dialog nor presses a button
+            return true; // never ends the dialog
         case Qt::Key_F5: {
             // An unused key press travels from the focus widget up through
             // its parents, and every one of them is filtered here: refresh at
@@ -143,7 +147,7 @@ int CtamroDlg::OnRefreshList(std::uintptr_t wParam, std::intptr_t)
 int CtamroDlg::OnSetCtrlText(std::uintptr_t wParam, const QString* lParam)
 {
     if (wParam == IDC_CONVERT && lParam)
-        m_btnConvert->setText(*lParam);
+        m_btnConvert->setText(ConvertButtonCaption(*lParam));
     return 0;
 }
 

@@ -15,6 +15,8 @@ class CAboutDlg;
 class CFileListCtrl;
 class CFolderTreeCtrl;
 class CModeTabCtrl;
+class CSettingsStore;
+enum class DropTarget;
 class CTabPattern;
 class CTabUseTextFile;
 class CWindowCalls;
@@ -22,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QUrl;
 
 // The dialog's own messages from the worker.
 inline constexpr int WM_USER = 0x0400;
@@ -72,6 +75,13 @@ public:
     void ShowMessage(const QString& text) override;
     CSongListPageBase& SongListPage() override;
 
+    // Fills the fields from `store` and keeps every later change there; the
+    // store must outlive the dialog.
+    void KeepSettingsIn(CSettingsStore& store);
+    // Opens what tamro was started with: a folder as the source folder, a
+    // file as the song list; a missing path is reported.
+    void OpenStartPath(const QString& path);
+
     // True once the worker has ended and the window may go.
     bool IsClosed() const { return m_bClosed; }
 
@@ -104,6 +114,11 @@ private:
     // current folder follow the list.
     void ShowFolder(const QString& folder);
     void InstallKeyFilter();
+    void InitDesktop(); // drops and the like, see tamro_dlg_desktop.cpp
+    void OpenSourceFolder(const QString& folder);
+    void OpenSongList(const QString& file);
+    void OnDropUrls(DropTarget target, const QList<QUrl>& urls);
+    void PressFocusedButton(QObject* watched);
     void StartWorker();
     // Asks the worker to end (cancelling a running convert). True when there
     // is no worker left; otherwise it ends by itself and calls OnWorkerEnded.

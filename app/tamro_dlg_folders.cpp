@@ -40,7 +40,6 @@ void CtamroDlg::OnBnClickedBrowseOutput()
 {
     QFileDialog dialog(this, u"Current folder is:"_qs);
     dialog.setObjectName(u"outputFolderDialog"_qs);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
     const QString current = m_editOutput->text();

@@ -1,5 +1,6 @@
 // The Preview and Convert buttons and the worker thread.
 #include "app/file_list_ctrl.h"
+#include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
@@ -45,7 +46,7 @@ void CtamroDlg::OnBnClickedPreview()
 
 void CtamroDlg::OnBnClickedConvert()
 {
-    if (m_btnConvert->text() != u"Convert"_qs) {
+    if (VisibleCaption(m_btnConvert->text()) != u"Convert"_qs) {
         // Cancel: only a running convert can be cancelled, and the count of
         // its failures stays on show.
         int running = JOB_CONVERT;
@@ -69,7 +70,7 @@ void CtamroDlg::OnBnClickedConvert()
     m_nErrorCount = 0;
     m_staticError->setText(u"Error : 0"_qs);
     m_nCommand = JOB_CONVERT;
-    m_btnConvert->setText(u"Cancel"_qs);
+    m_btnConvert->setText(ConvertButtonCaption(u"Cancel"_qs));
     WakeWorker();
 }
 

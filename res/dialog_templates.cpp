@@ -14,8 +14,8 @@ constexpr ControlTemplate kAboutControls[] = {
 constexpr ControlTemplate kMainControls[] = {
     {IDC_FOLDER_TREE, K::FolderTree, nullptr, 7, 19, 135, 115, "m_treeFolders"},
     {IDC_FILE_LIST, K::FileList, nullptr, 151, 7, 264, 127, "m_listFiles"},
-    {IDC_PREVIEW, K::PushButton, u"Preview", 367, 183, 50, 20, "m_btnPreview"},
-    {IDC_CONVERT, K::PushButton, u"Convert", 367, 219, 50, 20, "m_btnConvert"},
+    {IDC_PREVIEW, K::PushButton, u"&Preview", 367, 183, 50, 20, "m_btnPreview"},
+    {IDC_CONVERT, K::PushButton, u"&Convert", 367, 219, 50, 20, "m_btnConvert"},
     {IDC_PROGRESS_TOTAL, K::ProgressBar, nullptr, 240, 275, 100, 9, "m_progressTotal"},
     {IDC_MODE_TABS, K::TabControl, nullptr, 7, 167, 353, 103, "m_tabMode"},
     {-1, K::Label, u"F5: Refresh", 156, 170, 39, 8, nullptr},
@@ -34,7 +34,7 @@ constexpr ControlTemplate kSongListControls[] = {
     {IDC_SONG_LIST_PATH, K::Edit, u"", 58, 43, 210, 15, "m_editSongList"},
     {IDC_BROWSE_SONG_LIST, K::PushButton, u"...", 280, 43, 26, 14, "m_btnBrowseSongList"},
     {-1, K::Label, u"Rename files using text file", 15, 17, 87, 8, nullptr},
-    {IDC_SET_SOURCE_FOLDER, K::CheckBox, u"Set Song Source Folder", 175, 27, 91, 10,
+    {IDC_SET_SOURCE_FOLDER, K::CheckBox, u"Set Song &Source Folder", 175, 27, 91, 10,
      "m_chkSetSourceFolder"},
 };
 
@@ -45,7 +45,14 @@ constexpr ControlTemplate kPatternControls[] = {
     {-1, K::CentredLabel, u"or", 116, 47, 88, 11, nullptr},
 };
 
+constexpr ButtonShortcut kShortcuts[] = {
+    {IDC_BROWSE_OUTPUT, u"Alt+O", u"Choose the output folder"},
+    {IDC_BROWSE_SONG_LIST, u"Alt+L", u"Choose the song-list file"},
+};
+
 } // namespace
+
+const std::span<const ButtonShortcut> kButtonShortcuts = kShortcuts;
 
 const DialogTemplate kAboutTemplate{100, u"About tamro", 170, 62, kAboutControls};
 const DialogTemplate kMainTemplate{102, u"Song file convert", 429, 288, kMainControls};

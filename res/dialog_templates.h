@@ -57,6 +57,16 @@ enum ControlId
     IDOK_ABOUT = 1,
 };
 
+// Keys for the buttons whose caption has no letter to mark ("..."); the
+// tool tip names the key.
+struct ButtonShortcut
+{
+    int id;
+    const char16_t* keys; // portable text, e.g. "Alt+O"
+    const char16_t* tip;
+};
+extern const std::span<const ButtonShortcut> kButtonShortcuts;
+
 extern const DialogTemplate kAboutTemplate;    // 100, the About box
 extern const DialogTemplate kMainTemplate;     // 102, the main window
 extern const DialogTemplate kSongListTemplate; // 130, the song-list page

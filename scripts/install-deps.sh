@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core
   # the copy tests mount a FAT image through FUSE
   fusefat fuse3 dosfstools
+  # validating the desktop files and building the .deb
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -17,6 +17,17 @@ echo "== normal build"
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_tests build/release
 
+echo "== installed files, desktop entry, metainfo and the Debian package"
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cmake --install build/release --prefix "$stage/usr" >/dev/null
+desktop-file-validate "$stage/usr/share/applications/org.tamro.tamro.desktop"
+appstreamcli validate --no-net "$stage/usr/share/metainfo/org.tamro.tamro.metainfo.xml"
+rm -f build/release/tamro_*.deb
+(cd build/release && cpack -G DEB >/dev/null)
+dpkg-deb -f build/release/tamro_*.deb Depends
+dpkg-deb -c build/release/tamro_*.deb
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=address,undefined
 ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \

@@ -1,6 +1,7 @@
 #include "app/file_list_ctrl.h"
 #include "app/file_list_model.h"
 #include "app/folder_tree_ctrl.h"
+#include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
@@ -120,7 +121,7 @@ void TestJobs::SelectSource()
 void TestJobs::WaitUntilIdle()
 {
     QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
-    QTRY_COMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+    QTRY_COMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
 }
 
 void TestJobs::WaitForJobEnd(std::uint64_t listGeneration)
@@ -351,7 +352,7 @@ void TestJobs::cancelDuringTheThirdFile()
     });
     const std::uint64_t generation = m_dlg->m_listFiles->Model()->Generation();
     Click(m_dlg->m_btnConvert);
-    QCOMPARE(m_dlg->m_btnConvert->text(), u"Cancel"_qs);
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Cancel"_qs);
     watch.start();
     WaitForJobEnd(generation);
 
@@ -373,7 +374,7 @@ void TestJobs::cancelBeforeTheWorkerTakesTheJob()
     SelectTab(1);
     // Both clicks before the window thread serves the worker again.
     m_dlg->m_btnConvert->click();
-    QCOMPARE(m_dlg->m_btnConvert->text(), u"Cancel"_qs);
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Cancel"_qs);
     m_dlg->m_btnConvert->click();
     WaitUntilIdle();
     QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs)));
@@ -430,7 +431,7 @@ void TestJobs::inputChecks()
     } else {
         QCOMPARE(m_boxes->Texts(), QStringList{convertMessage});
         QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
-        QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+        QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
     }
 }
 

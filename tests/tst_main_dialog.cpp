@@ -2,6 +2,7 @@
 #include "app/file_list_ctrl.h"
 #include "app/file_list_model.h"
 #include "app/folder_tree_ctrl.h"
+#include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
@@ -97,7 +98,7 @@ void TestMainDialog::initialState()
 {
     QCOMPARE(m_dlg->windowTitle(), u"Song file convert"_qs);
     QCOMPARE(m_dlg->m_staticError->text(), u"Error : 0"_qs);
-    QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
     QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 0);
     QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(0), u"Convert"_qs);
     QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(1), u"Rename"_qs);
@@ -111,7 +112,8 @@ void TestMainDialog::initialState()
     QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
     QVERIFY(m_dlg->m_treeFolders->GetSelectedPath().isEmpty());
     QCOMPARE(m_dlg->minimumSize(), m_dlg->maximumSize()); // fixed size
-    QCOMPARE(Child<QPushButton>(m_dlg.get(), "m_btnPreview")->text(), u"Preview"_qs);
+    QCOMPARE(VisibleCaption(Child<QPushButton>(m_dlg.get(), "m_btnPreview")->text()),
+             u"Preview"_qs);
     const QStringList pattern = [this] {
         QStringList texts;
         for (const QLabel* label : m_dlg->m_pTabPattern->findChildren<QLabel*>())
@@ -315,7 +317,8 @@ void TestMainDialog::browseSongListMovesTheTree()
     TestDir dir;
     const QString list = dir.makeFile(u"lists/songlist.txt"_qs, "1|A|B\n");
     const auto answered = AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
-        QCOMPARE(dialog->nameFilters(), QStringList{u"Text (*.txt)"_qs});
+        QCOMPARE(dialog->nameFilters(),
+                 (QStringList{u"Text files (*.txt)"_qs, u"All files (*)"_qs}));
         dialog->setDirectory(dir.path(u"lists"_qs));
         dialog->selectFile(list);
         QMetaObject::invokeMethod(dialog, "accept");
@@ -369,9 +372,9 @@ void TestMainDialog::windowMessagesActOnlyOnTheirWParam()
 {
     const QString cancel = u"Cancel"_qs;
     QCOMPARE(m_dlg->OnSetCtrlText(1002, &cancel), 0);
-    QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
     QCOMPARE(m_dlg->OnSetCtrlText(1006, &cancel), 0);
-    QCOMPARE(m_dlg->m_btnConvert->text(), cancel);
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), cancel);
 
     TestDir dir;
     dir.makeFile(u"a.mp3"_qs);
@@ -391,7 +394,7 @@ void TestMainDialog::enterAndEscapeLeaveTheDialogOpen()
     for (QWidget* target :
          {static_cast<QWidget*>(m_dlg.get()), static_cast<QWidget*>(m_dlg->m_editOutput),
           static_cast<QWidget*>(m_dlg->m_listFiles), static_cast<QWidget*>(m_dlg->m_treeFolders),
-          static_cast<QWidget*>(m_dlg->m_btnConvert),
+          static_cast<QWidget*>(m_dlg->m_pTabSongList->m_chkSetSourceFolder),
           static_cast<QWidget*>(m_dlg->m_pTabSongList->m_editSongList)}) {
         target->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
@@ -399,7 +402,7 @@ void TestMainDialog::enterAndEscapeLeaveTheDialogOpen()
     }
     QVERIFY(m_dlg->isVisible());
     QVERIFY(!previewed);
-    QCOMPARE(m_dlg->m_btnConvert->text(), u"Convert"_qs);
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
 }
 
 void TestMainDialog::aboutBoxOpensOnF1()

@@ -1,0 +1,90 @@
+#include "app/command_line.h"
+
+#include "platform/file_name_codec.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// Options the Qt application object takes itself; they pass through untouched.
+constexpr const char16_t* kQtValueOptions[] = {u"platform",
+                                               u"platformpluginpath",
+                                               u"platformtheme",
+                                               u"plugin",
+                                               u"qwindowgeometry",
+                                               u"qwindowicon",
+                                               u"qwindowtitle",
+                                               u"style",
+                                               u"stylesheet",
+                                               u"display",
+                                               u"geometry",
+                                               u"session",
+                                               u"name",
+                                               u"title"};
+constexpr const char16_t* kQtFlagOptions[] = {u"reverse", u"widgetcount", u"nograb", u"dograb",
+                                              u"sync"};
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(int argc, char** argv)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Gives song files new names by copying them into an output folder.\n"
+        "PATH may be a folder, shown as the source folder, or a song-list file.\n\n"
+        "Each convert job writes its logs, InfoLog.txt and ErrorLog.txt, into the folder\n"
+        "tamro was started from (started from a desktop menu, that is the home folder)."_qs);
+    const QCommandLineOption help({u"h"_qs, u"help"_qs}, u"Shows this help and ends."_qs);
+    const QCommandLineOption version({u"v"_qs, u"version"_qs}, u"Shows the version and ends."_qs);
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char16_t* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromUtf16(name), QString(), u"value"_qs);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char16_t* name : kQtFlagOptions) {
+        QCommandLineOption option(QString::fromUtf16(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.addPositionalArgument(u"PATH"_qs, u"A folder or a song-list file to open."_qs,
+                                 u"[PATH]"_qs);
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(DecodeFileName(QByteArray(argv[i]))); // names kept exact
+
+    CommandLine result;
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        const QString error =
+            parser.errorText().isEmpty() ? u"Give at most one PATH."_qs : parser.errorText();
+        Print(stderr, u"tamro: "_qs + error + u"\nTry 'tamro --help'.\n"_qs);
+        result.m_bExit = true;
+        result.m_nExitCode = 2;
+        return result;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object the parser cannot know our name.
+        Print(stdout, parser.helpText().replace(u"<executable_name>"_qs, u"tamro"_qs));
+        result.m_bExit = true;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, u"tamro 1.0.0.1\n"_qs);
+        result.m_bExit = true;
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        result.m_strPath = parser.positionalArguments().first();
+    return result;
+}

@@ -1,0 +1,359 @@
+#include "app/file_list_ctrl.h"
+#include "app/file_list_model.h"
+#include "app/folder_tree_ctrl.h"
+#include "app/local_path.h"
+#include "app/mnemonic.h"
+#include "app/mode_tab_ctrl.h"
+#include "app/settings_store.h"
+#include "app/tab_pattern.h"
+#include "app/tab_use_text_file.h"
+#include "app/tamro_dlg.h"
+#include "res/resources.h"
+#include "tests/gui_helpers.h"
+#include "tests/testdir.h"
+
+#include <QCheckBox>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+// The window as a desktop user meets it: remembered fields, drops, a path on
+// the command line, keys, and what the list and the tree show.
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void localPathOfUrl_data();
+    void localPathOfUrl();
+    void fieldsAreRememberedAndMissingFoldersSkipped();
+    void drops_data();
+    void drops();
+    void startPathOpensFolderOrSongList();
+    void helpAndVersionNeedNoDisplay_data();
+    void helpAndVersionNeedNoDisplay();
+    void keysPressButtons_data();
+    void keysPressButtons();
+    void renameColumnFitsTheLongestName();
+    void treeShowsADeepFolderFromItsLeftEdge();
+
+private:
+    std::unique_ptr<CtamroDlg> NewDialog();
+    void Close(std::unique_ptr<CtamroDlg>& dlg);
+
+    std::unique_ptr<CtamroDlg> m_dlg;
+    std::unique_ptr<MessageBoxAnswerer> m_messages;
+};
+
+std::unique_ptr<CtamroDlg> TestDesktop::NewDialog()
+{
+    auto dlg = std::make_unique<CtamroDlg>();
+    dlg->show();
+    dlg->activateWindow(); // shortcuts act in the active window only
+    if (!QTest::qWaitForWindowActive(dlg.get()))
+        qWarning("the dialog did not become active");
+    return dlg;
+}
+
+void TestDesktop::Close(std::unique_ptr<CtamroDlg>& dlg)
+{
+    dlg->close();
+    QTRY_VERIFY(dlg->IsClosed());
+    dlg.reset();
+}
+
+void TestDesktop::init()
+{
+    m_messages = std::make_unique<MessageBoxAnswerer>();
+    m_dlg = NewDialog();
+}
+
+void TestDesktop::cleanup()
+{
+    Close(m_dlg);
+    m_messages.reset();
+}
+
+void TestDesktop::localPathOfUrl_data()
+{
+    QTest::addColumn<QByteArray>("url");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("escapes") << QByteArray("file:///a%20b/50%25.txt") << u"/a b/50%.txt"_qs;
+    QTest::newRow("localhost, slash") << QByteArray("file://localhost/x/") << u"/x"_qs;
+    QTest::newRow("not UTF-8") << QByteArray("file:///Caf%E9") << DecodeFileName("/Caf\xE9");
+    QTest::newRow("root") << QByteArray("file:///") << u"/"_qs;
+    QTest::newRow("other host") << QByteArray("file://nas/share") << QString();
+    QTest::newRow("web") << QByteArray("https://example.org/a.txt") << QString();
+}
+
+void TestDesktop::localPathOfUrl()
+{
+    QFETCH(QByteArray, url);
+    QFETCH(QString, path);
+    QCOMPARE(LocalPathOfUrl(QUrl::fromEncoded(url)), path);
+}
+
+void TestDesktop::fieldsAreRememberedAndMissingFoldersSkipped()
+{
+    TestDir dir;
+    const QString list = dir.makeFile(u"lists/songs.txt"_qs, "1|A|B\n");
+    const QString output = dir.path(DecodeFileName("out\xE9")); // kept exact
+    QCOMPARE(::mkdir(EncodeFileName(output).constData(), 0700), 0);
+    const QString source = dir.makeFolder(u"source"_qs);
+    {
+        CSettingsStore store;
+        m_dlg->KeepSettingsIn(store);
+        m_dlg->m_pTabSongList->m_editSongList->setText(list);
+        m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
+        m_dlg->m_editOutput->setText(output);
+        m_dlg->OpenStartPath(source);
+        QTest::mouseClick(m_dlg->m_tabMode->TabBar(), Qt::LeftButton, {},
+                          m_dlg->m_tabMode->TabBar()->tabRect(1).center());
+        Close(m_dlg);
+        QVERIFY(store.Sync());
+    }
+    QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/tamro/tamro.conf"_qs));
+
+    for (const bool foldersGone : {false, true}) {
+        if (foldersGone) {
+            QVERIFY(QDir(source).removeRecursively());
+            QCOMPARE(::rmdir(EncodeFileName(output).constData()), 0);
+        }
+        CSettingsStore store;
+        m_dlg = NewDialog();
+        m_dlg->KeepSettingsIn(store);
+        QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
+        QVERIFY(!m_dlg->m_pTabSongList->m_chkSetSourceFolder->isChecked());
+        QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 1);
+        QVERIFY(m_dlg->m_pTabPattern->isVisible());
+        QCOMPARE(m_dlg->m_editOutput->text(), foldersGone ? QString() : output);
+        QCOMPARE(m_dlg->m_strCurrentFolder.Load(), foldersGone ? QString() : source);
+        if (!foldersGone)
+            Close(m_dlg);
+    }
+    QCOMPARE(m_messages->Texts(), QStringList()); // skipped without a word
+}
+
+void TestDesktop::drops_data()
+{
+    QTest::addColumn<QString>("onto");    // the widget's object name, or empty for the window
+    QTest::addColumn<QByteArray>("name"); // in the test folder, or a whole URL
+    QTest::addColumn<QString>("songList");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message"); // the start of the one message shown
+
+    QTest::newRow("folder on the window") << QString() << QByteArray("a folder") << QString()
+                                          << u"a folder"_qs << QString() << QString();
+    QTest::newRow("song list, escaped name")
+        << QString() << QByteArray("lists/50% off.txt") << u"lists/50% off.txt"_qs << u"lists"_qs
+        << QString() << QString();
+    QTest::newRow("song list on its edit")
+        << u"m_editSongList"_qs << QByteArray("lists/50% off.txt") << u"lists/50% off.txt"_qs
+        << u"lists"_qs << QString() << QString();
+    QTest::newRow("folder on the output edit, not UTF-8")
+        << u"m_editOutput"_qs << QByteArray("out\xE9") << QString() << QString()
+        << DecodeFileName("out\xE9") << QString();
+    QTest::newRow("file on the output edit")
+        << u"m_editOutput"_qs << QByteArray("lists/50% off.txt") << QString() << QString()
+        << QString() << u"The output folder must be a folder"_qs;
+    QTest::newRow("not on this computer")
+        << QString() << QByteArray("sftp://host/music") << QString() << QString() << QString()
+        << u"Only files and folders of this computer"_qs;
+}
+
+void TestDesktop::drops()
+{
+    QFETCH(QString, onto);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, songList);
+    QFETCH(QString, source);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    TestDir dir;
+    dir.makeFile(u"lists/50% off.txt"_qs, "1|A|B\n");
+    dir.makeFolder(u"a folder"_qs);
+    QCOMPARE(::mkdir(EncodeFileName(dir.path(DecodeFileName("out\xE9"))).constData(), 0700), 0);
+    const auto inDir = [&](const QString& relative) {
+        return relative.isEmpty() ? QString() : dir.path(relative);
+    };
+    QTest::mouseClick(m_dlg->m_tabMode->TabBar(), Qt::LeftButton, {},
+                      m_dlg->m_tabMode->TabBar()->tabRect(1).center());
+
+    QMimeData mime;
+    mime.setUrls({name.contains(':') ? QUrl::fromEncoded(name)
+                                     : QUrl::fromEncoded("file://" + EncodeFileName(dir.path()) +
+                                                         '/' + name.toPercentEncoding("/"))});
+    QWidget* target = onto.isEmpty() ? m_dlg.get() : m_dlg->findChild<QWidget*>(onto);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+
+    QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), inDir(songList));
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), inDir(source));
+    QCOMPARE(m_dlg->m_editOutput->text(), inDir(output));
+    if (!songList.isEmpty())
+        QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 0);
+    QCOMPARE(m_messages->Texts().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(m_messages->Texts().first().startsWith(message),
+                 qPrintable(m_messages->Texts().first()));
+
+    // While a job runs the same drag is turned away at the door. (The worker,
+    // not woken, looks at the word only every 300 ms; it is put back at once.)
+    m_dlg->m_nCommand = JOB_PREVIEW;
+    QDragEnterEvent busy(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &busy);
+    m_dlg->m_nCommand = JOB_IDLE;
+    QVERIFY(!busy.isAccepted());
+}
+
+void TestDesktop::startPathOpensFolderOrSongList()
+{
+    TestDir dir;
+    const QString list = dir.makeFile(u"lists/songs.txt"_qs, "1|A|B\n");
+    const QString folder = dir.makeFolder(u"music"_qs);
+    m_dlg->OpenStartPath(folder);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
+    QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), folder);
+
+    const QString kept = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    m_dlg->OpenStartPath(u"lists/songs.txt"_qs); // relative to where tamro started
+    QDir::setCurrent(kept);
+    QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+
+    m_dlg->OpenStartPath(dir.path(u"nowhere"_qs));
+    QCOMPARE(m_messages->Texts().size(), 1);
+    QVERIFY(m_messages->Texts().first().endsWith(dir.path(u"nowhere"_qs)));
+    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+}
+
+void TestDesktop::helpAndVersionNeedNoDisplay_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("help") << u"--help"_qs << 0 << u"Usage: tamro [options] [PATH]"_qs;
+    QTest::newRow("help names the logs") << u"-h"_qs << 0 << u"ErrorLog.txt"_qs;
+    QTest::newRow("version") << u"--version"_qs << 0 << u"tamro 1.0.0.1"_qs;
+    QTest::newRow("unknown option") << u"--frobnicate"_qs << 2 << u"--help"_qs;
+}
+
+void TestDesktop::helpAndVersionNeedNoDisplay()
+{
+    QFETCH(QString, argument);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"QT_QPA_PLATFORM"_qs, u"DISPLAY"_qs, u"WAYLAND_DISPLAY"_qs})
+        environment.remove(name);
+    QProcess tamro;
+    tamro.setProcessEnvironment(environment);
+    tamro.start(QStringLiteral(TAMRO_BINARY), {argument});
+    QVERIFY(tamro.waitForFinished(10000));
+    QCOMPARE(tamro.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tamro.exitCode(), exitCode);
+    const QString output =
+        QString::fromLocal8Bit(tamro.readAllStandardOutput() + tamro.readAllStandardError());
+    QVERIFY2(output.contains(printed), qPrintable(output));
+}
+
+void TestDesktop::keysPressButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    const int alt = int(Qt::AltModifier);
+    QTest::newRow("Alt+P") << u"m_btnPreview"_qs << int(Qt::Key_P) << alt;
+    QTest::newRow("Alt+C") << u"m_btnConvert"_qs << int(Qt::Key_C) << alt;
+    QTest::newRow("Alt+O") << u"m_btnBrowseOutput"_qs << int(Qt::Key_O) << alt;
+    QTest::newRow("Alt+L") << u"m_btnBrowseSongList"_qs << int(Qt::Key_L) << alt;
+    QTest::newRow("Alt+S") << u"m_chkSetSourceFolder"_qs << int(Qt::Key_S) << alt;
+    QTest::newRow("Enter on the focused button") << u"m_btnPreview"_qs << int(Qt::Key_Return) << 0;
+    QTest::newRow("Space on the focused button") << u"m_btnConvert"_qs << int(Qt::Key_Space) << 0;
+}
+
+void TestDesktop::keysPressButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto* target = m_dlg->findChild<QAbstractButton*>(button);
+    QVERIFY(target);
+    QSignalSpy clicks(target, &QAbstractButton::clicked);
+    // Whatever the press opens is closed again at once.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    closer.start(5);
+    QWidget* receiver = m_dlg.get();
+    if (modifiers == 0) {
+        target->setFocus();
+        receiver = target;
+    }
+    QTest::keyClick(receiver, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(clicks.count(), 1);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(m_dlg->isVisible());
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
+}
+
+void TestDesktop::renameColumnFitsTheLongestName()
+{
+    TestDir dir;
+    const QString longest = u"The Harbours And Their Rather Long Name-Morning Rain.mp3"_qs;
+    dir.makeFile(u"Morning Rain - The Harbours And Their Rather Long Name.mp3"_qs);
+    dir.makeFile(u"A - B.mp3"_qs);
+    m_dlg->OpenStartPath(dir.path());
+    QTest::mouseClick(m_dlg->m_tabMode->TabBar(), Qt::LeftButton, {},
+                      m_dlg->m_tabMode->TabBar()->tabRect(1).center());
+    QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), Qt::LeftButton);
+    CFileListCtrl* list = m_dlg->m_listFiles;
+    QTRY_COMPARE(list->Model()->Column1Text(1), longest);
+    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QVERIFY(list->columnWidth(1) >= list->fontMetrics().horizontalAdvance(longest));
+    QVERIFY(list->columnWidth(1) <= list->viewport()->width());
+    QCOMPARE(list->header()->sectionResizeMode(1), QHeaderView::Interactive);
+}
+
+void TestDesktop::treeShowsADeepFolderFromItsLeftEdge()
+{
+    TestDir dir;
+    const QString deep =
+        dir.makeFolder(u"a rather long folder name/another long folder name/and one more level/"
+                       "still deeper here/the folder that holds the songs"_qs);
+    m_dlg->OpenStartPath(deep);
+    CFolderTreeCtrl* tree = m_dlg->m_treeFolders;
+    const QModelIndex index = static_cast<QFileSystemModel*>(tree->model())->index(deep);
+    QVERIFY(tree->horizontalScrollBar()->maximum() > 0); // the test needs a wide tree
+    QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(index).topLeft()));
+    QTRY_VERIFY(tree->visualRect(index).left() <= tree->indentation());
+}
+
+int main(int argc, char** argv)
+{
+    // Settings go to a folder of the test's own, never to the user's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication app(argc, argv);
+    InitTamroResources();
+    TestDesktop test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_desktop.moc"
