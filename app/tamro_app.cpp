@@ -1,5 +1,6 @@
 #include "app/tamro_app.h"
 
+#include "app/stop_signals.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
 
@@ -20,6 +21,15 @@ CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
 int CtamroApp::InitInstance()
 {
     CtamroDlg dialog;
+    return RunMainDialog(dialog);
+}
+
+int CtamroApp::RunMainDialog(CtamroDlg& dialog)
+{
+    CStopSignals stopSignals;
+    QObject::connect(&stopSignals, &CStopSignals::stopRequested, &dialog, &CtamroDlg::OnStopSignal);
     dialog.exec();
-    return 0;
+    // exec also returns when the window is hidden from outside.
+    dialog.WaitUntilClosed();
+    return stopSignals.Received();
 }

@@ -2,13 +2,21 @@
 
 #include <QApplication>
 
+class CtamroDlg;
+
 // The application: it owns the QApplication and runs the main dialog; when
 // the dialog closes, the program ends.
 class CtamroApp
 {
 public:
     CtamroApp(int& argc, char** argv);
+    // Returns the stop signal that ended the program, 0 after a close.
     int InitInstance();
+
+    // Runs `dialog` as the program's window until it has closed, its job and
+    // logs finished: a stop signal closes it as Close does. Returns that
+    // signal, or 0.
+    static int RunMainDialog(CtamroDlg& dialog);
 
 private:
     QApplication m_app;
