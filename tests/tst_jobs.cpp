@@ -359,13 +359,13 @@ void TestJobs::previewOfOneModeIsConvertedByTheOther()
 {
     m_dir->makeFile(u"src/Title - Artist.mp3"_qs);
     m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
-    m_dlg->m_pTabSongList->m_editSongList->setText(m_dir->makeFile(u"empty.TXT"_qs));
+    m_dlg->m_pTabSongList->m_editSongList->setText(m_dir->makeFile(u"other.TXT"_qs, "99|A|B\n"));
     SelectSource();
     SelectTab(1);
     Click(PreviewButton());
     QTRY_COMPARE(Column(1), QStringList{u"Artist-Title.mp3"_qs});
     QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
-    SelectTab(0); // the song list has no entries, but the column decides
+    SelectTab(0); // the song list has no entry for the file, but the column decides
     RunConvert();
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"Artist-Title.mp3"_qs});
 }
@@ -510,8 +510,9 @@ void TestJobs::inputChecks_data()
         << 0 << u"/x/list.txt.bak"_qs << true << path << path;
     QTest::newRow("song list, only a leading dot") << 0 << u".txt"_qs << true << path << path;
     QTest::newRow("song list, TXT in capitals")
-        << 0 << u"/x/list.TxT"_qs << true << QString() << QString();
-    QTest::newRow("song list, no output") << 0 << u"/x/list.txt"_qs << false << QString() << path;
+        << 0 << u"{dir}/list.TxT"_qs << true << QString() << QString();
+    QTest::newRow("song list, no output")
+        << 0 << u"{dir}/list.txt"_qs << false << QString() << path;
     QTest::newRow("pattern, no output") << 1 << QString() << false << QString() << output;
 }
 
@@ -522,6 +523,9 @@ void TestJobs::inputChecks()
     QFETCH(bool, withOutput);
     QFETCH(QString, previewMessage);
     QFETCH(QString, convertMessage);
+    m_dir->makeFile(u"list.TxT"_qs, "1|A|B\n");
+    m_dir->makeFile(u"list.txt"_qs, "1|A|B\n");
+    songList.replace(u"{dir}"_qs, m_dir->path());
     m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
     m_dlg->m_pTabSongList->m_editSongList->setText(songList);
     if (!withOutput)
