@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QWindow>
 #include <QtTest>
 
 #include <chrono>
@@ -570,21 +571,28 @@ void TestJobs::logThatCannotBeWrittenIsReported()
 
 void TestJobs::closingDuringAJobLosesNoLogLine_data()
 {
-    QTest::addColumn<bool>("hide");
-    QTest::newRow("closed") << false;
-    QTest::newRow("hidden without a close") << true;
+    QTest::addColumn<int>("how");
+    QTest::newRow("closed") << 0;
+    QTest::newRow("hidden without a close") << 1;
+    QTest::newRow("platform window destroyed") << 2;
 }
 
 void TestJobs::closingDuringAJobLosesNoLogLine()
 {
-    QFETCH(bool, hide);
+    QFETCH(int, how);
     for (int i = 0; i < 200; ++i)
         m_dir->makeFile(QStringLiteral("src/Song %1 - Band.mp3").arg(i), QByteArray(4096, 'x'));
     SelectSource();
     SelectTab(1);
     connect(m_dlg->m_progressTotal, &QProgressBar::valueChanged, this, [&](int value) {
-        if (value == 5) // the worker is waiting on us: the job is mid-way
-            hide ? m_dlg->hide() : (void)m_dlg->close();
+        if (value != 5) // the worker is waiting on us: the job is mid-way
+            return;
+        if (how == 0)
+            m_dlg->close();
+        else if (how == 1)
+            m_dlg->hide();
+        else
+            m_dlg->windowHandle()->destroy();
     });
     Click(m_dlg->m_btnConvert);
     QTRY_VERIFY(m_dlg->IsClosed());
