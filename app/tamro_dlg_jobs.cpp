@@ -73,8 +73,9 @@ void CtamroDlg::OnBnClickedPreview()
         m_progressTotal->setValue(0);
         return;
     }
-    // An unusable song list is reported before anything runs.
-    if (m_tabMode->GetCurSel() == 0 && !SongListUsable())
+    // An unusable song list is reported before anything runs; a stop request
+    // while its box was up runs nothing either.
+    if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) || m_bClosing)
         return;
     m_listFiles->InsertColumn1(u"Rename"_qs);
     int idle = JOB_IDLE;
