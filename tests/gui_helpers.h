@@ -45,8 +45,9 @@ template <typename T> T* Child(QObject* parent, const char* name)
     return child;
 }
 
-// Answers every message box that opens while it lives, with OK, and keeps
-// their texts in order.
+// Answers every message box that opens while it lives: OK where there is
+// one, otherwise the question's answer given (No unless set). Keeps their
+// texts and icons in order, and lets a test look around while a box is up.
 class MessageBoxAnswerer
 {
 public:
@@ -54,17 +55,31 @@ public:
     {
         m_timer.setInterval(5);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_texts.append(box->text());
-                box->button(QMessageBox::Ok)->click();
-            }
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            m_texts.append(box->text());
+            m_icons.append(box->icon());
+            if (m_onBox)
+                m_onBox(box);
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            (ok ? ok : box->button(m_answer))->click();
         });
         m_timer.start();
     }
     const QStringList& Texts() const { return m_texts; }
-    void Clear() { m_texts.clear(); }
+    const QList<QMessageBox::Icon>& Icons() const { return m_icons; }
+    void Clear()
+    {
+        m_texts.clear();
+        m_icons.clear();
+    }
+    void AnswerQuestionsWith(QMessageBox::StandardButton answer) { m_answer = answer; }
+    std::function<void(QMessageBox*)> m_onBox; // called before the box is answered
 
 private:
     QTimer m_timer;
     QStringList m_texts;
+    QList<QMessageBox::Icon> m_icons;
+    QMessageBox::StandardButton m_answer = QMessageBox::No;
 };

@@ -4,6 +4,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/stop_signals.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
@@ -21,6 +22,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 class TestMainDialog : public QObject
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void windowMessagesActOnlyOnTheirWParam();
     void enterAndEscapeLeaveTheDialogOpen();
     void aboutBoxOpensOnF1();
+    void stopSignalDismissesBoxesAndCloses();
 
 private:
     QStringList ListedNames() const;
@@ -419,6 +422,24 @@ void TestMainDialog::aboutBoxOpensOnF1()
     QCOMPARE(texts.mid(0, 2), (QStringList{u"About tamro"_qs, QString()})); // icon label first
     QVERIFY(texts.contains(u"tamro, Version 1.0"_qs));
     QVERIFY(m_dlg->isVisible());
+}
+
+void TestMainDialog::stopSignalDismissesBoxesAndCloses()
+{
+    CStopSignals stopSignals;
+    connect(&stopSignals, &CStopSignals::stopRequested, m_dlg.get(), &CtamroDlg::OnStopSignal);
+    const auto answered = AnswerNextModal<CAboutDlg>([](CAboutDlg* about) {
+        ::raise(SIGTERM);
+        QTimer::singleShot(5000, about, &QDialog::reject); // only if the signal did nothing
+    });
+    QElapsedTimer open;
+    open.start();
+    QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F1); // returns when the box has gone
+    QVERIFY(*answered);
+    QVERIFY(open.elapsed() < 4000);
+    QCOMPARE(stopSignals.Received(), SIGTERM);
+    QTRY_VERIFY(m_dlg->IsClosed());
+    QVERIFY(m_dlg->m_bAbandonCopy.load());
 }
 
 QTEST_MAIN(TestMainDialog)
