@@ -159,9 +159,10 @@ QString CRunPlanner::FreeNameFor(const QString& wanted, PlannedFile& file)
     // stays linear.
     int& next = m_nextNumber[wanted];
     next = std::max(next, 1);
-    while (taken(NumberedName(wanted, next)))
-        ++next;
-    return NumberedName(wanted, next);
+    QString candidate = NumberedName(wanted, next);
+    while (taken(candidate))
+        candidate = NumberedName(wanted, ++next);
+    return candidate;
 }
 
 std::vector<PlannedFile> PlanRun(const PlanSettings& settings, const std::vector<PlanRow>& rows)
