@@ -173,9 +173,10 @@ QVariant CFileListModel::Column1Mark(int row, int role) const
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     // The cell keeps the new name (the convert reads it); the tip tells what
     // the copy will really be called.
-    const QString finalName = mark->m_strFinalName.isEmpty()
-                                  ? u"Not copied"_qs
-                                  : u"Copied as: "_qs + ReadableFileName(mark->m_strFinalName);
+    const QString finalName =
+        mark->m_strFinalName.isEmpty()
+            ? u"Will not be copied"_qs
+            : u"Will be copied as: "_qs + ReadableFileName(mark->m_strFinalName);
     return finalName + u'\n' + mark->m_strReason;
 }
 
