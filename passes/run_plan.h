@@ -86,6 +86,7 @@ public:
 
     // Plans the next file of the run. `newName` is the full new name,
     // extension included, as the "Rename" column shows it; empty for none.
+    // The reference holds until the next Add.
     const PlannedFile& Add(const QString& listedName, const QString& newName);
 
     // Index of an earlier file that this last Add turned into a clash (it
