@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-// Answers the next modal dialog of type T as soon as it opens: `answer` gets
+// Answers the next modal dialog (or menu) of type T as soon as it opens: `answer` gets
 // it and must close it (accept, reject, click a button). Returns a flag that
 // turns true once the dialog was answered.
 template <typename T>
@@ -22,7 +22,11 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(T*)> answer, int timeou
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [=] {
         *waited += timer->interval();
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+        // A menu is a popup, not a modal widget.
+        QWidget* top = QApplication::activePopupWidget();
+        if (!qobject_cast<T*>(top))
+            top = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<T*>(top)) {
             timer->stop();
             timer->deleteLater();
             answer(dialog);
@@ -45,18 +49,19 @@ template <typename T> T* Child(QObject* parent, const char* name)
     return child;
 }
 
-// Answers every message box that opens while it lives, with OK, and keeps
-// their texts in order.
+// Answers every message box that opens while it lives, with `answer` where
+// the box has that button and OK otherwise, and keeps their texts in order.
 class MessageBoxAnswerer
 {
 public:
-    MessageBoxAnswerer()
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
         m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 m_texts.append(box->text());
-                box->button(QMessageBox::Ok)->click();
+                QAbstractButton* button = box->button(answer);
+                (button ? button : box->button(QMessageBox::Ok))->click();
             }
         });
         m_timer.start();
