@@ -40,7 +40,9 @@ QString Details(const QList<UndoItem>& items)
     const QStringList left = Lines(items, true);
     if (removed.size() <= kListedInBox && left.size() <= kListedInBox)
         return {};
-    return removed.join(u'\n') + u"\n\n"_qs + left.join(u'\n');
+    QStringList parts{removed.join(u'\n'), left.join(u'\n')};
+    parts.removeAll(QString());
+    return parts.join(u"\n\n"_qs);
 }
 
 QString Copies(qsizetype count)
