@@ -75,8 +75,8 @@ ssize_t ReadBlock(int fd, char* buffer, ssize_t size)
 // Empty when both hold the same bytes, else why the copy counts as changed.
 QString CompareContents(int source, int copy)
 {
-    auto sourceBlock = std::make_unique<char[]>(kCompareBlock);
-    auto copyBlock = std::make_unique<char[]>(kCompareBlock);
+    auto sourceBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
+    auto copyBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
     for (;;) {
         const ssize_t fromSource = ReadBlock(source, sourceBlock.get(), kCompareBlock);
         if (fromSource < 0)
