@@ -1,5 +1,8 @@
 #include "app/command_line.h"
+#include "app/stop_signals.h"
 #include "app/tamro_app.h"
+
+#include <csignal>
 
 int main(int argc, char** argv)
 {
@@ -7,6 +10,15 @@ int main(int argc, char** argv)
     const CommandLine commandLine = ParseCommandLine(argc, argv);
     if (commandLine.m_bExit)
         return commandLine.m_nExitCode;
-    CtamroApp theApp(argc, argv);
-    return theApp.InitInstance(commandLine.m_strPath);
+    // A file-size limit then fails the copy ("File too large") instead of
+    // killing tamro mid-job.
+    ::signal(SIGXFSZ, SIG_IGN);
+    int stopSignal = 0;
+    {
+        CtamroApp theApp(argc, argv);
+        stopSignal = theApp.InitInstance(commandLine.m_strPath);
+    }
+    if (stopSignal != 0)
+        EndAsSignalled(stopSignal);
+    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "app/dialog_layout.h"
 #include "app/window_calls.h"
+#include "platform/home_path.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -24,7 +25,7 @@ CTabUseTextFile::CTabUseTextFile(QWidget* parent)
 
 QString CTabUseTextFile::GetSongListPath() const
 {
-    return m_pWindowCalls->Call([this] { return m_editSongList->text(); });
+    return m_pWindowCalls->Call([this] { return ExpandHomePath(m_editSongList->text()); });
 }
 
 void CTabUseTextFile::OnBrowseSongList()

@@ -19,8 +19,8 @@ class CTabUseTextFile : public QWidget, public CSongListPageBase
 public:
     explicit CTabUseTextFile(QWidget* parent = nullptr);
 
-    // The path text; callable from the worker, which then waits for the
-    // window thread to read it.
+    // The path the text means ("~/" is the home folder); callable from the
+    // worker, which then waits for the window thread to read it.
     QString GetSongListPath() const override;
 
     void OnBrowseSongList();

@@ -1,6 +1,7 @@
 #include "app/tamro_app.h"
 
 #include "app/settings_store.h"
+#include "app/stop_signals.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
 
@@ -24,9 +25,17 @@ int CtamroApp::InitInstance(const QString& path)
     CSettingsStore settings; // outlives the dialog, which writes to it
     CtamroDlg dialog;
     dialog.KeepSettingsIn(settings);
-    dialog.show();
     // Once the window is up, so a message about the path has a parent to show on.
     QTimer::singleShot(0, &dialog, [&dialog, path] { dialog.OpenStartPath(path); });
+    return RunMainDialog(dialog);
+}
+
+int CtamroApp::RunMainDialog(CtamroDlg& dialog)
+{
+    CStopSignals stopSignals;
+    QObject::connect(&stopSignals, &CStopSignals::stopRequested, &dialog, &CtamroDlg::OnStopSignal);
     dialog.exec();
-    return 0;
+    // exec also returns when the window is hidden from outside.
+    dialog.WaitUntilClosed();
+    return stopSignals.Received();
 }

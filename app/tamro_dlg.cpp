@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,6 +168,44 @@ void CtamroDlg::closeEvent(QCloseEvent* event)
         event->ignore(); // the worker is finishing; OnWorkerEnded closes
 }
 
+void CtamroDlg::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // Hidden by the program rather than by the window system (which hides a
+    // minimised window): nothing would be left to close it, so close now.
+    if (!event->spontaneous() && !m_bClosed)
+        OnClose();
+}
+
+void CtamroDlg::OnStopSignal()
+{
+    m_bAbandonCopy = true;
+    // Menus, boxes and file dialogs over the window would hold the close up;
+    // they go as if dismissed.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    for (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this;) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QWidget* next = QApplication::activeModalWidget();
+        modal = next == modal ? nullptr : next;
+    }
+    OnClose();
+}
+
+void CtamroDlg::WaitUntilClosed()
+{
+    if (m_bClosed)
+        return;
+    OnClose();
+    QEventLoop loop;
+    connect(this, &CtamroDlg::closed, &loop, &QEventLoop::quit);
+    if (!m_bClosed)
+        loop.exec();
+}
+
 void CtamroDlg::OnClose()
 {
     if (m_bClosing)
@@ -206,4 +246,5 @@ void CtamroDlg::FinishClose()
     m_pTabPattern = nullptr;
     m_bClosed = true;
     done(QDialog::Rejected);
+    Q_EMIT closed();
 }

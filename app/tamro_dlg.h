@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 
@@ -74,6 +75,7 @@ public:
     void SetConvertCaption(const QString& caption) override;
     void RequestRefreshList() override;
     void ShowMessage(const QString& text) override;
+    void ShowWarning(const QString& text) override;
     CSongListPageBase& SongListPage() override;
 
     // Fills the fields from `store` and keeps every later change there; the
@@ -85,6 +87,12 @@ public:
 
     // True once the worker has ended and the window may go.
     bool IsClosed() const { return m_bClosed; }
+    // A stop signal (SIGTERM, SIGINT, SIGHUP): closes as Close does, but the
+    // copy under way is given up and open boxes are dismissed.
+    void OnStopSignal();
+    // Closes the window if nothing did, and returns once the worker has
+    // ended: a dialog taken off the screen from outside still ends its job.
+    void WaitUntilClosed();
 
     QIcon m_hIcon;
     CFileListCtrl* m_listFiles = nullptr;
@@ -99,9 +107,14 @@ public:
     QLineEdit* m_editOutput = nullptr;
     QProgressBar* m_progressFile = nullptr;
 
+Q_SIGNALS:
+    // The worker has ended and the pages are gone.
+    void closed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Escape and the window manager reach QDialog::reject; only a close ends
     // this dialog.
@@ -121,6 +134,13 @@ private:
     void OnDropUrls(DropTarget target, const QList<QUrl>& urls);
     void PressFocusedButton(QObject* watched);
     void StartWorker();
+    // What the Convert/Cancel button means: a convert job is requested or running.
+    bool IsConvertJobUnderWay() const;
+    // The checks before a job; each tells the operator what is wrong.
+    bool SongListUsable();
+    bool OutputFolderReady();
+    void ShowBox(QMessageBox::Icon icon, const QString& text);
+    bool AskYesNo(const QString& question);
     // Asks the worker to end (cancelling a running convert). True when there
     // is no worker left; otherwise it ends by itself and calls OnWorkerEnded.
     bool StopWorker();

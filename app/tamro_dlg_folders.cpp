@@ -2,6 +2,7 @@
 #include "app/file_list_ctrl.h"
 #include "app/folder_tree_ctrl.h"
 #include "app/tamro_dlg.h"
+#include "platform/home_path.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -33,7 +34,8 @@ void CtamroDlg::RefreshFileList()
 
 void CtamroDlg::OnEnChangeOutputFolder()
 {
-    m_strOutputFolder.Store(m_editOutput->text());
+    // The jobs use the folder the text means; the text itself stays as typed.
+    m_strOutputFolder.Store(ExpandHomePath(m_editOutput->text()));
 }
 
 void CtamroDlg::OnBnClickedBrowseOutput()
@@ -47,5 +49,5 @@ void CtamroDlg::OnBnClickedBrowseOutput()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     m_editOutput->setText(dialog.selectedFiles().first());
-    m_strOutputFolder.Store(m_editOutput->text());
+    m_strOutputFolder.Store(ExpandHomePath(m_editOutput->text()));
 }

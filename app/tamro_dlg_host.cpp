@@ -90,11 +90,38 @@ void CtamroDlg::RequestRefreshList()
 
 void CtamroDlg::ShowMessage(const QString& text)
 {
+    ShowBox(QMessageBox::Information, text);
+}
+
+void CtamroDlg::ShowWarning(const QString& text)
+{
+    ShowBox(QMessageBox::Warning, text);
+}
+
+void CtamroDlg::ShowBox(QMessageBox::Icon icon, const QString& text)
+{
     m_pWindowCalls->Call([&] {
-        QMessageBox box(QMessageBox::Information, u"tamro"_qs, text, QMessageBox::Ok, this);
+        // A window on its way out (a stop signal, a close during the job)
+        // must not wait on a box nobody may see; the terminal gets the text.
+        if (m_bClosing) {
+            qWarning("tamro: %s", qUtf8Printable(text));
+            return;
+        }
+        QMessageBox box(icon, u"tamro"_qs, text, QMessageBox::Ok, this);
         box.setObjectName(u"messageBox"_qs);
         box.exec();
     });
+}
+
+bool CtamroDlg::AskYesNo(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, u"tamro"_qs, question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(u"messageBox"_qs);
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    // A box dismissed any other way (a stop signal) is a No.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 CSongListPageBase& CtamroDlg::SongListPage()

@@ -6,6 +6,8 @@
 #include "app/tamro_dlg.h"
 #include "app/window_calls.h"
 #include "app/worker.h"
+#include "modes/song_list_check.h"
+#include "output/output_folder.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -23,6 +25,40 @@ bool HasTxtExtension(const QString& path)
 
 } // namespace
 
+bool CtamroDlg::IsConvertJobUnderWay() const
+{
+    const int command = m_nCommand.load();
+    return command == JOB_CONVERT || command == JOB_CANCEL || command == JOB_CANCELLED;
+}
+
+bool CtamroDlg::SongListUsable()
+{
+    const QString problem = SongListProblem(m_pTabSongList->GetSongListPath());
+    if (!problem.isEmpty())
+        ShowMessage(problem);
+    return problem.isEmpty();
+}
+
+bool CtamroDlg::OutputFolderReady()
+{
+    const QString folder = m_strOutputFolder.Load();
+    const OutputFolderCheck check = CheckOutputFolder(folder);
+    if (check.state == OutputFolderState::Unusable) {
+        ShowMessage(check.problem);
+        return false;
+    }
+    if (check.state == OutputFolderState::Missing) {
+        if (!AskYesNo(u"The output folder does not exist. Create it?"_qs))
+            return false;
+        const QString problem = CreateOutputFolder(folder);
+        if (!problem.isEmpty()) {
+            ShowMessage(problem);
+            return false;
+        }
+    }
+    return true;
+}
+
 void CtamroDlg::OnBnClickedPreview()
 {
     bool run = true;
@@ -38,6 +74,10 @@ void CtamroDlg::OnBnClickedPreview()
         m_progressTotal->setValue(0);
         return;
     }
+    // An unusable song list is reported before anything runs; a stop request
+    // while its box was up runs nothing either.
+    if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) || m_bClosing)
+        return;
     m_listFiles->InsertColumn1(u"Rename"_qs);
     int idle = JOB_IDLE;
     m_nCommand.compare_exchange_strong(idle, JOB_PREVIEW);
@@ -46,7 +86,9 @@ void CtamroDlg::OnBnClickedPreview()
 
 void CtamroDlg::OnBnClickedConvert()
 {
-    if (VisibleCaption(m_btnConvert->text()) != u"Convert"_qs) {
+    // The job decides what the click means, not the caption, which a
+    // desktop may have given a keyboard accelerator ("&Convert").
+    if (IsConvertJobUnderWay()) {
         // Cancel: only a running convert can be cancelled, and the count of
         // its failures stays on show.
         int running = JOB_CONVERT;
@@ -65,7 +107,9 @@ void CtamroDlg::OnBnClickedConvert()
         if (!start)
             ShowMessage(u"Please input the output path."_qs);
     }
-    if (!start)
+    // Both checks may open a box; a stop request meanwhile runs nothing.
+    if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) || !OutputFolderReady() ||
+        m_bClosing)
         return;
     m_nErrorCount = 0;
     m_staticError->setText(u"Error : 0"_qs);

@@ -46,7 +46,7 @@ void CtamroDlg::OnTcnSelchangeMode()
 
 void CtamroDlg::OnShowSongListFolder()
 {
-    const QString path = m_pTabSongList->m_editSongList->text();
+    const QString path = m_pTabSongList->GetSongListPath();
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString folder = slash == 0 ? u"/"_qs : path.left(qMax<qsizetype>(slash, 0));
     if (folder.isEmpty())

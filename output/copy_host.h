@@ -21,7 +21,10 @@ public:
     // Shows the error count label text ("Error : N").
     virtual void SetErrorText(const QString& text) = 0;
 
-    std::atomic<int> m_nErrorCount{0};    // failed copies of the current job
+    std::atomic<int> m_nErrorCount{0}; // failed copies of the current job
+    // Set when tamro is told to quit (a stop signal): the copy under way is
+    // given up and its partial file removed, rather than finished.
+    std::atomic<bool> m_bAbandonCopy{false};
     std::unique_ptr<LogFile> m_pInfoLog;  // InfoLog.txt of the current job
     std::unique_ptr<LogFile> m_pErrorLog; // ErrorLog.txt of the current job
 };

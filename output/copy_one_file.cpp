@@ -45,8 +45,11 @@ int CopyPercent(std::int64_t totalFileSize, std::int64_t totalBytesTransferred)
 CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t totalBytesTransferred,
                                     void* data)
 {
+    CCopyHost& host = *static_cast<CCopyHost*>(data);
     const int percent = CopyPercent(totalFileSize, totalBytesTransferred);
-    static_cast<CCopyHost*>(data)->SetFileProgress(percent);
+    host.SetFileProgress(percent);
+    if (host.m_bAbandonCopy.load())
+        return PROGRESS_CANCEL;
     return percent < 100 ? PROGRESS_CONTINUE : PROGRESS_QUIET;
 }
 

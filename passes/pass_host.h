@@ -88,6 +88,8 @@ public:
     virtual void RequestRefreshList() = 0;
     // An information box with an OK button; returns when it is dismissed.
     virtual void ShowMessage(const QString& text) = 0;
+    // The same as a warning, for a run that did not go as asked.
+    virtual void ShowWarning(const QString& text) { ShowMessage(text); }
 
     // The song-list page: its path, its song table and its stop request.
     virtual CSongListPageBase& SongListPage() = 0;

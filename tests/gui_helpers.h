@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-// Answers the next modal dialog (or menu) of type T as soon as it opens: `answer` gets
-// it and must close it (accept, reject, click a button). Returns a flag that
+// Answers the next modal dialog or menu of type T as soon as it opens:
+// `answer` gets it and must close it (accept, reject, click a button). Returns a flag that
 // turns true once the dialog was answered.
 template <typename T>
 std::shared_ptr<bool> AnswerNextModal(std::function<void(T*)> answer, int timeoutMs = 10000)
@@ -49,27 +49,41 @@ template <typename T> T* Child(QObject* parent, const char* name)
     return child;
 }
 
-// Answers every message box that opens while it lives, with `answer` where
-// the box has that button and OK otherwise, and keeps their texts in order.
+// Answers every message box that opens while it lives: OK where there is
+// one, otherwise the question's answer given (No unless set). Keeps their
+// texts and icons in order, and lets a test look around while a box is up.
 class MessageBoxAnswerer
 {
 public:
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    MessageBoxAnswerer()
     {
         m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_texts.append(box->text());
-                QAbstractButton* button = box->button(answer);
-                (button ? button : box->button(QMessageBox::Ok))->click();
-            }
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            m_texts.append(box->text());
+            m_icons.append(box->icon());
+            if (m_onBox)
+                m_onBox(box);
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            (ok ? ok : box->button(m_answer))->click();
         });
         m_timer.start();
     }
     const QStringList& Texts() const { return m_texts; }
-    void Clear() { m_texts.clear(); }
+    const QList<QMessageBox::Icon>& Icons() const { return m_icons; }
+    void Clear()
+    {
+        m_texts.clear();
+        m_icons.clear();
+    }
+    void AnswerQuestionsWith(QMessageBox::StandardButton answer) { m_answer = answer; }
+    std::function<void(QMessageBox*)> m_onBox; // called before the box is answered
 
 private:
     QTimer m_timer;
     QStringList m_texts;
+    QList<QMessageBox::Icon> m_icons;
+    QMessageBox::StandardButton m_answer = QMessageBox::No;
 };

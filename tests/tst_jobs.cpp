@@ -3,10 +3,16 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/stop_signals.h"
 #include "app/tab_use_text_file.h"
+#include "app/tamro_app.h"
 #include "app/tamro_dlg.h"
+#include "modes/song_list_check.h"
+#include "output/output_folder.h"
+#include "platform/file_copy.h"
 #include "tests/gui_helpers.h"
 #include "tests/testdir.h"
+#include "tests/unprivileged.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,13 +20,103 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QWindow>
 #include <QtTest>
 
+#include <chrono>
+#include <csignal>
 #include <memory>
+#include <spawn.h>
+#include <thread>
+
+extern char** environ;
 
 namespace {
 
 const QString kCompleted = u"Completed."_qs;
+constexpr char kChildArgument[] = "--convert-until-stopped";
+
+// The real window, whose copies wait after their first chunk until tamro is
+// told to quit: a stop signal always finds a copy under way.
+class CCopyWaitsForStopDlg : public CtamroDlg
+{
+public:
+    void SetFileProgress(int percent) override
+    {
+        CtamroDlg::SetFileProgress(percent);
+        while (percent > 0 && percent < 100 && !m_bAbandonCopy.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+};
+
+// The program as main runs it, converting src/ of `folder` into out/ in
+// pattern mode, with its logs in `folder`.
+int RunConvertChild(int argc, char** argv)
+{
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    CtamroApp app(argc, argv);
+    QDir::setCurrent(folder);
+    CCopyWaitsForStopDlg dialog;
+    dialog.m_editOutput->setText(folder + u"/out"_qs);
+    dialog.m_treeFolders->SelectPath(folder + u"/src"_qs);
+    dialog.m_tabMode->SetCurSel(1);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.m_btnConvert->click(); });
+    return CtamroApp::RunMainDialog(dialog);
+}
+
+// A converting child process; killed if a test leaves it behind.
+class ConvertChild
+{
+public:
+    explicit ConvertChild(const QString& folder)
+    {
+        const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
+        const QByteArray where = folder.toLocal8Bit();
+        char* args[] = {const_cast<char*>(program.constData()), const_cast<char*>(kChildArgument),
+                        const_cast<char*>(where.constData()), nullptr};
+        if (::posix_spawn(&m_pid, program.constData(), nullptr, nullptr, args, environ) != 0)
+            m_pid = 0;
+    }
+    ~ConvertChild()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    // Sends `signo` and returns the wait status once the child has ended.
+    int Stop(int signo)
+    {
+        ::kill(m_pid, signo);
+        int status = -1;
+        for (int waited = 0; waited < 20000 && ::waitpid(m_pid, &status, WNOHANG) == 0;
+             waited += 10)
+            QTest::qWait(10);
+        m_pid = 0;
+        return status;
+    }
+    pid_t m_pid = 0;
+};
+
+// Whether the copy removes its partial file when the progress routine
+// abandons it; the signal test needs it.
+bool CopiesCanBeAbandoned(const TestDir& dir)
+{
+    const QString source = dir.makeFile(u"probe-source"_qs, QByteArray(16, 'x'));
+    const QString destination = dir.path(u"probe-copy"_qs);
+    (void)CopyFileWithProgress(
+        EncodeFileName(source), EncodeFileName(destination),
+        [](std::int64_t, std::int64_t, void*) { return PROGRESS_CANCEL; }, nullptr);
+    const bool abandoned = !QFileInfo::exists(destination);
+    QFile::remove(source);
+    QFile::remove(destination);
+    return abandoned;
+}
+
+bool EndsWithLineEnd(const QByteArray& log)
+{
+    return log.endsWith(QByteArray("\r\0\n\0", 4));
+}
 
 } // namespace
 
@@ -51,7 +147,18 @@ private Q_SLOTS:
     void inputChecks_data();
     void inputChecks();
     void logThatCannotBeWrittenIsReported();
+    void closingDuringAJobLosesNoLogLine_data();
     void closingDuringAJobLosesNoLogLine();
+    void closingBoxTellsOfFailures_data();
+    void closingBoxTellsOfFailures();
+    void unusableSongListRunsNothing_data();
+    void unusableSongListRunsNothing();
+    void outputFolderIsCheckedFirst_data();
+    void outputFolderIsCheckedFirst();
+    void outputFolderClosedToUsIsUnusable();
+    void acceleratorInTheCaptionStillStartsAJob();
+    void stopSignalAbandonsTheCopyAndEnds();
+    void logsHeldByAnotherTamroStartNoJob();
 
 private:
     void SelectTab(int tab);
@@ -73,14 +180,20 @@ private:
 
     std::unique_ptr<TestDir> m_dir;
     std::unique_ptr<CtamroDlg> m_dlg;
+    // Starts a child converting src/ and waits until its copy of `name`
+    // (a large file) is under way.
+    void StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name);
+
     std::unique_ptr<MessageBoxAnswerer> m_boxes;
     QString m_previousFolder;
+    QByteArray m_previousHome;
 };
 
 void TestJobs::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     m_previousFolder = QDir::currentPath();
+    m_previousHome = qgetenv("HOME");
 }
 
 void TestJobs::init()
@@ -103,6 +216,7 @@ void TestJobs::cleanup()
     m_dlg.reset();
     m_boxes.reset();
     QDir::setCurrent(m_previousFolder);
+    qputenv("HOME", m_previousHome);
     m_dir.reset();
 }
 
@@ -247,13 +361,13 @@ void TestJobs::previewOfOneModeIsConvertedByTheOther()
 {
     m_dir->makeFile(u"src/Title - Artist.mp3"_qs);
     m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
-    m_dlg->m_pTabSongList->m_editSongList->setText(m_dir->makeFile(u"empty.TXT"_qs));
+    m_dlg->m_pTabSongList->m_editSongList->setText(m_dir->makeFile(u"other.TXT"_qs, "99|A|B\n"));
     SelectSource();
     SelectTab(1);
     Click(PreviewButton());
     QTRY_COMPARE(Column(1), QStringList{u"Artist-Title.mp3"_qs});
     QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
-    SelectTab(0); // the song list has no entries, but the column decides
+    SelectTab(0); // the song list has no entry for the file, but the column decides
     RunConvert();
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"Artist-Title.mp3"_qs});
 }
@@ -313,11 +427,12 @@ void TestJobs::failuresAreCountedAndCancelKeepsTheCount()
     m_dir->makeFile(u"src/C - D.mp3"_qs);
     SelectSource();
     SelectTab(1);
-    m_dlg->m_editOutput->setText(m_dir->path(u"missing"_qs));
+    for (const QString& name : {u"A - B.mp3"_qs, u"C - D.mp3"_qs})
+        QFile::remove(m_dir->path(u"src/"_qs) + name); // listed, but gone
     RunConvert();
     QCOMPARE(m_dlg->m_staticError->text(), u"Error : 2"_qs);
     QCOMPARE(ErrorLines().size(), 2);
-    QVERIFY(ErrorLines().first().endsWith(u" : No such file or directory"_qs));
+    QVERIFY(ErrorLines().first().startsWith(u"The file could not be located. - "_qs));
 
     // A preview and a failed check leave the count on show; a new job resets it.
     Click(PreviewButton());
@@ -397,8 +512,9 @@ void TestJobs::inputChecks_data()
         << 0 << u"/x/list.txt.bak"_qs << true << path << path;
     QTest::newRow("song list, only a leading dot") << 0 << u".txt"_qs << true << path << path;
     QTest::newRow("song list, TXT in capitals")
-        << 0 << u"/x/list.TxT"_qs << true << QString() << QString();
-    QTest::newRow("song list, no output") << 0 << u"/x/list.txt"_qs << false << QString() << path;
+        << 0 << u"{dir}/list.TxT"_qs << true << QString() << QString();
+    QTest::newRow("song list, no output")
+        << 0 << u"{dir}/list.txt"_qs << false << QString() << path;
     QTest::newRow("pattern, no output") << 1 << QString() << false << QString() << output;
 }
 
@@ -409,6 +525,9 @@ void TestJobs::inputChecks()
     QFETCH(bool, withOutput);
     QFETCH(QString, previewMessage);
     QFETCH(QString, convertMessage);
+    m_dir->makeFile(u"list.TxT"_qs, "1|A|B\n");
+    m_dir->makeFile(u"list.txt"_qs, "1|A|B\n");
+    songList.replace(u"{dir}"_qs, m_dir->path());
     m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
     m_dlg->m_pTabSongList->m_editSongList->setText(songList);
     if (!withOutput)
@@ -442,22 +561,39 @@ void TestJobs::logThatCannotBeWrittenIsReported()
     SelectSource();
     SelectTab(1);
     RunConvert();
-    QTRY_COMPARE(m_boxes->Texts().size(), 2);
-    QCOMPARE(m_boxes->Texts().first(), kCompleted);
+    // One box: the run, then what went wrong with its logs.
+    QCOMPARE(m_boxes->Texts().size(), 1);
+    QVERIFY(m_boxes->Texts().first().startsWith(kCompleted));
     QVERIFY(
-        m_boxes->Texts().last().contains(u"ErrorLog.txt could not be created: Is a directory"_qs));
+        m_boxes->Texts().first().contains(u"ErrorLog.txt could not be created: Is a directory"_qs));
+    QCOMPARE(m_boxes->Icons(), QList{QMessageBox::Warning});
     QCOMPARE(InfoLines(), QStringList{CopyLine(u"A - B.mp3"_qs, u"B-A.mp3"_qs)});
+}
+
+void TestJobs::closingDuringAJobLosesNoLogLine_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("closed") << 0;
+    QTest::newRow("hidden without a close") << 1;
+    QTest::newRow("platform window destroyed") << 2;
 }
 
 void TestJobs::closingDuringAJobLosesNoLogLine()
 {
+    QFETCH(int, how);
     for (int i = 0; i < 200; ++i)
         m_dir->makeFile(QStringLiteral("src/Song %1 - Band.mp3").arg(i), QByteArray(4096, 'x'));
     SelectSource();
     SelectTab(1);
     connect(m_dlg->m_progressTotal, &QProgressBar::valueChanged, this, [&](int value) {
-        if (value == 5)
-            m_dlg->close(); // the worker is waiting on us: the job is mid-way
+        if (value != 5) // the worker is waiting on us: the job is mid-way
+            return;
+        if (how == 0)
+            m_dlg->close();
+        else if (how == 1)
+            m_dlg->hide();
+        else
+            m_dlg->windowHandle()->destroy();
     });
     Click(m_dlg->m_btnConvert);
     QTRY_VERIFY(m_dlg->IsClosed());
@@ -468,5 +604,207 @@ void TestJobs::closingDuringAJobLosesNoLogLine()
     QCOMPARE(m_boxes->Texts(), QStringList());
 }
 
-QTEST_MAIN(TestJobs)
+void TestJobs::closingBoxTellsOfFailures_data()
+{
+    QTest::addColumn<int>("vanished"); // listed sources deleted before the run
+    QTest::addColumn<QString>("failureLine");
+    QTest::newRow("no failures") << 0 << QString();
+    QTest::newRow("one failure") << 1 << u"1 copy failed."_qs;
+    QTest::newRow("two failures") << 2 << u"2 copies failed."_qs;
+}
+
+void TestJobs::closingBoxTellsOfFailures()
+{
+    QFETCH(int, vanished);
+    QFETCH(QString, failureLine);
+    for (const QString& name : {u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs})
+        m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    SelectSource();
+    SelectTab(1);
+    for (int i = 0; i < vanished; ++i)
+        QFile::remove(m_dir->path(u"src/"_qs) + m_dlg->m_listFiles->Model()->NameAt(i));
+    QStringList infoAtBox, errorAtBox;
+    m_boxes->m_onBox = [&](QMessageBox*) {
+        infoAtBox = InfoLines();
+        errorAtBox = ErrorLines();
+    };
+    RunConvert();
+
+    const QString errorLog = m_dir->path(u"ErrorLog.txt"_qs);
+    QCOMPARE(m_boxes->Texts(),
+             QStringList{vanished == 0 ? kCompleted
+                                       : kCompleted + u"\n\n"_qs + failureLine +
+                                             u" The reasons are in "_qs + errorLog});
+    QCOMPARE(m_boxes->Icons(),
+             QList{vanished == 0 ? QMessageBox::Information : QMessageBox::Warning});
+    // Both logs were complete when the box showed.
+    QCOMPARE(infoAtBox.size(), 3);
+    QCOMPARE(errorAtBox.size(), vanished);
+    QCOMPARE(infoAtBox, InfoLines());
+}
+
+void TestJobs::unusableSongListRunsNothing_data()
+{
+    QTest::addColumn<QString>("songList");
+    QTest::newRow("missing") << u"missing.txt"_qs;
+    QTest::newRow("a folder") << u"folder.txt"_qs;
+    QTest::newRow("no line with a bar") << u"plain.txt"_qs;
+}
+
+void TestJobs::unusableSongListRunsNothing()
+{
+    if (SongListProblem(m_dir->path(u"missing.txt"_qs)).isEmpty())
+        QSKIP("song lists are not checked before a job in this build");
+    QFETCH(QString, songList);
+    m_dir->makeFolder(u"folder.txt"_qs);
+    m_dir->makeFile(u"plain.txt"_qs, "1 Title Singer\n");
+    m_dir->makeFile(u"src/01 Song.mp3"_qs);
+    m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
+    m_dlg->m_pTabSongList->m_editSongList->setText(m_dir->path(songList));
+    SelectSource();
+
+    Click(PreviewButton());
+    Click(m_dlg->m_btnConvert);
+    QCOMPARE(m_boxes->Texts().size(), 2);
+    for (const QString& text : m_boxes->Texts())
+        QVERIFY2(text.contains(m_dir->path(songList)), qPrintable(text));
+    QVERIFY(!m_dlg->HasPreviewColumn());
+    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
+    QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs)));
+}
+
+void TestJobs::outputFolderIsCheckedFirst_data()
+{
+    QTest::addColumn<QString>("output"); // as typed; "~" is the test folder
+    QTest::addColumn<int>("answer");     // to "Create it?"
+    QTest::addColumn<QString>("firstBox");
+    QTest::addColumn<QString>("copiedInto"); // empty: nothing runs
+    const QString ask = u"The output folder does not exist. Create it?"_qs;
+    const int yes = QMessageBox::Yes, no = QMessageBox::No;
+    QTest::newRow("missing, created") << u"{dir}/new/deeper"_qs << yes << ask << u"new/deeper"_qs;
+    QTest::newRow("missing, not created") << u"{dir}/new/deeper"_qs << no << ask << QString();
+    QTest::newRow("a file") << u"{dir}/file"_qs << yes << u"It is not a folder."_qs << QString();
+    QTest::newRow("below a file") << u"{dir}/file/sub"_qs << yes << u"Not a directory"_qs
+                                  << QString();
+    QTest::newRow("home folder") << u"~/out"_qs << yes << kCompleted << u"out"_qs;
+    QTest::newRow("home folder, missing") << u"~/new"_qs << yes << ask << u"new"_qs;
+}
+
+void TestJobs::outputFolderIsCheckedFirst()
+{
+    QFETCH(QString, output);
+    QFETCH(int, answer);
+    QFETCH(QString, firstBox);
+    QFETCH(QString, copiedInto);
+    qputenv("HOME", EncodeFileName(m_dir->path()));
+    m_dir->makeFile(u"file"_qs);
+    m_dir->makeFile(u"src/A - B.mp3"_qs);
+    SelectSource();
+    SelectTab(1);
+    output.replace(u"{dir}"_qs, m_dir->path());
+    m_dlg->m_editOutput->setText(output);
+    m_boxes->AnswerQuestionsWith(QMessageBox::StandardButton(answer));
+
+    if (copiedInto.isEmpty()) {
+        Click(m_dlg->m_btnConvert);
+        QCOMPARE(m_boxes->Texts().size(), 1);
+        QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs)));
+        QVERIFY(!QFileInfo::exists(m_dir->path(u"new"_qs)));
+        QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
+    } else {
+        RunConvert();
+        QCOMPARE(m_dir->entries(m_dir->path(copiedInto)), QStringList{u"B-A.mp3"_qs});
+        QCOMPARE(m_boxes->Texts().last(), kCompleted);
+    }
+    QVERIFY2(m_boxes->Texts().first().contains(firstBox), qPrintable(m_boxes->Texts().first()));
+    QCOMPARE(m_dlg->m_editOutput->text(), output); // the text is never rewritten
+}
+
+void TestJobs::outputFolderClosedToUsIsUnusable()
+{
+    const QString closed = m_dir->makeFolder(u"closed"_qs);
+    ::chmod(EncodeFileName(closed).constData(), 0555);
+    const QByteArray problem =
+        RunUnprivileged([&] { return CheckOutputFolder(closed).problem.toUtf8(); });
+    QVERIFY2(problem.contains(closed.toUtf8()), problem.constData());
+    QVERIFY2(problem.contains("Permission denied"), problem.constData());
+}
+
+void TestJobs::acceleratorInTheCaptionStillStartsAJob()
+{
+    m_dir->makeFile(u"src/A - B.mp3"_qs);
+    SelectSource();
+    SelectTab(1);
+    m_dlg->m_btnConvert->setText(u"&Convert"_qs); // as a desktop may render it
+    RunConvert();
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"B-A.mp3"_qs});
+    QCOMPARE(m_boxes->Texts(), QStringList{kCompleted});
+}
+
+void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name)
+{
+    // Sparse: large enough for several chunks, cheap to make.
+    const QString big = m_dir->makeFile(u"src/"_qs + name);
+    QVERIFY(::truncate(EncodeFileName(big).constData(), 64 * kCopyChunkSize) == 0);
+    child = std::make_unique<ConvertChild>(m_dir->path());
+    QVERIFY(child->m_pid > 0);
+    const QString copy = m_dir->path(u"out/Band-"_qs) + name.section(u" - "_qs, 0, 0) + u".mp3"_qs;
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(copy).size() >= kCopyChunkSize, 20000);
+}
+
+void TestJobs::stopSignalAbandonsTheCopyAndEnds()
+{
+    if (!CopiesCanBeAbandoned(*m_dir))
+        QSKIP("a copy under way cannot be abandoned in this build");
+    m_dir->makeFile(u"src/Song 1 - Band.mp3"_qs, "first");
+    m_dir->makeFile(u"src/Song 3 - Band.mp3"_qs, "third");
+    std::unique_ptr<ConvertChild> child;
+    StartChildCopying(child, u"Song 2 - Band.mp3"_qs);
+
+    const int status = child->Stop(SIGTERM);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGTERM);
+    // No partial file, nothing after it started, both logs complete.
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"Band-Song 1.mp3"_qs});
+    QCOMPARE(InfoLines(), (QStringList{CopyLine(u"Song 1 - Band.mp3"_qs, u"Band-Song 1.mp3"_qs),
+                                       CopyLine(u"Song 2 - Band.mp3"_qs, u"Band-Song 2.mp3"_qs)}));
+    QCOMPARE(ErrorLines().size(), 1);
+    QVERIFY(ErrorLines().first().startsWith(u"The file could not be copied. - "_qs +
+                                            m_dir->path(u"out/Band-Song 2.mp3 : "_qs)));
+    QVERIFY(EndsWithLineEnd(TestDir::read(m_dir->path(u"InfoLog.txt"_qs))));
+    QVERIFY(EndsWithLineEnd(TestDir::read(m_dir->path(u"ErrorLog.txt"_qs))));
+}
+
+void TestJobs::logsHeldByAnotherTamroStartNoJob()
+{
+    std::unique_ptr<ConvertChild> child;
+    StartChildCopying(child, u"Song - Band.mp3"_qs);
+    SelectTab(1);
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->makeFolder(u"empty"_qs)));
+    Click(m_dlg->m_btnConvert); // the same current folder: the same logs
+    QTRY_COMPARE(m_boxes->Texts().size(), 1);
+    WaitUntilIdle();
+    if (m_boxes->Texts().first() == kCompleted)
+        QSKIP("the run logs are not guarded against another tamro in this build");
+    QCOMPARE(m_boxes->Icons(), QList{QMessageBox::Information});
+    QCOMPARE(child->Stop(SIGTERM) != -1, true);
+    // The other job's logs were neither truncated nor written by this one.
+    QCOMPARE(InfoLines(), QStringList{CopyLine(u"Song - Band.mp3"_qs, u"Band-Song.mp3"_qs)});
+}
+
+// The test binary doubles as the program under a stop signal.
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], kChildArgument) == 0) {
+        const int stopSignal = RunConvertChild(argc, argv);
+        if (stopSignal != 0)
+            EndAsSignalled(stopSignal);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    TestJobs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_jobs.moc"

@@ -4,6 +4,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/stop_signals.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
@@ -24,6 +25,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 class TestMainDialog : public QObject
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void enterAndEscapeLeaveTheDialogOpen();
     void aboutBoxOpensOnF1();
     void undoLastConvertAsksThenRemoves();
+    void stopSignalDismissesBoxesAndCloses();
 
 private:
     QStringList ListedNames() const;
@@ -471,7 +474,7 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
 
     const QString kept = out + u"/Kept.mp3\n    it was changed since the copy"_qs;
     {
-        MessageBoxAnswerer answerer(QMessageBox::No);
+        MessageBoxAnswerer answerer; // answers the question with No
         QVERIFY(ChooseFromContextMenu("undoAction"));
         QCOMPARE(answerer.Texts(),
                  QStringList{u"Undo last convert: remove 1 copy from the output folder?\n\n"
@@ -479,12 +482,31 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
                              out + u"/Song.mp3\n\nThese stay:\n"_qs + kept});
     }
     QCOMPARE(dir.entries(out), both);
-    MessageBoxAnswerer answerer(QMessageBox::Yes);
+    MessageBoxAnswerer answerer;
+    answerer.AnswerQuestionsWith(QMessageBox::Yes);
     QVERIFY(ChooseFromContextMenu("undoAction"));
     QCOMPARE(answerer.Texts().size(), 2);
     QCOMPARE(answerer.Texts()[1], u"Removed 1 copy.\n\nLeft standing:\n"_qs + kept);
     QCOMPARE(ListedNames(), QStringList{u"Kept.mp3"_qs});
     QCOMPARE(TestDir::read(dir.path(u"src/1 Song.mp3"_qs)), QByteArray("song"));
+}
+
+void TestMainDialog::stopSignalDismissesBoxesAndCloses()
+{
+    CStopSignals stopSignals;
+    connect(&stopSignals, &CStopSignals::stopRequested, m_dlg.get(), &CtamroDlg::OnStopSignal);
+    const auto answered = AnswerNextModal<CAboutDlg>([](CAboutDlg* about) {
+        ::raise(SIGTERM);
+        QTimer::singleShot(5000, about, &QDialog::reject); // only if the signal did nothing
+    });
+    QElapsedTimer open;
+    open.start();
+    QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F1); // returns when the box has gone
+    QVERIFY(*answered);
+    QVERIFY(open.elapsed() < 4000);
+    QCOMPARE(stopSignals.Received(), SIGTERM);
+    QTRY_VERIFY(m_dlg->IsClosed());
+    QVERIFY(m_dlg->m_bAbandonCopy.load());
 }
 
 QTEST_MAIN(TestMainDialog)
