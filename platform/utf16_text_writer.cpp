@@ -25,6 +25,13 @@ int Utf16TextWriter::Open(const QByteArray& path)
     // Nothing is truncated before the checks: a link planted under the name
     // must not empty some other file, and a FIFO without a reader must not
     // hang the job (O_NONBLOCK makes its open fail with ENXIO instead).
+    // Whatever stands there is looked at first, so a device is never opened
+    // at all (opening some has side effects); the fstat below still decides.
+    struct stat before
+    {};
+    if (::lstat(path.constData(), &before) == 0 && !S_ISREG(before.st_mode) &&
+        !S_ISLNK(before.st_mode) && !S_ISDIR(before.st_mode))
+        return ENXIO;
     const int fd =
         ::open(path.constData(),
                O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);

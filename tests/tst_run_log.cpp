@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 
 namespace {
@@ -52,6 +53,7 @@ enum class Planted
     Fifo,
     FifoWithReader,
     Folder,
+    Device,
 };
 
 } // namespace
@@ -245,6 +247,7 @@ void TestRunLog::onlyAPlainFileOfItsOwnIsWritten_data()
         row("FIFO") << Planted::Fifo << u"it is not a regular file"_qs;
         row("FIFO with a reader") << Planted::FifoWithReader << u"it is not a regular file"_qs;
         row("folder") << Planted::Folder << u"Is a directory"_qs;
+        row("device") << Planted::Device << u"it is not a regular file"_qs;
     }
 }
 
@@ -273,6 +276,10 @@ void TestRunLog::onlyAPlainFileOfItsOwnIsWritten()
         break;
     case Planted::Folder:
         dir.makeFolder(log);
+        break;
+    case Planted::Device: // the null device, made anew under the log's name
+        if (::mknod(logBytes.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("making a device node needs root");
         break;
     }
     ::alarm(30); // a blocking open ends the test instead of hanging it
