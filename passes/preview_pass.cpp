@@ -19,7 +19,7 @@ void PreviewItems(CPassHost& host, const NamingRule& rule)
     CTotalProgressSender progress(host, &cells);
     // The count is read for every item, so a change of folder takes effect
     // from the next one.
-    for (unsigned i = 0, count; i < (count = host.m_nFileCount.load()); ++i) {
+    for (unsigned i = 0, count; i < (count = host.Job().m_nFileCount.load()); ++i) {
         const ListRow row = rows.Row(i);
         QString newName, extension;
         if (NewBaseName(rule, row.m_strName, newName, extension) == 0)
@@ -36,7 +36,7 @@ void PreviewItems(CPassHost& host, const NamingRule& rule)
 
 int PreviewSongListPass(CPassHost& host)
 {
-    CSongListPageBase& page = host.SongListPage();
+    CSongListPageBase& page = host.Job().SongListPage();
     ReadSongList(page);
     PreviewItems(host, SongListRule(page));
     ClearSongList(page);
