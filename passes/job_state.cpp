@@ -53,7 +53,8 @@ void CJobState::EndRun()
         if (Move(from, JOB_ENDING))
             break;
     }
-    if (m_pSongListPage)
+    // A preview's reading is not this run's to release.
+    if (m_nCommand.load() == JOB_ENDING && m_pSongListPage)
         m_pSongListPage->m_bStopReading = 0;
 }
 
