@@ -112,7 +112,7 @@ void CtamroDlg::StartWorker()
 {
     m_bWorkerRun = 1;
     m_hWorker = std::thread([this] {
-        WorkerThreadProc(*this);
+        WorkerThreadProc(*this, *this);
         // The last thing the worker does; the window then finishes a close.
         QMetaObject::invokeMethod(
             this, [this] { OnWorkerEnded(); }, Qt::QueuedConnection);

@@ -90,11 +90,12 @@ bool RunNextJob(CPassHost& host)
     }
 }
 
-unsigned WorkerThreadProc(CPassHost& host)
+unsigned WorkerThreadProc(CPassHost& host, CJobState& job)
 {
-    CJobState& job = host.Job();
+    // The host is not asked for anything until there is a job: the thread
+    // may start while the window that is the host is still being built.
     while (job.m_bWorkerRun.load() != 0) {
-        if (!RunNextJob(host))
+        if (job.m_nCommand.load() == JOB_IDLE || !RunNextJob(host))
             job.WaitForWork(kPollInterval);
     }
     return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+class CJobState;
 class CPassHost;
 
 // Takes up what the job state's command word asks for, once: runs a preview
@@ -9,7 +10,8 @@ class CPassHost;
 bool RunNextJob(CPassHost& host);
 
 // The worker thread's loop: runs the jobs one at a time until the job
-// state's run flag is cleared. It sleeps on the state's wake-up, so a new
-// command is taken up at once and a missed wake-up costs at most 300 ms.
-// Returns 0.
-unsigned WorkerThreadProc(CPassHost& host);
+// state's run flag is cleared. `job` is host.Job(), passed alongside so an
+// idle loop makes no call on a host still under construction. It sleeps on
+// the state's wake-up, so a new command is taken up at once and a missed
+// wake-up costs at most 300 ms. Returns 0.
+unsigned WorkerThreadProc(CPassHost& host, CJobState& job);

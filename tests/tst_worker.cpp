@@ -270,7 +270,7 @@ void TestWorker::cancelDuringACopyPutsTheWindowBack()
 void TestWorker::workerEndsWhenToldWithoutAJob()
 {
     m_host->m_bWorkerRun = 1;
-    std::thread worker([this] { WorkerThreadProc(*m_host); });
+    std::thread worker([this] { WorkerThreadProc(*m_host, *m_host); });
     m_host->StopWorkerLoop();
     worker.join();
     QCOMPARE(m_host->m_calls, QStringList());
