@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CTabUseTextFile::CTabUseTextFile(QWidget* parent)
-    : QWidget(parent), m_pWindowCalls(new CWindowCalls(this))
+CTabUseTextFile::CTabUseTextFile(CWindowCalls& windowCalls, QWidget* parent)
+    : QWidget(parent), m_windowCalls(windowCalls)
 {
     const QHash<int, QWidget*> controls = CreateControls(this, kSongListTemplate);
     m_editSongList = static_cast<QLineEdit*>(controls.value(IDC_SONG_LIST_PATH));
@@ -25,7 +25,7 @@ CTabUseTextFile::CTabUseTextFile(QWidget* parent)
 
 QString CTabUseTextFile::GetSongListPath() const
 {
-    return m_pWindowCalls->Call([this] { return ExpandHomePath(m_editSongList->text()); });
+    return m_windowCalls.Call([this] { return ExpandHomePath(m_editSongList->text()); });
 }
 
 void CTabUseTextFile::OnBrowseSongList()

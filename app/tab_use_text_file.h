@@ -17,7 +17,8 @@ class CTabUseTextFile : public QWidget, public CSongListPageBase
     Q_OBJECT
 
 public:
-    explicit CTabUseTextFile(QWidget* parent = nullptr);
+    // `windowCalls` is the window's own way in from the worker.
+    CTabUseTextFile(CWindowCalls& windowCalls, QWidget* parent);
 
     // The path the text means ("~/" is the home folder); callable from the
     // worker, which then waits for the window thread to read it.
@@ -35,5 +36,5 @@ Q_SIGNALS:
 
 private:
     QPushButton* m_btnBrowseSongList;
-    CWindowCalls* m_pWindowCalls;
+    CWindowCalls& m_windowCalls;
 };

@@ -222,10 +222,7 @@ bool CtamroDlg::StopWorker()
         return true;
     // A running convert stops after its current file and closes its logs;
     // the window keeps serving the worker meanwhile. No thread is killed.
-    int running = JOB_CONVERT;
-    m_nCommand.compare_exchange_strong(running, JOB_CANCEL);
-    m_bWorkerRun = 0;
-    WakeWorker();
+    StopWorkerLoop();
     return false;
 }
 
@@ -240,6 +237,7 @@ void CtamroDlg::OnWorkerEnded()
 
 void CtamroDlg::FinishClose()
 {
+    SetSongListPage(nullptr);
     delete m_pTabSongList;
     m_pTabSongList = nullptr;
     delete m_pTabPattern;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "passes/job_state.h"
 #include "passes/pass_host.h"
 
 #include <QDialog>
@@ -36,9 +37,9 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;
 
 // The main window, "Song file convert": folder tree and file list, output
 // folder, mode tabs, Preview and Convert, two progress bars and the error
-// count. It owns the job state that the worker shares, and implements the
-// window side of the passes.
-class CtamroDlg : public QDialog, public CPassHost
+// count. It is the job state that the worker shares (m_nCommand, the folders,
+// the logs...), and implements the window side of the passes.
+class CtamroDlg : public QDialog, public CPassHost, public CJobState
 {
     Q_OBJECT
 
@@ -64,6 +65,7 @@ public:
     void RefreshFileList();
 
     // The window side of the passes, called from the worker.
+    CJobState& Job() override { return *this; }
     bool HasPreviewColumn() override;
     ListRows ReadListRows(unsigned first, unsigned count) override;
     std::uint64_t ListGeneration() const override;
@@ -77,7 +79,6 @@ public:
     void RequestRefreshList() override;
     void ShowMessage(const QString& text) override;
     void ShowWarning(const QString& text) override;
-    CSongListPageBase& SongListPage() override;
 
     // Fills the fields from `store` and keeps every later change there; the
     // store must outlive the dialog.
@@ -135,8 +136,6 @@ private:
     void OnDropUrls(DropTarget target, const QList<QUrl>& urls);
     void PressFocusedButton(QObject* watched);
     void StartWorker();
-    // What the Convert/Cancel button means: a convert job is requested or running.
-    bool IsConvertJobUnderWay() const;
     // The checks before a job; each tells the operator what is wrong.
     bool SongListUsable();
     bool OutputFolderReady();

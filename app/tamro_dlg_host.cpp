@@ -128,8 +128,3 @@ bool CtamroDlg::AskYesNo(const QString& question)
     // A box dismissed any other way (a stop signal) is a No.
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
-
-CSongListPageBase& CtamroDlg::SongListPage()
-{
-    return *m_pTabSongList;
-}

@@ -5,9 +5,9 @@
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "app/window_calls.h"
-#include "app/worker.h"
 #include "modes/song_list_check.h"
 #include "output/output_folder.h"
+#include "passes/worker.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -24,12 +24,6 @@ bool HasTxtExtension(const QString& path)
 }
 
 } // namespace
-
-bool CtamroDlg::IsConvertJobUnderWay() const
-{
-    const int command = m_nCommand.load();
-    return command == JOB_CONVERT || command == JOB_CANCEL || command == JOB_CANCELLED;
-}
 
 bool CtamroDlg::SongListUsable()
 {
@@ -79,9 +73,7 @@ void CtamroDlg::OnBnClickedPreview()
     if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) || m_bClosing)
         return;
     m_listFiles->InsertColumn1(u"Rename"_qs);
-    int idle = JOB_IDLE;
-    m_nCommand.compare_exchange_strong(idle, JOB_PREVIEW);
-    WakeWorker();
+    (void)StartPreview(); // only this thread leaves idle, so it succeeds
 }
 
 void CtamroDlg::OnBnClickedConvert()
@@ -91,9 +83,7 @@ void CtamroDlg::OnBnClickedConvert()
     if (IsConvertJobUnderWay()) {
         // Cancel: only a running convert can be cancelled, and the count of
         // its failures stays on show.
-        int running = JOB_CONVERT;
-        m_nCommand.compare_exchange_strong(running, JOB_CANCEL);
-        WakeWorker();
+        (void)RequestCancel();
         return;
     }
     bool start = false;
@@ -111,18 +101,18 @@ void CtamroDlg::OnBnClickedConvert()
     if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) || !OutputFolderReady() ||
         m_bClosing)
         return;
-    m_nErrorCount = 0;
+    // A Convert clicked while a preview runs is taken up after it.
+    if (!StartConvert())
+        return;
     m_staticError->setText(u"Error : 0"_qs);
-    m_nCommand = JOB_CONVERT;
     m_btnConvert->setText(ConvertButtonCaption(u"Cancel"_qs));
-    WakeWorker();
 }
 
 void CtamroDlg::StartWorker()
 {
     m_bWorkerRun = 1;
     m_hWorker = std::thread([this] {
-        WorkerThreadProc(*this);
+        WorkerThreadProc(*this, *this);
         // The last thing the worker does; the window then finishes a close.
         QMetaObject::invokeMethod(
             this, [this] { OnWorkerEnded(); }, Qt::QueuedConnection);

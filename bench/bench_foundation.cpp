@@ -32,9 +32,10 @@ public:
     QString m_path;
 };
 
-class QuietHost : public CCopyHost
+class QuietHost : public CCopyHost, public CCopyState
 {
 public:
+    CCopyState& CopyState() override { return *this; }
     void SetFileProgress(int) override {}
     void SetErrorText(const QString&) override {}
 };

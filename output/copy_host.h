@@ -1,30 +1,23 @@
 #pragma once
 
-#include "output/run_log.h"
+#include "output/copy_state.h"
 
 #include <QString>
 
-#include <atomic>
-#include <memory>
-
-// What a copy needs of the window that runs the job: the job's logs and error
-// count, and the two places where it shows progress and failures. The main
-// dialog implements it; tests use a double. Called on the worker thread; an
-// implementation that touches widgets must carry the call to the window thread.
+// What a copy needs of the front end that runs the job: the job's copy state,
+// and the two places where it shows progress and failures. Only functions:
+// the state lives in its own object. Called on the worker thread; an
+// implementation that touches widgets must carry the call to the window
+// thread.
 class CCopyHost
 {
 public:
     virtual ~CCopyHost() = default;
 
+    // The failure count, the abandon request and the logs of the current job.
+    virtual CCopyState& CopyState() = 0;
     // Sets the per-file progress bar (0..100).
     virtual void SetFileProgress(int percent) = 0;
     // Shows the error count label text ("Error : N").
     virtual void SetErrorText(const QString& text) = 0;
-
-    std::atomic<int> m_nErrorCount{0}; // failed copies of the current job
-    // Set when tamro is told to quit (a stop signal): the copy under way is
-    // given up and its partial file removed, rather than finished.
-    std::atomic<bool> m_bAbandonCopy{false};
-    std::unique_ptr<LogFile> m_pInfoLog;  // InfoLog.txt of the current job
-    std::unique_ptr<LogFile> m_pErrorLog; // ErrorLog.txt of the current job
 };

@@ -48,7 +48,7 @@ CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t tot
     CCopyHost& host = *static_cast<CCopyHost*>(data);
     const int percent = CopyPercent(totalFileSize, totalBytesTransferred);
     host.SetFileProgress(percent);
-    if (host.m_bAbandonCopy.load())
+    if (host.CopyState().m_bAbandonCopy.load())
         return PROGRESS_CANCEL;
     return percent < 100 ? PROGRESS_CONTINUE : PROGRESS_QUIET;
 }
@@ -69,12 +69,13 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
             break;
     }
 
-    WriteLogLine(host.m_pInfoLog.get(),
+    CCopyState& job = host.CopyState();
+    WriteLogLine(job.m_pInfoLog.get(),
                  QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
     if (result.Succeeded())
         return;
 
-    WriteLogLine(host.m_pErrorLog.get(), ErrorLine(result, source, destination));
-    const int count = ++host.m_nErrorCount;
+    WriteLogLine(job.m_pErrorLog.get(), ErrorLine(result, source, destination));
+    const int count = ++job.m_nErrorCount;
     host.SetErrorText(QStringLiteral("Error : %1").arg(count));
 }

@@ -1,6 +1,6 @@
 #include "output/run_log.h"
 
-#include "output/copy_host.h"
+#include "output/copy_state.h"
 #include "platform/file_name_codec.h"
 
 #include <QDir>
@@ -97,7 +97,7 @@ QString OneLine(const QString& line)
 
 } // namespace
 
-void OpenRunLogs(CCopyHost& host)
+void OpenRunLogs(CCopyState& job)
 {
     auto info = OpenLog(kInfoLogName);
     auto errors = OpenLog(kErrorLogName);
@@ -106,11 +106,11 @@ void OpenRunLogs(CCopyHost& host)
             MarkFailed(*log, EWOULDBLOCK);
         StartEmpty(*log);
     }
-    host.m_pInfoLog = std::move(info);
-    host.m_pErrorLog = std::move(errors);
+    job.m_pInfoLog = std::move(info);
+    job.m_pErrorLog = std::move(errors);
 }
 
-QString OpenRunLogsForJob(CCopyHost& host)
+QString OpenRunLogsForJob(CCopyState& job)
 {
     auto info = OpenLog(kInfoLogName);
     auto errors = OpenLog(kErrorLogName);
@@ -123,8 +123,8 @@ QString OpenRunLogsForJob(CCopyHost& host)
     }
     StartEmpty(*info);
     StartEmpty(*errors);
-    host.m_pInfoLog = std::move(info);
-    host.m_pErrorLog = std::move(errors);
+    job.m_pInfoLog = std::move(info);
+    job.m_pErrorLog = std::move(errors);
     return {};
 }
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class CCopyHost;
+class CCopyState;
 
 // One open run log of a convert job.
 struct LogFile
@@ -20,16 +20,16 @@ inline constexpr char16_t kInfoLogName[] = u"InfoLog.txt";
 inline constexpr char16_t kErrorLogName[] = u"ErrorLog.txt";
 
 // Empties InfoLog.txt and ErrorLog.txt in the current directory (creating
-// them when needed) and hands them to the host. A log that cannot be used --
+// them when needed) and hands them to the job's copy state. A log that cannot be used --
 // not a plain file of its own, or held by another running tamro -- is still
 // handed over, as a record of its failure; the job goes on without it.
-void OpenRunLogs(CCopyHost& host);
+void OpenRunLogs(CCopyState& job);
 
 // Opens the logs for a convert job as OpenRunLogs does, unless another running
 // tamro is writing into the same logs: then nothing is opened or truncated
 // and the result is a sentence for the operator. Empty when the job may run.
 // The logs stay locked against other jobs until CloseRunLog.
-[[nodiscard]] QString OpenRunLogsForJob(CCopyHost& host);
+[[nodiscard]] QString OpenRunLogsForJob(CCopyState& job);
 
 // Appends one line; the CR LF is added here. Line breaks, other control
 // characters and lone surrogates are written as U+FFFD, so every line stays

@@ -31,9 +31,10 @@ enum class CancelReset
 // set) would put replacement marks into a file name: the item fails instead.
 void FailUndecodedName(CPassHost& host, const QString& source)
 {
-    WriteLogLine(host.m_pErrorLog.get(),
+    CJobState& job = host.Job();
+    WriteLogLine(job.m_pErrorLog.get(),
                  QStringLiteral("The new name could not be decoded. - ") + source);
-    const int count = ++host.m_nErrorCount;
+    const int count = ++job.m_nErrorCount;
     host.SetErrorText(QStringLiteral("Error : %1").arg(count));
 }
 
@@ -42,22 +43,23 @@ void CopyUnderNewName(CPassHost& host, const QString& listedName, QString newNam
 {
     // The folders are read when the item is reached: the operator may pick
     // another one while the job runs.
-    const QString source = host.m_strCurrentFolder.Load() + u'/' + listedName;
-    const QString outputFolder = host.m_strOutputFolder.Load();
+    CJobState& job = host.Job();
+    const QString source = job.m_strCurrentFolder.Load() + u'/' + listedName;
+    const QString outputFolder = job.m_strOutputFolder.Load();
     if (HoldsUndecodedText(newName + extension)) {
         FailUndecodedName(host, source);
         return;
     }
     const QString asGiven = newName;
     if (RemoveInvalidChars(newName)) {
-        WriteLogLine(host.m_pInfoLog.get(), QStringLiteral("Deleted Invalid char : ") + asGiven +
-                                                QStringLiteral("  ->  ") + newName);
+        WriteLogLine(job.m_pInfoLog.get(), QStringLiteral("Deleted Invalid char : ") + asGiven +
+                                               QStringLiteral("  ->  ") + newName);
     }
     newName += extension;
     const QString longName = newName;
     if (ShortenLongName(newName, NameLimitOf(outputFolder))) {
-        WriteLogLine(host.m_pInfoLog.get(), QStringLiteral("Shortened long name : ") + longName +
-                                                QStringLiteral("  ->  ") + newName);
+        WriteLogLine(job.m_pInfoLog.get(), QStringLiteral("Shortened long name : ") + longName +
+                                               QStringLiteral("  ->  ") + newName);
     }
     CopyOneFile(host, source, outputFolder + u'/' + newName);
 }
@@ -68,12 +70,12 @@ bool CopyRows(CPassHost& host, const NewNameOfRow& newNameOf, CancelReset reset)
 {
     CListRowCursor rows(host);
     CTotalProgressSender progress(host);
-    for (unsigned i = 0, count; i < (count = host.m_nFileCount.load()); ++i) {
-        if (host.m_nCommand.load() == JOB_CANCEL) {
+    CJobState& job = host.Job();
+    for (unsigned i = 0, count; i < (count = job.m_nFileCount.load()); ++i) {
+        if (job.Cancelled()) {
             progress.Reset();
             if (reset == CancelReset::BothBars)
                 host.SetFileProgress(0);
-            host.m_nCommand.store(JOB_CANCELLED);
             return false;
         }
         const ListRow row = rows.Row(i);
@@ -111,7 +113,7 @@ void ConvertSongListPass(CPassHost& host)
     if (host.HasPreviewColumn()) {
         allHandled = CopyUnderPreviewNames(host);
     } else {
-        CSongListPageBase& page = host.SongListPage();
+        CSongListPageBase& page = host.Job().SongListPage();
         ReadSongList(page);
         allHandled = CopyUnderComputedNames(host, SongListRule(page), CancelReset::TotalBar);
         ClearSongList(page);

@@ -1,6 +1,5 @@
 #include "passes/end_of_run.h"
 
-#include "modes/song_list_page_base.h"
 #include "output/run_log.h"
 #include "passes/pass_host.h"
 
@@ -8,13 +7,13 @@
 
 int EndOfRun(CPassHost& host)
 {
-    // Taken first: once the job is idle, a new Convert click resets the count.
-    const int failedCopies = host.m_nErrorCount.load();
+    CJobState& job = host.Job();
+    const int failedCopies = job.m_nErrorCount.load();
     host.SetConvertCaption(QStringLiteral("Convert"));
-    host.m_nCommand.store(JOB_IDLE);
-    host.SongListPage().m_bStopReading.store(0);
+    // Still no new job: the worker refreshes the list before it goes idle.
+    job.EndRun();
     // Closed before the box, so the logs it points to are complete.
-    QStringList logProblems{CloseRunLog(host.m_pInfoLog), CloseRunLog(host.m_pErrorLog)};
+    QStringList logProblems{CloseRunLog(job.m_pInfoLog), CloseRunLog(job.m_pErrorLog)};
     logProblems.removeAll(QString());
     // The bars stay full while the box is up, so the operator sees the run
     // complete behind it.

@@ -6,7 +6,7 @@
 class CPassHost;
 
 // Puts the window back after a convert job that handled every row: the
-// button reads "Convert", the job is idle, the logs are closed, the operator
+// button reads "Convert", the job is ending, the logs are closed, the operator
 // is told, the bars go to 0. Returns 0.
 int EndOfRun(CPassHost& host);
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// The command word shared by the window and the worker.
+// The command word shared by the front end and the worker. It changes only
+// through the transitions of CJobState.
 enum JobCommand : int
 {
     JOB_IDLE = 0,      // no job; the worker only waits
@@ -8,4 +9,7 @@ enum JobCommand : int
     JOB_CONVERT = 2,   // a convert job is requested or running
     JOB_CANCEL = 3,    // the operator pressed "Cancel"
     JOB_CANCELLED = 4, // a convert pass saw the cancel and stopped
+    // A convert job has stopped copying and the worker is closing its logs
+    // and putting the window back: no new job may start or touch the list yet.
+    JOB_ENDING = 5,
 };

@@ -1,21 +1,14 @@
 #pragma once
 
 #include "output/copy_host.h"
-#include "passes/job_command.h"
-#include "passes/locked_value.h"
+#include "passes/job_state.h"
 #include "passes/rename_mark.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 #include <vector>
-
-class CSongListPageBase;
 
 // One row of the file list as the passes read it.
 struct ListRow
@@ -33,9 +26,11 @@ struct ListRows
     std::uint64_t m_nGeneration = 0;
 };
 
-// What the preview and convert passes and the worker need of the window: the
-// job state shared with it, and the window operations. The main dialog
-// implements it; tests use a double, so the passes run without a window.
+// What the preview and convert passes and the worker need of a front end:
+// the job state it owns, and the operations of its window (cells, bars,
+// label, button caption, boxes). Only functions: the main dialog implements
+// it, a console front end may, and tests use a double, so the passes run
+// without a window.
 //
 // Every virtual call is made from the worker thread. An implementation that
 // touches widgets carries the call to the window thread and returns when it
@@ -46,29 +41,9 @@ struct ListRows
 class CPassHost : public CCopyHost
 {
 public:
-    // The shared job state.
-    std::atomic<int> m_nCommand{JOB_IDLE};   // a JobCommand
-    std::atomic<unsigned> m_nFileCount{0};   // rows of the list after the last folder selection
-    LockedValue<QString> m_strCurrentFolder; // folder the list shows
-    LockedValue<QString> m_strOutputFolder;  // text of the output-folder edit
-    std::atomic<int> m_bWorkerRun{0};        // the worker loops while nonzero
-
-    // Wakes the worker at once, after m_nCommand or m_bWorkerRun was written.
-    void WakeWorker()
-    {
-        {
-            std::lock_guard lock(m_wakeMutex);
-            m_bWakeRequested = true;
-        }
-        m_wake.notify_one();
-    }
-    // The worker's pause between polls: ends when woken or after `timeout`.
-    void WaitForWork(std::chrono::milliseconds timeout)
-    {
-        std::unique_lock lock(m_wakeMutex);
-        m_wake.wait_for(lock, timeout, [this] { return m_bWakeRequested; });
-        m_bWakeRequested = false;
-    }
+    // The shared job state: command word, folders, counts, logs, song list.
+    virtual CJobState& Job() = 0;
+    CCopyState& CopyState() final { return Job(); }
 
     // True when column 1 of the file list is headed exactly "Rename".
     virtual bool HasPreviewColumn() = 0;
@@ -94,12 +69,4 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // The same as a warning, for a run that did not go as asked.
     virtual void ShowWarning(const QString& text) { ShowMessage(text); }
-
-    // The song-list page: its path, its song table and its stop request.
-    virtual CSongListPageBase& SongListPage() = 0;
-
-private:
-    std::mutex m_wakeMutex;
-    std::condition_variable m_wake;
-    bool m_bWakeRequested = false;
 };

@@ -18,11 +18,11 @@ void PreviewItems(CPassHost& host, const NamingRule& rule, bool patternMode)
 {
     CListRowCursor rows(host);
     CRenameCellWriter cells(host);
-    CRenameMarker marker(host.m_strOutputFolder.Load(), patternMode);
+    CRenameMarker marker(host.Job().m_strOutputFolder.Load(), patternMode);
     CTotalProgressSender progress(host, &cells);
     // The count is read for every item, so a change of folder takes effect
     // from the next one.
-    for (unsigned i = 0, count; i < (count = host.m_nFileCount.load()); ++i) {
+    for (unsigned i = 0, count; i < (count = host.Job().m_nFileCount.load()); ++i) {
         const ListRow row = rows.Row(i);
         QString newName, extension;
         if (NewBaseName(rule, row.m_strName, newName, extension) == 0)
@@ -40,7 +40,7 @@ void PreviewItems(CPassHost& host, const NamingRule& rule, bool patternMode)
 
 int PreviewSongListPass(CPassHost& host)
 {
-    CSongListPageBase& page = host.SongListPage();
+    CSongListPageBase& page = host.Job().SongListPage();
     ReadSongList(page);
     PreviewItems(host, SongListRule(page), false);
     ClearSongList(page);

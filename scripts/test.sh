@@ -36,7 +36,7 @@ UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 
 echo "== ThreadSanitizer build (tests that run the worker thread)"
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=thread >/dev/null
-cmake --build build/tsan --target tst_main_dialog tst_jobs tst_desktop
+cmake --build build/tsan --target tst_main_dialog tst_jobs tst_desktop tst_worker
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/tests/tsan.supp" \
   run_tests build/tsan -L threads
 

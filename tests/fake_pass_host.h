@@ -25,11 +25,15 @@ public:
     mutable int m_nPathReads = 0;
 };
 
-// The window side of a pass: an in-memory file list, and every window call
-// recorded in order as "what:value" ("total:33", "file:0", "message:Completed.").
-class FakePassHost : public CPassHost
+// The front end of the engine without a window: it is its own job state,
+// has an in-memory file list, and records every window call in order as
+// "what:value" ("total:33", "file:0", "message:Completed.").
+class FakePassHost : public CPassHost, public CJobState
 {
 public:
+    FakePassHost() { SetSongListPage(&m_page); }
+
+    CJobState& Job() override { return *this; }
     // Refills the list as a change of folder does: new rows, no "Rename"
     // column unless given, a new generation.
     void SetRows(const QStringList& names, const QStringList& renames = {})
@@ -77,11 +81,14 @@ public:
     void SetTotalProgress(int percent) override { Record(u"total:"_qs + QString::number(percent)); }
     void SetFileProgress(int percent) override { Record(u"file:"_qs + QString::number(percent)); }
     void SetErrorText(const QString& text) override { Record(u"error:"_qs + text); }
-    int SelectedTab() override { return 0; }
+    int SelectedTab() override { return m_nTab; }
     void SetConvertCaption(const QString& caption) override { Record(u"caption:"_qs + caption); }
-    void RequestRefreshList() override { Record(u"refresh:"_qs); }
+    void RequestRefreshList() override
+    {
+        m_bPreviewColumn = false;
+        Record(u"refresh:"_qs);
+    }
     void ShowMessage(const QString& text) override { Record(u"message:"_qs + text); }
-    CSongListPageBase& SongListPage() override { return m_page; }
 
     // The values of the recorded calls of one kind, in order.
     QStringList Calls(const QString& what) const
@@ -98,6 +105,7 @@ public:
     QStringList m_renames;           // column 1
     QMap<unsigned, QString> m_marks; // row -> final name of its marked cell
     bool m_bPreviewColumn = false;
+    int m_nTab = 0; // the selected mode tab
     std::uint64_t m_nGeneration = 1;
     FakeSongListPage m_page;
 

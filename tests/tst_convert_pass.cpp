@@ -48,7 +48,7 @@ public:
         QDir::setCurrent(m_dir.path());
         OpenRunLogs(m_host);
         QDir::setCurrent(previous);
-        m_host.m_nCommand = JOB_CONVERT;
+        (void)m_host.StartConvert();
         mode == SongListMode ? ConvertSongListPass(m_host) : ConvertPatternPass(m_host);
         (void)CloseRunLog(m_host.m_pInfoLog);
         (void)CloseRunLog(m_host.m_pErrorLog);
@@ -159,7 +159,7 @@ void TestConvertPass::copiesUnderNewNames()
     QCOMPARE(host.Calls(u"total"_qs),
              QStringList({u"25"_qs, u"50"_qs, u"75"_qs, u"100"_qs, u"0"_qs}));
     QCOMPARE(host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
-    QCOMPARE(host.m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(host.m_nCommand.load(), int(JOB_ENDING)); // the worker makes it idle
     // The song list is read by a song-list pass only when it computes names.
     const int songListReads = (preview == SongListMode) + (mode == SongListMode && preview == -1);
     QCOMPARE(host.m_page.m_nPathReads, songListReads);
@@ -204,7 +204,7 @@ void TestConvertPass::foldersAndCountAreReadPerItem()
     QCOMPARE(job.m_dir.entries(other), QStringList{u"2-B.mp3"_qs});
     QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList({u"33"_qs, u"66"_qs, u"0"_qs}));
     QCOMPARE(job.m_host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
-    QCOMPARE(job.m_host.m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(job.m_host.m_nCommand.load(), int(JOB_ENDING));
 }
 
 void TestConvertPass::cancelStopsBeforeTheNextFile_data()
@@ -228,7 +228,7 @@ void TestConvertPass::cancelStopsBeforeTheNextFile()
     int finished = 0;
     host.m_onCall = [&](const QString& call) {
         if (call == u"file:100"_qs && ++finished == 3)
-            host.m_nCommand = JOB_CANCEL;
+            (void)host.RequestCancel();
     };
 
     job.Run(mode);
@@ -248,7 +248,7 @@ void TestConvertPass::cancelStopsBeforeTheNextFile()
 void TestConvertPass::endOfRunOrder()
 {
     FakePassHost host;
-    host.m_nCommand = JOB_CONVERT;
+    (void)host.StartConvert();
     host.m_page.m_bStopReading = 1;
     QStringList seen;
     host.m_onCall = [&](const QString& call) {
@@ -257,8 +257,8 @@ void TestConvertPass::endOfRunOrder()
                                .arg(host.m_page.m_bStopReading.load()));
     };
     QCOMPARE(EndOfRun(host), 0);
-    QCOMPARE(seen, QStringList({u"caption:Convert 2/1"_qs, u"message:Completed. 0/0"_qs,
-                                u"total:0 0/0"_qs, u"file:0 0/0"_qs}));
+    QCOMPARE(seen, QStringList({u"caption:Convert 2/1"_qs, u"message:Completed. 5/0"_qs,
+                                u"total:0 5/0"_qs, u"file:0 5/0"_qs}));
 }
 
 void TestConvertPass::outputFolderIsTheListedFolder()

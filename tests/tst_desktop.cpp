@@ -210,13 +210,14 @@ void TestDesktop::drops()
         QVERIFY2(m_messages->Texts().first().startsWith(message),
                  qPrintable(m_messages->Texts().first()));
 
-    // While a job runs the same drag is turned away at the door. (The worker,
-    // not woken, looks at the word only every 300 ms; it is put back at once.)
-    m_dlg->m_nCommand = JOB_PREVIEW;
+    // While a job runs the same drag is turned away at the door. (The
+    // worker's preview waits for this thread's event loop, so the job is
+    // still under way when the drag arrives.)
+    QVERIFY(m_dlg->StartPreview());
     QDragEnterEvent busy(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(target, &busy);
-    m_dlg->m_nCommand = JOB_IDLE;
     QVERIFY(!busy.isAccepted());
+    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
 }
 
 void TestDesktop::startPathOpensFolderOrSongList()

@@ -491,11 +491,13 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
     const QStringList both{u"Kept.mp3"_qs, u"Song.mp3"_qs};
     QCOMPARE(ListedNames(), both);
 
-    // While a job runs the entry is disabled. The worker is not woken, so it
-    // drops this cancel only at its next poll, long after the menu was built.
-    m_dlg->m_nCommand = JOB_CANCEL;
+    // While a job runs the entry is disabled. The worker is stopped first, so
+    // the preview stays requested for as long as the menu needs.
+    m_dlg->StopWorkerLoop();
+    QVERIFY(m_dlg->StartPreview());
     QVERIFY(!ChooseFromContextMenu("undoAction"));
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    m_dlg->Idle();
+    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
 
     const QString kept = out + u"/Kept.mp3\n    it was changed since the copy"_qs;
     {

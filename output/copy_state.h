@@ -1,0 +1,20 @@
+#pragma once
+
+#include "output/run_log.h"
+
+#include <atomic>
+#include <memory>
+
+// What the copies of one convert job share with whoever started it: the
+// failure count, the request to give up the copy under way, and the logs.
+// The job state of the passes extends it; copy tests use it alone.
+class CCopyState
+{
+public:
+    std::atomic<int> m_nErrorCount{0}; // failed copies of the current job
+    // Set when tamro is told to quit (a stop signal): the copy under way is
+    // given up and its partial file removed, rather than finished.
+    std::atomic<bool> m_bAbandonCopy{false};
+    std::unique_ptr<LogFile> m_pInfoLog;  // InfoLog.txt of the current job
+    std::unique_ptr<LogFile> m_pErrorLog; // ErrorLog.txt of the current job
+};

@@ -1,0 +1,280 @@
+#include "modes/song_list_page_base.h"
+#include "passes/worker.h"
+#include "tests/fake_pass_host.h"
+#include "tests/testdir.h"
+
+#include <QtTest>
+
+#include <thread>
+
+namespace {
+
+enum Transition
+{
+    StartPreview,
+    StartConvert,
+    RequestCancel,
+    Cancelled,
+    EndRun,
+    Idle,
+};
+
+// Brings a fresh state to `command` the way the front end and worker do.
+void Reach(CJobState& job, int command)
+{
+    if (command == JOB_PREVIEW)
+        QVERIFY(job.StartPreview());
+    if (command >= JOB_CONVERT)
+        QVERIFY(job.StartConvert());
+    if (command == JOB_CANCEL || command == JOB_CANCELLED)
+        QVERIFY(job.RequestCancel());
+    if (command == JOB_CANCELLED)
+        QVERIFY(job.Cancelled());
+    if (command == JOB_ENDING)
+        job.EndRun();
+    QCOMPARE(job.m_nCommand.load(), command);
+}
+
+// -1: the transition reports nothing.
+int Apply(CJobState& job, Transition transition)
+{
+    switch (transition) {
+    case StartPreview:
+        return job.StartPreview();
+    case StartConvert:
+        return job.StartConvert();
+    case RequestCancel:
+        return job.RequestCancel();
+    case Cancelled:
+        return job.Cancelled();
+    case EndRun:
+        job.EndRun();
+        return -1;
+    case Idle:
+        job.Idle();
+        return -1;
+    }
+    return -1;
+}
+
+} // namespace
+
+// The job engine without a window: the transitions of the command word, and
+// whole jobs run one step at a time on the test's own thread, with the
+// operator's clicks made from the fake host's calls.
+class TestWorker : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void transitions_data();
+    void transitions();
+    void convertClickedDuringAPreviewRunsAfterIt();
+    void noPreviewUntilAConvertJobHasEnded();
+    void aNewJobCountsItsOwnFailures();
+    void cancelBeforeTheWorkerTakesTheJob();
+    void cancelDuringACopyPutsTheWindowBack();
+    void workerEndsWhenToldWithoutAJob();
+
+private:
+    // src/ holds `names` (listed), the logs go to the test folder.
+    void List(const QStringList& names, bool withPreviewColumn = false);
+
+    std::unique_ptr<TestDir> m_dir;
+    std::unique_ptr<FakePassHost> m_host;
+    QString m_previousFolder;
+};
+
+void TestWorker::init()
+{
+    m_dir = std::make_unique<TestDir>();
+    m_host = std::make_unique<FakePassHost>();
+    m_host->m_nTab = 1; // pattern mode: no song list needed
+    m_previousFolder = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+}
+
+void TestWorker::cleanup()
+{
+    QDir::setCurrent(m_previousFolder);
+    m_host.reset();
+    m_dir.reset();
+}
+
+void TestWorker::List(const QStringList& names, bool withPreviewColumn)
+{
+    m_host->m_strCurrentFolder.Store(m_dir->makeFolder(u"src"_qs));
+    m_host->m_strOutputFolder.Store(m_dir->makeFolder(u"out"_qs));
+    for (const QString& name : names)
+        m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    m_host->SetRows(names);
+    m_host->m_bPreviewColumn = withPreviewColumn; // as the Preview click inserts it
+}
+
+void TestWorker::transitions_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("transition");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("to");
+
+    const struct
+    {
+        const char* name;
+        int from;
+        Transition transition;
+        int result, to;
+    } rows[] = {
+        {"preview from idle", JOB_IDLE, StartPreview, 1, JOB_PREVIEW},
+        {"no preview during a preview", JOB_PREVIEW, StartPreview, 0, JOB_PREVIEW},
+        {"no preview during a convert", JOB_CONVERT, StartPreview, 0, JOB_CONVERT},
+        {"no preview while a convert ends", JOB_ENDING, StartPreview, 0, JOB_ENDING},
+        {"convert from idle", JOB_IDLE, StartConvert, 1, JOB_CONVERT},
+        {"convert queued behind a preview", JOB_PREVIEW, StartConvert, 1, JOB_CONVERT},
+        {"no second convert", JOB_CONVERT, StartConvert, 0, JOB_CONVERT},
+        {"no convert over a cancel", JOB_CANCEL, StartConvert, 0, JOB_CANCEL},
+        {"no convert while one ends", JOB_ENDING, StartConvert, 0, JOB_ENDING},
+        {"cancel a convert", JOB_CONVERT, RequestCancel, 1, JOB_CANCEL},
+        {"nothing to cancel", JOB_IDLE, RequestCancel, 0, JOB_IDLE},
+        {"a preview cannot be cancelled", JOB_PREVIEW, RequestCancel, 0, JOB_PREVIEW},
+        {"a stopped pass stays stopped", JOB_CANCELLED, RequestCancel, 0, JOB_CANCELLED},
+        {"too late to cancel", JOB_ENDING, RequestCancel, 0, JOB_ENDING},
+        {"pass takes up the cancel", JOB_CANCEL, Cancelled, 1, JOB_CANCELLED},
+        {"pass finds no cancel", JOB_CONVERT, Cancelled, 0, JOB_CONVERT},
+        {"completed convert ends", JOB_CONVERT, EndRun, -1, JOB_ENDING},
+        {"cancel never taken up ends", JOB_CANCEL, EndRun, -1, JOB_ENDING},
+        {"cancelled convert ends", JOB_CANCELLED, EndRun, -1, JOB_ENDING},
+        {"a preview has no run end", JOB_PREVIEW, EndRun, -1, JOB_PREVIEW},
+        {"preview done", JOB_PREVIEW, Idle, -1, JOB_IDLE},
+        {"convert clicked during the preview is kept", JOB_CONVERT, Idle, -1, JOB_CONVERT},
+        {"convert job done", JOB_ENDING, Idle, -1, JOB_IDLE},
+        {"a cancel is not idled away", JOB_CANCEL, Idle, -1, JOB_CANCEL},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.from << int(row.transition) << row.result << row.to;
+}
+
+void TestWorker::transitions()
+{
+    QFETCH(int, from);
+    QFETCH(int, transition);
+    QFETCH(int, result);
+    QFETCH(int, to);
+    FakePassHost& job = *m_host;
+    Reach(job, from);
+    job.m_nErrorCount = 3; // the last job's failures
+    job.m_page.m_bStopReading = 1;
+
+    QCOMPARE(Apply(job, Transition(transition)), result);
+    QCOMPARE(job.m_nCommand.load(), to);
+    // Only a convert that starts counts afresh; only a run end withdraws
+    // the reader's stop request.
+    const bool started = transition == StartConvert && result == 1;
+    QCOMPARE(job.m_nErrorCount.load(), started ? 0 : 3);
+    QCOMPARE(job.m_page.m_bStopReading.load(), transition == EndRun && to == JOB_ENDING ? 0 : 1);
+}
+
+void TestWorker::convertClickedDuringAPreviewRunsAfterIt()
+{
+    List({u"Title - Artist.mp3"_qs}, true);
+    bool clicked = false;
+    m_host->m_onCall = [&](const QString& call) {
+        if (call.startsWith(u"total:"_qs) && !clicked)
+            clicked = m_host->StartConvert(); // while the preview fills the column
+    };
+    QVERIFY(m_host->StartPreview());
+
+    QVERIFY(RunNextJob(*m_host));
+    QVERIFY(clicked);
+    QCOMPARE(m_host->m_renames, QStringList{u"Artist-Title.mp3"_qs});
+    QCOMPARE(m_host->m_nCommand.load(), int(JOB_CONVERT));
+    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"Artist-Title.mp3"_qs});
+    QCOMPARE(m_host->Calls(u"message"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
+    QVERIFY(!RunNextJob(*m_host));
+}
+
+void TestWorker::noPreviewUntilAConvertJobHasEnded()
+{
+    List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs}, true);
+    m_host->m_renames = QStringList{u"One.mp3"_qs, u"Two.mp3"_qs};
+    QStringList startedDuring;
+    m_host->m_onCall = [&](const QString& call) {
+        if (m_host->StartPreview())
+            startedDuring.append(call);
+    };
+    QVERIFY(m_host->StartConvert());
+
+    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(startedDuring, QStringList());
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), (QStringList{u"One.mp3"_qs, u"Two.mp3"_qs}));
+    QCOMPARE(m_host->m_calls.mid(m_host->m_calls.size() - 4),
+             (QStringList{u"message:Completed."_qs, u"total:0"_qs, u"file:0"_qs, u"refresh:"_qs}));
+    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
+    QVERIFY(m_host->StartPreview());
+}
+
+void TestWorker::aNewJobCountsItsOwnFailures()
+{
+    List({u"A - 1.mp3"_qs});
+    QFile::remove(m_dir->path(u"src/A - 1.mp3"_qs)); // listed, but gone
+    QVERIFY(m_host->StartConvert());
+    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(m_host->m_nErrorCount.load(), 1);
+
+    m_dir->makeFile(u"src/A - 1.mp3"_qs);
+    m_host->m_calls.clear();
+    QVERIFY(m_host->StartConvert());
+    QCOMPARE(m_host->m_nErrorCount.load(), 0);
+    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(m_host->m_nErrorCount.load(), 0);
+    QCOMPARE(m_host->Calls(u"message"_qs), QStringList{u"Completed."_qs}); // no failure told
+}
+
+void TestWorker::cancelBeforeTheWorkerTakesTheJob()
+{
+    List({u"A - 1.mp3"_qs});
+    m_host->m_page.m_bStopReading = 1;
+    QVERIFY(m_host->StartConvert());
+    QVERIFY(m_host->RequestCancel());
+
+    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(m_host->m_calls, QStringList{u"caption:Convert"_qs}); // no pass, no refresh
+    QCOMPARE(m_dir->entries(m_dir->path()), (QStringList{u"out"_qs, u"src"_qs})); // no logs
+    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(m_host->m_page.m_bStopReading.load(), 0);
+}
+
+void TestWorker::cancelDuringACopyPutsTheWindowBack()
+{
+    List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    m_host->m_onCall = [&](const QString& call) {
+        if (call == u"file:100"_qs)
+            (void)m_host->RequestCancel(); // during the first copy
+    };
+    QVERIFY(m_host->StartConvert());
+
+    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"1-A.mp3"_qs});
+    QCOMPARE(m_host->Calls(u"caption"_qs), QStringList{u"Convert"_qs});
+    QCOMPARE(m_host->Calls(u"message"_qs), QStringList());
+    QCOMPARE(m_host->m_calls.last(), u"refresh:"_qs);
+    QVERIFY(!m_host->m_pInfoLog && !m_host->m_pErrorLog);
+    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
+}
+
+void TestWorker::workerEndsWhenToldWithoutAJob()
+{
+    m_host->m_bWorkerRun = 1;
+    std::thread worker([this] { WorkerThreadProc(*m_host, *m_host); });
+    m_host->StopWorkerLoop();
+    worker.join();
+    QCOMPARE(m_host->m_calls, QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestWorker)
+#include "tst_worker.moc"
