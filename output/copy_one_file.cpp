@@ -57,6 +57,7 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
 {
     const QByteArray sourceBytes = EncodeFileName(source);
     const QString wanted = destination;
+    host.CopyStarting(source);
     CopyResult result;
     for (int attempt = 0; attempt < kMaxClaimAttempts; ++attempt) {
         destination = wanted;
@@ -71,10 +72,10 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
 
     WriteLogLine(host.m_pInfoLog.get(),
                  QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
-    if (result.Succeeded())
-        return;
-
-    WriteLogLine(host.m_pErrorLog.get(), ErrorLine(result, source, destination));
-    const int count = ++host.m_nErrorCount;
-    host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+    if (!result.Succeeded()) {
+        WriteLogLine(host.m_pErrorLog.get(), ErrorLine(result, source, destination));
+        const int count = ++host.m_nErrorCount;
+        host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+    }
+    host.CopyEnded(source, destination, result);
 }
