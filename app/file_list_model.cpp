@@ -2,7 +2,9 @@
 
 #include "platform/file_name_codec.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QStyle>
 
 namespace {
 
@@ -37,6 +39,7 @@ void CFileListModel::SetFiles(std::vector<ListedFile> files)
     beginResetModel();
     m_files = std::move(files);
     m_column1.assign(m_bHasColumn1 ? m_files.size() : 0, QString());
+    m_column1Marks.clear();
     ++m_nGeneration;
     endResetModel();
 }
@@ -49,6 +52,7 @@ void CFileListModel::InsertColumn1(const QString& heading)
     m_bHasColumn1 = true;
     m_strColumn1Heading = heading;
     m_column1.assign(m_files.size(), QString());
+    m_column1Marks.clear();
     ++m_nGeneration;
     endInsertColumns();
 }
@@ -61,6 +65,7 @@ void CFileListModel::DeleteColumn1()
     m_bHasColumn1 = false;
     m_strColumn1Heading.clear();
     m_column1.clear();
+    m_column1Marks.clear();
     ++m_nGeneration;
     endRemoveColumns();
 }
@@ -80,6 +85,23 @@ void CFileListModel::SetColumn1Texts(int first, const QStringList& texts)
     for (int row = first; row < end; ++row)
         m_column1[row] = texts[row - first];
     Q_EMIT dataChanged(index(first, 1), index(end - 1, 1), {Qt::DisplayRole});
+}
+
+void CFileListModel::SetColumn1Marks(const std::vector<RenameMark>& marks)
+{
+    if (!m_bHasColumn1)
+        return;
+    int first = int(m_column1.size()), last = -1;
+    for (const RenameMark& mark : marks) {
+        if (mark.m_nRow >= m_column1.size())
+            continue;
+        const int row = int(mark.m_nRow);
+        m_column1Marks.insert(row, mark);
+        first = qMin(first, row);
+        last = qMax(last, row);
+    }
+    if (last >= first)
+        Q_EMIT dataChanged(index(first, 1), index(last, 1), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 QString CFileListModel::NameAt(int row) const
@@ -121,6 +143,8 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     const Field field = FieldOf(index.column());
     if (role == Qt::TextAlignmentRole)
         return field == Field::Size ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (field == Field::Column1 && (role == Qt::DecorationRole || role == Qt::ToolTipRole))
+        return Column1Mark(index.row(), role);
     if (role != Qt::DisplayRole)
         return {};
     // Sizes, types and dates are formatted only for rows that are drawn.
@@ -138,6 +162,22 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
         return QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs).toString(u"yyyy-MM-dd HH:mm"_qs);
     }
     return {};
+}
+
+QVariant CFileListModel::Column1Mark(int row, int role) const
+{
+    const auto mark = m_column1Marks.constFind(row);
+    if (mark == m_column1Marks.cend())
+        return {};
+    if (role == Qt::DecorationRole)
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    // The cell keeps the new name (the convert reads it); the tip tells what
+    // the copy will really be called.
+    const QString finalName =
+        mark->m_strFinalName.isEmpty()
+            ? u"Will not be copied"_qs
+            : u"Will be copied as: "_qs + ReadableFileName(mark->m_strFinalName);
+    return finalName + u'\n' + mark->m_strReason;
 }
 
 QVariant CFileListModel::headerData(int section, Qt::Orientation orientation, int role) const

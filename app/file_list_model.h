@@ -1,8 +1,10 @@
 #pragma once
 
 #include "passes/folder_listing.h"
+#include "passes/rename_mark.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,10 @@ public:
     QString Column1Text(int row) const;
     // Fills column 1 of rows first, first + 1, ...; rows past the end are ignored.
     void SetColumn1Texts(int first, const QStringList& texts);
+    // Marks cells of column 1 with a warning icon and a tooltip that names
+    // the copy's final name and the reason; a new mark of a row replaces the
+    // old one. Marks go with the column and with the rows.
+    void SetColumn1Marks(const std::vector<RenameMark>& marks);
 
     QString NameAt(int row) const;
     // Changes whenever the rows or column 1 change, so a reader on another
@@ -52,9 +58,11 @@ private:
         Modified
     };
     Field FieldOf(int column) const;
+    QVariant Column1Mark(int row, int role) const;
 
     std::vector<ListedFile> m_files;
     std::vector<QString> m_column1;
+    QHash<int, RenameMark> m_column1Marks; // by row; only rows that need a look
     bool m_bHasColumn1 = false;
     QString m_strColumn1Heading;
     std::atomic<std::uint64_t> m_nGeneration{0};

@@ -67,6 +67,7 @@ public:
     ListRows ReadListRows(unsigned first, unsigned count) override;
     std::uint64_t ListGeneration() const override;
     void WriteRenameCells(unsigned first, const QStringList& names) override;
+    void WriteRenameMarks(const std::vector<RenameMark>& marks) override;
     void SetTotalProgress(int percent) override;
     void SetFileProgress(int percent) override;
     void SetErrorText(const QString& text) override;

@@ -43,6 +43,11 @@ void CtamroDlg::WriteRenameCells(unsigned first, const QStringList& names)
     m_pWindowCalls->Call([&] { m_listFiles->Model()->SetColumn1Texts(int(first), names); });
 }
 
+void CtamroDlg::WriteRenameMarks(const std::vector<RenameMark>& marks)
+{
+    m_pWindowCalls->Call([&] { m_listFiles->Model()->SetColumn1Marks(marks); });
+}
+
 void CtamroDlg::SetTotalProgress(int percent)
 {
     m_pWindowCalls->Call([&] { m_progressTotal->setValue(qBound(0, percent, 100)); });

@@ -90,21 +90,24 @@ bool FileExists(QString path)
     return ::lstat(EncodeFileName(path).constData(), &info) == 0;
 }
 
+QString NumberedName(const QString& name, int n)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    // One multi-argument arg() call, so a "%1" inside a name stays text.
+    const QString number = QString::number(n);
+    return dot > 0 ? QStringLiteral("%1 (%2).%3").arg(name.left(dot), number, name.mid(dot + 1))
+                   : QStringLiteral("%1 (%2)").arg(name, number);
+}
+
 void MakeUniqueName(QString& path)
 {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    const bool hasSuffix = dot > nameStart;
-    const QString stem = hasSuffix ? path.left(dot) : path;
-    const QString suffix = hasSuffix ? path.mid(dot + 1) : QString();
+    const QString folder = path.left(nameStart);
+    const QString name = path.mid(nameStart);
 
     QString candidate = path;
-    for (int n = 1; FileExists(candidate); ++n) {
-        // One multi-argument arg() call, so a "%1" inside a name stays text.
-        const QString number = QString::number(n);
-        candidate = hasSuffix ? QStringLiteral("%1 (%2).%3").arg(stem, number, suffix)
-                              : QStringLiteral("%1 (%2)").arg(stem, number);
-    }
+    for (int n = 1; FileExists(candidate); ++n)
+        candidate = folder + NumberedName(name, n);
     path = candidate;
 }
 

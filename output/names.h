@@ -26,6 +26,10 @@ bool FileExists(QString path);
 // no dot after its first character.
 void MakeUniqueName(QString& path);
 
+// Form `n` of a taken name (one path component): "Song (n).mp3", or
+// "Readme (n)" when the name has no dot after its first character.
+QString NumberedName(const QString& name, int n);
+
 // Bytes kept free after a shortened name for the number a taken name gets.
 inline constexpr qsizetype kNumberRoom = 7; // " (9999)"
 

@@ -3,6 +3,7 @@
 #include "output/copy_host.h"
 #include "passes/job_command.h"
 #include "passes/locked_value.h"
+#include "passes/rename_mark.h"
 
 #include <QString>
 #include <QStringList>
@@ -77,6 +78,9 @@ public:
     // Writes column 1 of rows first, first+1, ... (rows past the end are
     // ignored).
     virtual void WriteRenameCells(unsigned first, const QStringList& names) = 0;
+    // Marks "Rename" cells written before (see RenameMark); rows past the
+    // end are ignored. The marks go with the column.
+    virtual void WriteRenameMarks(const std::vector<RenameMark>& marks) { (void)marks; }
     // Sets the total progress bar (0..100).
     virtual void SetTotalProgress(int percent) = 0;
 

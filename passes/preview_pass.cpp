@@ -6,16 +6,19 @@
 #include "passes/naming_rule.h"
 #include "passes/pass_host.h"
 #include "passes/rename_cell_writer.h"
+#include "passes/rename_marker.h"
 #include "passes/total_progress.h"
 
 namespace {
 
 // The names are shown as the rule gives them: invalid characters and taken
-// names are dealt with only when a file is copied.
-void PreviewItems(CPassHost& host, const NamingRule& rule)
+// names are dealt with only when a file is copied. Cells whose copy would be
+// named otherwise are marked.
+void PreviewItems(CPassHost& host, const NamingRule& rule, bool patternMode)
 {
     CListRowCursor rows(host);
     CRenameCellWriter cells(host);
+    CRenameMarker marker(host.m_strOutputFolder.Load(), patternMode);
     CTotalProgressSender progress(host, &cells);
     // The count is read for every item, so a change of folder takes effect
     // from the next one.
@@ -26,6 +29,7 @@ void PreviewItems(CPassHost& host, const NamingRule& rule)
             newName += extension;
         else
             newName.clear();
+        marker.Add(i, row.m_strName, newName, rows.Generation(), cells);
         cells.Add(i, newName, rows.Generation());
         progress.AfterItem(i, count);
     }
@@ -38,13 +42,13 @@ int PreviewSongListPass(CPassHost& host)
 {
     CSongListPageBase& page = host.SongListPage();
     ReadSongList(page);
-    PreviewItems(host, SongListRule(page));
+    PreviewItems(host, SongListRule(page), false);
     ClearSongList(page);
     return 0;
 }
 
 int PreviewPatternPass(CPassHost& host)
 {
-    PreviewItems(host, PatternRule());
+    PreviewItems(host, PatternRule(), true);
     return 0;
 }

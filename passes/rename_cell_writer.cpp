@@ -9,8 +9,9 @@ CRenameCellWriter::CRenameCellWriter(CPassHost& host, unsigned batchCells)
 void CRenameCellWriter::Add(unsigned row, const QString& name, std::uint64_t generation)
 {
     const bool continuesRun =
-        generation == m_nGeneration && row - m_nFirst == static_cast<unsigned>(m_names.size());
-    if (!m_names.isEmpty() && !continuesRun)
+        generation == m_nGeneration &&
+        (m_names.isEmpty() || row - m_nFirst == static_cast<unsigned>(m_names.size()));
+    if (HasQueued() && !continuesRun)
         Flush();
     if (m_names.isEmpty()) {
         m_nFirst = row;
@@ -21,11 +22,25 @@ void CRenameCellWriter::Add(unsigned row, const QString& name, std::uint64_t gen
         Flush();
 }
 
+void CRenameCellWriter::AddMark(const RenameMark& mark, std::uint64_t generation)
+{
+    if (HasQueued() && generation != m_nGeneration)
+        Flush();
+    if (!HasQueued())
+        m_nGeneration = generation;
+    m_marks.push_back(mark);
+}
+
 void CRenameCellWriter::Flush()
 {
-    if (m_names.isEmpty())
+    if (!HasQueued())
         return;
-    if (m_host.ListGeneration() == m_nGeneration)
-        m_host.WriteRenameCells(m_nFirst, m_names);
+    if (m_host.ListGeneration() == m_nGeneration) {
+        if (!m_names.isEmpty())
+            m_host.WriteRenameCells(m_nFirst, m_names);
+        if (!m_marks.empty())
+            m_host.WriteRenameMarks(m_marks);
+    }
     m_names.clear();
+    m_marks.clear();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "passes/rename_mark.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 class CPassHost;
 
@@ -20,14 +23,19 @@ public:
     // Queues column 1 of `row`, computed from the list of generation
     // `generation`.
     void Add(unsigned row, const QString& name, std::uint64_t generation);
+    // Queues a mark for a cell; it goes with the next batch of cells.
+    void AddMark(const RenameMark& mark, std::uint64_t generation);
     // Writes what is queued. Cells computed from a list that has been refilled
     // since are dropped: the rows they belong to are gone.
     void Flush();
 
 private:
+    bool HasQueued() const { return !m_names.isEmpty() || !m_marks.empty(); }
+
     CPassHost& m_host;
     unsigned m_nBatchCells;
     unsigned m_nFirst = 0;
     std::uint64_t m_nGeneration = 0;
     QStringList m_names;
+    std::vector<RenameMark> m_marks;
 };

@@ -36,8 +36,8 @@ UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 
 echo "== ThreadSanitizer build (tests that run the worker thread)"
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=thread >/dev/null
-cmake --build build/tsan --target tst_main_dialog tst_jobs
-TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp" \
+cmake --build build/tsan --target tst_main_dialog tst_jobs tst_desktop
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/tests/tsan.supp" \
   run_tests build/tsan -L threads
 
 echo "All tests passed."

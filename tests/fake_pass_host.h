@@ -4,6 +4,7 @@
 #include "passes/pass_host.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -67,6 +68,12 @@ public:
         m_nCellsWritten = qMax(m_nCellsWritten, first + names.size());
     }
 
+    void WriteRenameMarks(const std::vector<RenameMark>& marks) override
+    {
+        for (const RenameMark& mark : marks)
+            m_marks.insert(mark.m_nRow, mark.m_strFinalName);
+    }
+
     void SetTotalProgress(int percent) override { Record(u"total:"_qs + QString::number(percent)); }
     void SetFileProgress(int percent) override { Record(u"file:"_qs + QString::number(percent)); }
     void SetErrorText(const QString& text) override { Record(u"error:"_qs + text); }
@@ -87,8 +94,9 @@ public:
         return values;
     }
 
-    QStringList m_names;   // column 0
-    QStringList m_renames; // column 1
+    QStringList m_names;             // column 0
+    QStringList m_renames;           // column 1
+    QMap<unsigned, QString> m_marks; // row -> final name of its marked cell
     bool m_bPreviewColumn = false;
     std::uint64_t m_nGeneration = 1;
     FakeSongListPage m_page;

@@ -3,6 +3,7 @@
 #include "passes/convert_pass.h"
 #include "passes/end_of_run.h"
 #include "passes/preview_pass.h"
+#include "passes/run_plan.h"
 #include "tests/fake_pass_host.h"
 #include "tests/testdir.h"
 
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void undecodedNameFailsAlone_data();
     void undecodedNameFailsAlone();
     void oddSourceNamesGiveOneLineEach();
+    void planIsWhatTheConvertWrites_data();
+    void planIsWhatTheConvertWrites();
 };
 
 void TestConvertPass::copiesUnderNewNames_data()
@@ -330,6 +333,60 @@ void TestConvertPass::oddSourceNamesGiveOneLineEach()
     QCOMPARE(job.m_errorLines, QStringList());
     QCOMPARE(TestDir::read(job.m_out + u"/X-"_qs + notUtf8 + u".mp3"_qs),
              (notUtf8 + u" - X.mp3"_qs).toUtf8());
+}
+
+void TestConvertPass::planIsWhatTheConvertWrites_data()
+{
+    QTest::addColumn<bool>("fromColumn");
+    QTest::addColumn<QStringList>("flagsSeen");
+    QTest::newRow("names of the Rename column")
+        << true
+        << QStringList{u"numbered"_qs, u"cleaned"_qs, u"shortened"_qs, u"clash"_qs,
+                       u"lossy-swap"_qs};
+    // A swap never makes a name longer than its file's: only a cell can be too long.
+    QTest::newRow("names computed by the convert")
+        << false << QStringList{u"numbered"_qs, u"cleaned"_qs, u"clash"_qs, u"lossy-swap"_qs};
+}
+
+void TestConvertPass::planIsWhatTheConvertWrites()
+{
+    QFETCH(bool, fromColumn);
+    QFETCH(QStringList, flagsSeen);
+    const QStringList listed{
+        u"Song - Band.mp3"_qs, u"Song-Band.mp3"_qs,  u"Who? - A:B.mp3"_qs,
+        u"Who - AB.mp3"_qs,    u"X - Y.m?p"_qs,      u"Intro.mp3"_qs,
+        u"Long 1 - Z.mp3"_qs,  u"Long 2 - Z.mp3"_qs, u"Thunderstruck - AC-DC.mp3"_qs};
+    ConvertJob job(listed, listed);
+    job.m_dir.makeFile(u"out/Band-Song.mp3"_qs);
+    PreviewPatternPass(job.m_host);
+    const QString longName = QString(300, u'x') + u".mp3"_qs;
+    job.m_host.m_renames[6] = job.m_host.m_renames[7] = longName;
+    job.m_host.m_bPreviewColumn = fromColumn;
+    std::vector<PlanRow> rows;
+    for (qsizetype i = 0; i < listed.size(); ++i)
+        rows.push_back({listed[i], job.m_host.m_renames[i]});
+    if (!fromColumn)
+        rows[6].m_strNewName = u"Z-Long 1.mp3"_qs, rows[7].m_strNewName = u"Z-Long 2.mp3"_qs;
+    const std::vector<PlannedFile> plan = PlanRun(
+        {job.m_out, fromColumn ? PlanNames::RenameColumn : PlanNames::Computed, true}, rows);
+
+    job.Run(PatternMode);
+
+    QStringList planned, written;
+    unsigned flags = 0;
+    for (const PlannedFile& file : plan) {
+        if (file.m_status == PlanStatus::Planned)
+            planned.append(file.m_strFinalName);
+        flags |= file.m_nFlags;
+    }
+    for (const QString& line : job.m_infoLines) {
+        if (line.startsWith(u"Copy : "_qs))
+            written.append(line.section(u"  ->  "_qs, 1).mid(job.m_out.size() + 1));
+    }
+    QCOMPARE(planned, written);
+    QCOMPARE(job.m_errorLines, QStringList());
+    // The comparison is worth something only when each rule had its say.
+    QCOMPARE(PlanFlagNames(flags), flagsSeen);
 }
 
 QTEST_GUILESS_MAIN(TestConvertPass)

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void renameColumnGoesOnF5AndOnNewSelection();
     void f5RefreshesOncePerPressFromEveryControl();
     void renameCellsShowOddNamesReadable();
+    void cellOfARenamedCopyIsMarked();
     void outputEditFollowsEveryKeystroke();
     void browseOutputCancelChangesNothing();
     void browseOutputChoosesAFolder();
@@ -235,6 +236,30 @@ void TestMainDialog::renameCellsShowOddNamesReadable()
     const CFileListModel& model = *m_dlg->m_listFiles->Model();
     QTRY_COMPARE(model.index(0, 1).data().toString(), u"Art\uFFFD-Caf\uFFFD.mp3"_qs);
     QCOMPARE(model.Column1Text(0), DecodeFileName("Art\xE9-Caf\xE9.mp3")); // exact for the copy
+}
+
+void TestMainDialog::cellOfARenamedCopyIsMarked()
+{
+    TestDir dir;
+    for (const QString& name : {u"Intro.mp3"_qs, u"Solo - Band.mp3"_qs, u"Title - Artist.mp3"_qs})
+        dir.makeFile(u"src/"_qs + name);
+    dir.makeFile(u"out/Artist-Title.mp3"_qs);
+    SelectFolder(dir.path(u"src"_qs));
+    m_dlg->m_editOutput->setText(dir.path(u"out"_qs));
+    QTabBar* tabs = m_dlg->m_tabMode->TabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), Qt::LeftButton);
+    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+
+    const CFileListModel& model = *m_dlg->m_listFiles->Model();
+    const QModelIndex taken = model.index(2, 1);
+    QCOMPARE(taken.data().toString(), u"Artist-Title.mp3"_qs); // the convert reads this
+    QVERIFY(taken.data(Qt::ToolTipRole).toString().contains(u"Artist-Title (1).mp3"_qs));
+    QVERIFY(!taken.data(Qt::DecorationRole).isNull());
+    for (const int plain : {0, 1}) {
+        QVERIFY(model.index(plain, 1).data(Qt::ToolTipRole).isNull());
+        QVERIFY(model.index(plain, 1).data(Qt::DecorationRole).isNull());
+    }
 }
 
 void TestMainDialog::outputEditFollowsEveryKeystroke()

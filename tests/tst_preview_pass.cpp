@@ -38,6 +38,7 @@ private Q_SLOTS:
     void longListIsReadAndWrittenInBatches();
     void refilledListIsReadAfresh();
     void cellsOfARefilledListAreDropped();
+    void cellsNamedOtherwiseAreMarked();
 };
 
 void TestPreviewPass::newNames_data()
@@ -161,6 +162,23 @@ void TestPreviewPass::cellsOfARefilledListAreDropped()
         ++start;
     QVERIFY(start > 0 && start < count);
     QCOMPARE(host.m_renames.mid(start), expected.mid(start));
+}
+
+void TestPreviewPass::cellsNamedOtherwiseAreMarked()
+{
+    TestDir dir;
+    dir.makeFile(u"X-Title 7.mp3"_qs);
+    QStringList names = Numbered(u"Title %1 - X.mp3"_qs, 10000);
+    names[0] = u"A - B.mp3"_qs;
+    names[5000] = u"A-B.mp3"_qs; // the same new name, batches later
+    FakePassHost host;
+    host.SetRows(names);
+    host.m_strOutputFolder.Store(dir.path());
+    PreviewPatternPass(host);
+    QCOMPARE(host.m_marks,
+             (QMap<unsigned, QString>{
+                 {0, u"B-A.mp3"_qs}, {7, u"X-Title 7 (1).mp3"_qs}, {5000, u"B-A (1).mp3"_qs}}));
+    QCOMPARE(host.m_renames[7], u"X-Title 7.mp3"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestPreviewPass)

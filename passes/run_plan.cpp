@@ -1,0 +1,174 @@
+#include "passes/run_plan.h"
+
+#include "output/names.h"
+#include "platform/file_name_codec.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <iterator>
+
+namespace {
+
+// Every name in `folder`, "." and ".." included (a new name "." is taken
+// too). One pass of readdir: no stat per name, so a folder of 100,000 files
+// reads in a blink.
+int ReadFolderNames(const QString& folder, QSet<QString>& names)
+{
+    // The convert joins folder + "/" + name, so an empty folder text means "/".
+    DIR* dir = ::opendir(EncodeFileName(folder + u'/').constData());
+    if (!dir)
+        return errno;
+    while (const dirent* entry = ::readdir(dir))
+        names.insert(DecodeFileName(QByteArray(entry->d_name)));
+    ::closedir(dir);
+    return 0;
+}
+
+void AddReason(PlannedFile& file, const QString& sentence)
+{
+    if (!file.m_strReason.isEmpty())
+        file.m_strReason += u'\n';
+    file.m_strReason += sentence;
+}
+
+QString Quoted(const QString& name)
+{
+    return u'"' + ReadableFileName(name) + u'"';
+}
+
+} // namespace
+
+QStringList PlanFlagNames(unsigned flags)
+{
+    static const char16_t* const kNames[] = {u"numbered", u"cleaned", u"shortened", u"clash",
+                                             u"lossy-swap"};
+    QStringList names;
+    for (unsigned bit = 0; bit < std::size(kNames); ++bit) {
+        if (flags & (1u << bit))
+            names.append(QString::fromUtf16(kNames[bit]));
+    }
+    return names;
+}
+
+QString TextLostBySwap(const QString& baseName)
+{
+    const qsizetype first = baseName.indexOf(u'-');
+    const qsizetype second = first < 0 ? -1 : baseName.indexOf(u'-', first + 1);
+    if (second < 0)
+        return {};
+    const QString dropped = baseName.mid(second);
+    const bool holdsText = std::any_of(dropped.cbegin(), dropped.cend(),
+                                       [](QChar c) { return c != u'-' && !c.isSpace(); });
+    return holdsText ? dropped : QString();
+}
+
+CRunPlanner::CRunPlanner(const PlanSettings& settings)
+    : m_settings(settings), m_nNameLimit(NameLimitOf(settings.m_strOutputFolder))
+{
+    m_nFolderError = ReadFolderNames(settings.m_strOutputFolder, m_folderNames);
+}
+
+const PlannedFile& CRunPlanner::Add(const QString& listedName, const QString& newName)
+{
+    m_nEarlierClash = -1;
+    PlannedFile& file = m_files.emplace_back();
+    file.m_strName = listedName;
+    file.m_strNewName = newName;
+    if (newName.isEmpty())
+        return file;
+    // The convert refuses such a name before it cleans anything.
+    if (HoldsUndecodedText(newName)) {
+        file.m_status = PlanStatus::Failed;
+        AddReason(file, u"The new name could not be decoded; this file will not be copied."_qs);
+        return file;
+    }
+    const QString wanted = CleanedName(listedName, newName, file);
+
+    const auto first = m_firstWithName.constFind(wanted);
+    if (first == m_firstWithName.cend()) {
+        m_firstWithName.insert(wanted, m_files.size() - 1);
+    } else {
+        file.m_nFlags |= PlanClash;
+        PlannedFile& partner = m_files[*first];
+        if (!(partner.m_nFlags & PlanClash)) {
+            partner.m_nFlags |= PlanClash;
+            AddReason(partner, u"A later file of this run has the same new name."_qs);
+            m_nEarlierClash = std::ptrdiff_t(*first);
+        }
+        AddReason(file, u"An earlier file of this run has the same new name."_qs);
+    }
+
+    file.m_strFinalName = FreeNameFor(wanted, file);
+    m_runNames.insert(file.m_strFinalName);
+    file.m_status = PlanStatus::Planned;
+
+    if (m_settings.m_bPatternMode) {
+        QString extension;
+        const QString lost = TextLostBySwap(SplitExtension(listedName, extension));
+        if (!lost.isEmpty()) {
+            file.m_nFlags |= PlanLossySwap;
+            AddReason(file,
+                      u"The swap keeps two parts of the name and drops "_qs + Quoted(lost) + u'.');
+        }
+    }
+    return file;
+}
+
+// The name the convert asks for: cleaned and shortened as it does it, not
+// yet numbered.
+QString CRunPlanner::CleanedName(const QString& listedName, const QString& newName,
+                                 PlannedFile& file) const
+{
+    QString extension;
+    if (m_settings.m_names == PlanNames::Computed) {
+        // The convert cleans the mode's name and appends the listed extension
+        // after that, as it stands.
+        SplitExtension(listedName, extension);
+        if (!newName.endsWith(extension))
+            extension.clear();
+    }
+    QString name = newName.left(newName.size() - extension.size());
+    if (RemoveInvalidChars(name)) {
+        file.m_nFlags |= PlanCleaned;
+        AddReason(file, u"Characters a file name must not hold (\\ / : * ? \" < > | and control "
+                        u"characters) are removed."_qs);
+    }
+    name += extension;
+    if (ShortenLongName(name, m_nNameLimit)) {
+        file.m_nFlags |= PlanShortened;
+        AddReason(file, u"The name is too long for the output folder and is shortened."_qs);
+    }
+    return name;
+}
+
+QString CRunPlanner::FreeNameFor(const QString& wanted, PlannedFile& file)
+{
+    // An empty name points at the output folder itself, which stands.
+    const auto taken = [this](const QString& name) {
+        return name.isEmpty() || m_folderNames.contains(name) || m_runNames.contains(name);
+    };
+    if (!taken(wanted))
+        return wanted;
+    file.m_nFlags |= PlanNumbered;
+    AddReason(file, Quoted(wanted) + (m_runNames.contains(wanted) && !m_folderNames.contains(wanted)
+                                          ? u" is taken by an earlier file of this run."_qs
+                                          : u" already stands in the output folder."_qs));
+    // The first free number of a name only grows as names are taken, so the
+    // search goes on where it stopped last time: a run of 100,000 equal names
+    // stays linear.
+    int& next = m_nextNumber[wanted];
+    next = std::max(next, 1);
+    QString candidate = NumberedName(wanted, next);
+    while (taken(candidate))
+        candidate = NumberedName(wanted, ++next);
+    return candidate;
+}
+
+std::vector<PlannedFile> PlanRun(const PlanSettings& settings, const std::vector<PlanRow>& rows)
+{
+    CRunPlanner planner(settings);
+    for (const PlanRow& row : rows)
+        planner.Add(row.m_strName, row.m_strNewName);
+    return planner.Files();
+}
