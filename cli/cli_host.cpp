@@ -1,8 +1,8 @@
 #include "cli/cli_host.h"
 
 #include "cli/progress_line.h"
-#include "output/names.h"
 #include "passes/folder_listing.h"
+#include "passes/run_plan.h"
 #include "platform/file_name_codec.h"
 
 CCliHost::CCliHost(int tab, const QString& songListPath, CProgressLine& progress)
@@ -26,19 +26,39 @@ void CCliHost::TakePreview()
 {
     const QString noName = m_nTab == 0 ? QStringLiteral("No line of the song list has its number.")
                                        : QStringLiteral("Its name has no hyphen to swap around.");
+    const QString output = m_strOutputFolder.Load();
+    PlanSettings settings;
+    // Without an output folder only the flags that do not depend on what
+    // stands there are kept; the source's file system stands in for its
+    // name limit.
+    settings.m_strOutputFolder = output.isEmpty() ? m_strCurrentFolder.Load() : output;
+    settings.m_bPatternMode = m_nTab == 1;
+    std::vector<PlanRow> rows;
+    rows.reserve(m_outcomes.size());
+    for (const FileOutcome& outcome : m_outcomes)
+        rows.push_back(PlanRow{outcome.m_strName, outcome.m_strNewName});
+    const std::vector<PlannedFile> plan = PlanRun(settings, rows);
+
     m_nNamedFiles = 0;
     m_nNamedBytes = 0;
-    for (FileOutcome& outcome : m_outcomes) {
+    for (std::size_t i = 0; i < m_outcomes.size(); ++i) {
+        FileOutcome& outcome = m_outcomes[i];
         if (outcome.m_strNewName.isEmpty()) {
             outcome.m_status = FileOutcome::Skipped;
             outcome.m_strReason = noName;
             continue;
         }
-        outcome.m_status = FileOutcome::Planned;
         ++m_nNamedFiles;
         m_nNamedBytes += outcome.m_nSize;
+        outcome.m_status =
+            plan[i].m_status == PlanStatus::Failed ? FileOutcome::Failed : FileOutcome::Planned;
+        outcome.m_strReason = plan[i].m_strReason;
+        outcome.m_flags = PlanFlagNames(plan[i].m_nFlags);
+        if (output.isEmpty())
+            outcome.m_flags.removeAll(QStringLiteral("numbered"));
+        else
+            outcome.m_strFinalName = plan[i].m_strFinalName;
     }
-    FlagClashes(m_outcomes);
 }
 
 void CCliHost::MarkNotReached()
@@ -122,12 +142,11 @@ void CCliHost::CopyEnded(const QString&, const QString& destination, const CopyR
         return;
     m_bCopyOpen = false;
     FileOutcome& outcome = m_outcomes[m_nCopyRow];
-    const QString outputFolder = m_strOutputFolder.Load();
+    // The name it got; the flags stay as the plan forecast them.
     outcome.m_strFinalName = destination.mid(destination.lastIndexOf(u'/') + 1);
-    outcome.m_flags +=
-        NameFlags(outcome.m_strNewName, outcome.m_strFinalName, NameLimitOf(outputFolder));
     if (result.Succeeded()) {
         outcome.m_status = FileOutcome::Copied;
+        outcome.m_strReason.clear();
     } else {
         outcome.m_status = FileOutcome::Failed;
         outcome.m_strReason = result.Reason();

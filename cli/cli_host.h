@@ -35,7 +35,9 @@ public:
     void ListFolder(const QString& folder);
     // The "Rename" column is on: the preview writes it and the convert reads it.
     void ShowPreviewColumn() { m_bPreviewColumn = true; }
-    // After a preview: the outcome of every row and the size of the run.
+    // After a preview: the outcome and flags of every row from the run's
+    // plan, and the size of the run. The final names are kept only when an
+    // output folder was given.
     void TakePreview();
     unsigned NamedFiles() const { return m_nNamedFiles; }
     std::int64_t NamedBytes() const { return m_nNamedBytes; }

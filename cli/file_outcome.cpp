@@ -1,14 +1,10 @@
 #include "cli/file_outcome.h"
 
-#include "output/names.h"
 #include "platform/file_name_codec.h"
 
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <vector>
 
 namespace {
 
@@ -30,12 +26,6 @@ QString StatusWord(FileOutcome::Status status)
         break;
     }
     return QStringLiteral("skipped");
-}
-
-QString CleanedName(QString name)
-{
-    RemoveInvalidChars(name);
-    return name;
 }
 
 } // namespace
@@ -63,33 +53,9 @@ QString OutcomeText(const FileOutcome& outcome, qsizetype nameWidth)
     QString text = name + QStringLiteral("  ->  ") + ReadableFileName(outcome.m_strNewName);
     if (!outcome.m_strFinalName.isEmpty() && outcome.m_strFinalName != outcome.m_strNewName)
         text += QStringLiteral("  (as ") + ReadableFileName(outcome.m_strFinalName) + u')';
+    if (!outcome.m_flags.isEmpty())
+        text += QStringLiteral("  [") + outcome.m_flags.join(QStringLiteral(", ")) + u']';
     if (outcome.m_status == FileOutcome::Failed)
         text += QStringLiteral("  FAILED: ") + outcome.m_strReason;
     return text;
-}
-
-QStringList NameFlags(const QString& newName, const QString& finalName, qsizetype nameLimit)
-{
-    QStringList flags;
-    QString wanted = newName;
-    if (RemoveInvalidChars(wanted))
-        flags.append(QStringLiteral("cleaned"));
-    if (ShortenLongName(wanted, nameLimit))
-        flags.append(QStringLiteral("shortened"));
-    if (!finalName.isEmpty() && finalName != wanted)
-        flags.append(QStringLiteral("numbered"));
-    return flags;
-}
-
-void FlagClashes(std::vector<FileOutcome>& outcomes)
-{
-    QHash<QString, int> uses;
-    for (const FileOutcome& outcome : outcomes) {
-        if (!outcome.m_strNewName.isEmpty())
-            ++uses[CleanedName(outcome.m_strNewName)];
-    }
-    for (FileOutcome& outcome : outcomes) {
-        if (!outcome.m_strNewName.isEmpty() && uses.value(CleanedName(outcome.m_strNewName)) > 1)
-            outcome.m_flags.append(QStringLiteral("clash"));
-    }
 }

@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <vector>
 
 // What became of one listed file, as the command line reports it.
 struct FileOutcome
@@ -34,12 +33,3 @@ QByteArray OutcomeJson(const FileOutcome& outcome);
 
 // "listed name  ->  new name" for people, names readable.
 QString OutcomeText(const FileOutcome& outcome, qsizetype nameWidth);
-
-// The flags of a file given its new name and the final name the output folder
-// gave it: what cleaning and shortening changed, and whether a number was
-// added.
-QStringList NameFlags(const QString& newName, const QString& finalName, qsizetype nameLimit);
-
-// Marks every named file whose cleaned new name another file of the run also
-// gets: they cannot both have it, so one is numbered.
-void FlagClashes(std::vector<FileOutcome>& outcomes);

@@ -156,9 +156,9 @@ private Q_SLOTS:
         for (QString& line : lines)
             line = line.simplified();
         QCOMPARE(lines, (QStringList{u"01 Intro.mp3 -> Intro-Band.mp3"_qs,
-                                     u"7 Why.mp3 -> Why?-Singer.mp3"_qs,
-                                     u"12 Song (live).mp3 -> Title-Singer.mp3"_qs,
-                                     u"12 Song.mp3 -> Title-Singer.mp3"_qs,
+                                     u"7 Why.mp3 -> Why?-Singer.mp3 [cleaned]"_qs,
+                                     u"12 Song (live).mp3 -> Title-Singer.mp3 [clash]"_qs,
+                                     u"12 Song.mp3 -> Title-Singer.mp3 [clash]"_qs,
                                      u"99 Other.mp3 -- No line of the song list has its number."_qs,
                                      u"list.txt -- No line of the song list has its number."_qs}));
         QCOMPARE(dir.entries(), QStringList{u"songs"_qs}); // a preview writes nothing
@@ -199,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(row(1, "flags").toVariant().toStringList(), QStringList{u"cleaned"_qs});
         QCOMPARE(row(2, "flags").toVariant().toStringList(), QStringList{u"clash"_qs});
         QCOMPARE(row(3, "flags").toVariant().toStringList(),
-                 (QStringList{u"clash"_qs, u"numbered"_qs}));
+                 (QStringList{u"numbered"_qs, u"clash"_qs}));
         QCOMPARE(row(4, "status").toString(), u"skipped"_qs);
         QVERIFY(row(4, "new_name").isNull());
         QVERIFY(row(4, "final_name").isNull());
@@ -214,6 +214,7 @@ private Q_SLOTS:
         dir.makeFile(DecodeFileName("src/Caf\xE9 - Trio.mp3"), "cafe");
         // A new name holding a replacement mark is never written into a file name.
         dir.makeFile(u"src/Bad \uFFFD - Band.mp3"_qs, "bad");
+        dir.makeFile(u"src/Thunder - AC-DC.mp3"_qs, "thunder");
         const CliRun run =
             RunCli({u"convert"_qs, u"--pattern"_qs, u"--source"_qs, u"src"_qs, u"--output"_qs,
                     u"new/out"_qs, u"--create-output"_qs, u"--json"_qs},
@@ -227,7 +228,9 @@ private Q_SLOTS:
         QCOMPARE(LogLines(dir.path(u"ErrorLog.txt"_qs)).size(), 1);
 
         const QList<QJsonObject> rows = JsonLines(run.out); // valid UTF-8 throughout
-        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows[3].value(u"flags"_qs).toVariant().toStringList(),
+                 QStringList{u"lossy-swap"_qs});
         QCOMPARE(rows[0].value(u"status"_qs).toString(), u"failed"_qs);
         QVERIFY(rows[0].value(u"reason"_qs).isString());
         QCOMPARE(rows[2].value(u"name"_qs).toString(), u"Caf\uFFFD - Trio.mp3"_qs);
