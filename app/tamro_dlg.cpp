@@ -126,9 +126,15 @@ void CtamroDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.setObjectName(u"dialogMenu"_qs);
+    QAction* undo = menu.addAction(u"Undo last convert\u2026"_qs);
+    undo->setObjectName(u"undoAction"_qs);
+    undo->setEnabled(m_nCommand.load() == JOB_IDLE);
     QAction* about = menu.addAction(u"&About tamro..."_qs);
-    if (menu.exec(event->globalPos()) == about)
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == about)
         OnSysCommand(IDM_ABOUTBOX);
+    else if (chosen == undo)
+        OnUndoLastConvert();
 }
 
 void CtamroDlg::OnSysCommand(int nID)

@@ -59,6 +59,7 @@ public:
     void OnEnChangeOutputFolder();
     void OnBnClickedBrowseOutput();
     void OnShowSongListFolder();
+    void OnUndoLastConvert(); // see tamro_dlg_undo.cpp
 
     void RefreshFileList();
 
@@ -146,6 +147,8 @@ private:
     bool StopWorker();
     void OnWorkerEnded();
     void FinishClose();
+    // A box of the undo: information (OK) or a question (Yes/No, No first).
+    int ShowUndoBox(const QString& text, const QString& details, bool ask);
 
     CWindowCalls* m_pWindowCalls = nullptr; // the worker's way into the window
     // The per-file bar moves with every chunk of every copy. The worker

@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-// Answers the next modal dialog of type T as soon as it opens: `answer` gets
-// it and must close it (accept, reject, click a button). Returns a flag that
+// Answers the next modal dialog or menu of type T as soon as it opens:
+// `answer` gets it and must close it (accept, reject, click a button). Returns a flag that
 // turns true once the dialog was answered.
 template <typename T>
 std::shared_ptr<bool> AnswerNextModal(std::function<void(T*)> answer, int timeoutMs = 10000)
@@ -22,7 +22,11 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(T*)> answer, int timeou
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [=] {
         *waited += timer->interval();
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+        // A menu is a popup, not a modal widget.
+        QWidget* top = QApplication::activePopupWidget();
+        if (!qobject_cast<T*>(top))
+            top = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<T*>(top)) {
             timer->stop();
             timer->deleteLater();
             answer(dialog);

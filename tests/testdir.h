@@ -107,6 +107,21 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Makes `folder` the current directory, where jobs keep their logs, until
+// the end of the scope.
+class InFolder
+{
+public:
+    explicit InFolder(const QString& folder) : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(folder);
+    }
+    ~InFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
 // Bytes of a string as UTF-16LE, for byte-exact log checks.
 inline QByteArray Utf16Le(const QString& text)
 {

@@ -8,7 +8,9 @@
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
+#include "output/copy_one_file.h"
 #include "res/resources.h"
+#include "tests/fake_copy_host.h"
 #include "tests/gui_helpers.h"
 #include "tests/testdir.h"
 
@@ -16,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -53,11 +56,13 @@ private Q_SLOTS:
     void windowMessagesActOnlyOnTheirWParam();
     void enterAndEscapeLeaveTheDialogOpen();
     void aboutBoxOpensOnF1();
+    void undoLastConvertAsksThenRemoves();
     void stopSignalDismissesBoxesAndCloses();
 
 private:
     QStringList ListedNames() const;
     void SelectFolder(const QString& path);
+    bool ChooseFromContextMenu(const char* actionName);
 
     std::unique_ptr<CtamroDlg> m_dlg;
 };
@@ -447,6 +452,68 @@ void TestMainDialog::aboutBoxOpensOnF1()
     QCOMPARE(texts.mid(0, 2), (QStringList{u"About tamro"_qs, QString()})); // icon label first
     QVERIFY(texts.contains(u"tamro, Version 1.0"_qs));
     QVERIFY(m_dlg->isVisible());
+}
+
+// Opens the dialog's context menu and chooses the action; false, with the
+// menu closed, when the action is disabled.
+bool TestMainDialog::ChooseFromContextMenu(const char* actionName)
+{
+    bool enabled = false;
+    const auto answered = AnswerNextModal<QMenu>([&](QMenu* menu) {
+        QAction* action = Child<QAction>(menu, actionName);
+        enabled = action->isEnabled();
+        if (!enabled) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, m_dlg->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(m_dlg.get(), &event);
+    return *answered && enabled;
+}
+
+void TestMainDialog::undoLastConvertAsksThenRemoves()
+{
+    TestDir dir;
+    InFolder cwd(dir.path());
+    const QString out = dir.makeFolder(u"out"_qs);
+    {
+        FakeCopyHost job;
+        OpenRunLogs(job);
+        CopyOneFile(job, dir.makeFile(u"src/1 Song.mp3"_qs, "song"), out + u"/Song.mp3"_qs);
+        CopyOneFile(job, dir.makeFile(u"src/2 Kept.mp3"_qs, "kept"), out + u"/Kept.mp3"_qs);
+        QVERIFY(CloseRunLog(job.m_pInfoLog).isEmpty() && CloseRunLog(job.m_pErrorLog).isEmpty());
+    }
+    dir.makeFile(u"out/Kept.mp3"_qs, "edited");
+    SelectFolder(out);
+    const QStringList both{u"Kept.mp3"_qs, u"Song.mp3"_qs};
+    QCOMPARE(ListedNames(), both);
+
+    // While a job runs the entry is disabled. The worker is not woken, so it
+    // drops this cancel only at its next poll, long after the menu was built.
+    m_dlg->m_nCommand = JOB_CANCEL;
+    QVERIFY(!ChooseFromContextMenu("undoAction"));
+    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+
+    const QString kept = out + u"/Kept.mp3\n    it was changed since the copy"_qs;
+    {
+        MessageBoxAnswerer answerer; // answers the question with No
+        QVERIFY(ChooseFromContextMenu("undoAction"));
+        QCOMPARE(answerer.Texts(),
+                 QStringList{u"Undo last convert: remove 1 copy from the output folder?\n\n"
+                             u"To be removed:\n"_qs +
+                             out + u"/Song.mp3\n\nThese stay:\n"_qs + kept});
+    }
+    QCOMPARE(dir.entries(out), both);
+    MessageBoxAnswerer answerer;
+    answerer.AnswerQuestionsWith(QMessageBox::Yes);
+    QVERIFY(ChooseFromContextMenu("undoAction"));
+    QCOMPARE(answerer.Texts().size(), 2);
+    QCOMPARE(answerer.Texts()[1], u"Removed 1 copy.\n\nLeft standing:\n"_qs + kept);
+    QCOMPARE(ListedNames(), QStringList{u"Kept.mp3"_qs});
+    QCOMPARE(TestDir::read(dir.path(u"src/1 Song.mp3"_qs)), QByteArray("song"));
 }
 
 void TestMainDialog::stopSignalDismissesBoxesAndCloses()

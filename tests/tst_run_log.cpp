@@ -13,20 +13,6 @@ namespace {
 const QByteArray kMark("\xFF\xFE", 2);
 const QByteArray kLineEnd("\r\0\n\0", 4);
 
-// Runs a job's logging in `folder` as the current directory.
-class InFolder
-{
-public:
-    explicit InFolder(const QString& folder) : m_previous(QDir::currentPath())
-    {
-        QDir::setCurrent(folder);
-    }
-    ~InFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QString m_previous;
-};
-
 QStringList CloseBoth(FakeCopyHost& host)
 {
     QStringList problems{CloseRunLog(host.m_pInfoLog), CloseRunLog(host.m_pErrorLog)};

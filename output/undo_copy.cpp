@@ -1,0 +1,165 @@
+#include "output/undo_copy.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr ssize_t kCompareBlock = 256 * 1024;
+
+class Fd
+{
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+UndoCopyOutcome Stays(const QString& reason)
+{
+    return UndoCopyOutcome{false, false, reason};
+}
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Reading must not change even the access time of the files, and must not
+// hang on a FIFO; only the owner may ask for O_NOATIME.
+int OpenForReading(int folder, const char* name, int extraFlags)
+{
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | extraFlags;
+    int fd = ::openat(folder, name, flags | O_NOATIME);
+    if (fd < 0 && errno == EPERM)
+        fd = ::openat(folder, name, flags);
+    return fd;
+}
+
+// Fills `buffer` up to `size` bytes; fewer only at the end of the file.
+ssize_t ReadBlock(int fd, char* buffer, ssize_t size)
+{
+    ssize_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, buffer + done, size - done);
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        done += got;
+    }
+    return done;
+}
+
+// Empty when both hold the same bytes, else why the copy counts as changed.
+QString CompareContents(int source, int copy)
+{
+    auto sourceBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
+    auto copyBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
+    for (;;) {
+        const ssize_t fromSource = ReadBlock(source, sourceBlock.get(), kCompareBlock);
+        if (fromSource < 0)
+            return QStringLiteral("its source could not be read: ") + SystemReason(errno);
+        const ssize_t fromCopy = ReadBlock(copy, copyBlock.get(), kCompareBlock);
+        if (fromCopy < 0)
+            return QStringLiteral("it could not be read: ") + SystemReason(errno);
+        if (fromSource != fromCopy ||
+            std::memcmp(sourceBlock.get(), copyBlock.get(), size_t(fromCopy)) != 0)
+            return QStringLiteral("it was changed since the copy");
+        if (fromCopy < kCompareBlock)
+            return {};
+    }
+}
+
+void SplitPath(const QByteArray& path, QByteArray& folder, QByteArray& name)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    folder = slash < 0    ? QByteArrayLiteral(".")
+             : slash == 0 ? QByteArrayLiteral("/")
+                          : path.left(slash);
+    name = path.mid(slash + 1);
+}
+
+} // namespace
+
+UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool remove)
+{
+    QByteArray folderPath, name;
+    SplitPath(copy, folderPath, name);
+    if (name.isEmpty() || name == "." || name == "..")
+        return Stays(QStringLiteral("the log does not name a file here"));
+
+    const Fd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid())
+        return Stays(errno == ENOENT
+                         ? QStringLiteral("it is missing (its folder is gone)")
+                         : QStringLiteral("its folder cannot be opened: ") + SystemReason(errno));
+    struct stat named
+    {};
+    if (::fstatat(folder.get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+        return Stays(errno == ENOENT
+                         ? QStringLiteral("it is missing")
+                         : QStringLiteral("it cannot be looked at: ") + SystemReason(errno));
+    if (S_ISLNK(named.st_mode))
+        return Stays(QStringLiteral("a link stands in its place"));
+    if (!S_ISREG(named.st_mode))
+        return Stays(QStringLiteral("it is no longer a regular file"));
+
+    const Fd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
+    if (!sourceFd.valid())
+        return Stays(errno == ENOENT
+                         ? QStringLiteral("its source is gone")
+                         : QStringLiteral("its source cannot be read: ") + SystemReason(errno));
+    struct stat sourceStat
+    {};
+    if (::fstat(sourceFd.get(), &sourceStat) != 0 || !S_ISREG(sourceStat.st_mode))
+        return Stays(QStringLiteral("its source is no longer a regular file"));
+
+    const Fd copyFd(OpenForReading(folder.get(), name.constData(), O_NOFOLLOW));
+    if (!copyFd.valid())
+        return Stays(QStringLiteral("it cannot be read: ") + SystemReason(errno));
+    struct stat opened
+    {};
+    if (::fstat(copyFd.get(), &opened) != 0 || !SameFile(opened, named))
+        return Stays(QStringLiteral("it was replaced while being checked"));
+    if (SameFile(opened, sourceStat))
+        return Stays(QStringLiteral("it is its source itself, not a copy"));
+    if (opened.st_size != sourceStat.st_size)
+        return Stays(QStringLiteral("it was changed since the copy"));
+    if (const QString changed = CompareContents(sourceFd.get(), copyFd.get()); !changed.isEmpty())
+        return Stays(changed);
+    if (!remove)
+        return UndoCopyOutcome{true, false, {}};
+
+    // The name may have been given to another file while the bytes were
+    // compared; only the file that was compared is removed.
+    struct stat now
+    {};
+    if (::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !SameFile(now, opened))
+        return Stays(QStringLiteral("it was replaced while being checked"));
+    if (::unlinkat(folder.get(), name.constData(), 0) != 0)
+        return Stays(QStringLiteral("it could not be removed: ") + SystemReason(errno));
+    return UndoCopyOutcome{true, true, {}};
+}
