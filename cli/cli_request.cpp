@@ -22,8 +22,12 @@ Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
 --log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
 that file up too and removes its partial copy.
 
-Exit status: 0 every copy succeeded, 1 some copies failed, 2 bad usage or an
-unusable song list or folder, 130 cancelled by Ctrl-C.)";
+Undo removes each copy that the last run's InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, folder or
+log, 130 cancelled by Ctrl-C.)";
 
 void Print(std::FILE* stream, const QString& text)
 {

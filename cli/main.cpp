@@ -1,5 +1,6 @@
 #include "cli/cli_jobs.h"
 #include "cli/cli_request.h"
+#include "cli/cli_undo.h"
 #include "platform/file_name_codec.h"
 
 #include <QCoreApplication>
@@ -14,5 +15,5 @@ int main(int argc, char** argv)
     if (request.m_bExit)
         return request.m_nExitCode;
     QCoreApplication app(argc, argv);
-    return RunPreviewOrConvert(request);
+    return request.m_command == CliRequest::Undo ? RunUndo(request) : RunPreviewOrConvert(request);
 }

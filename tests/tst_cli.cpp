@@ -237,6 +237,43 @@ private Q_SLOTS:
         QCOMPARE(rows[2].value(u"status"_qs).toString(), u"copied"_qs);
     }
 
+    void undo_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("change"); // what is done to the run's copies first
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("copiesLeft");
+
+        QTest::newRow("removes both") << QStringList{} << QString() << 0 << 0;
+        QTest::newRow("dry run changes nothing")
+            << QStringList{u"--dry-run"_qs} << QString() << 0 << 2;
+        QTest::newRow("a copy changed since is left") << QStringList{} << u"change"_qs << 1 << 1;
+        QTest::newRow("logs elsewhere")
+            << QStringList{u"--log-dir"_qs, u"out"_qs} << QString() << 2 << 2;
+    }
+
+    void undo()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, change);
+        QFETCH(int, exitCode);
+        QFETCH(int, copiesLeft);
+        TestDir dir;
+        dir.makeFile(u"src/A - One.mp3"_qs, "one");
+        dir.makeFile(u"src/B - Two.mp3"_qs, "two");
+        QCOMPARE(RunCli({u"convert"_qs, u"--pattern"_qs, u"--source"_qs, u"src"_qs, u"--output"_qs,
+                         u"out"_qs, u"--create-output"_qs},
+                        dir.path())
+                     .exitCode,
+                 0);
+        if (change == u"change")
+            dir.makeFile(u"out/One-A.mp3"_qs, "edited");
+        const CliRun run = RunCli(QStringList{u"undo"_qs} + extra, dir.path());
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(dir.entries(dir.path(u"out"_qs)).size(), copiesLeft);
+        QCOMPARE(dir.entries(dir.path(u"src"_qs)).size(), 2); // sources untouched
+    }
+
     // Ctrl-C during a copy: the file under way is finished, nothing after it
     // starts, the logs are closed; a second Ctrl-C gives the file up and
     // removes what it had written. The copy is caught part-way by stopping
