@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/folder_listing.h"
+#include "passes/folder_listing.h"
 #include "passes/rename_mark.h"
 
 #include <QAbstractTableModel>

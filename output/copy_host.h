@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/copy_state.h"
+#include "platform/file_copy.h"
 
 #include <QString>
 
@@ -20,4 +21,15 @@ public:
     virtual void SetFileProgress(int percent) = 0;
     // Shows the error count label text ("Error : N").
     virtual void SetErrorText(const QString& text) = 0;
+    // Around each copy, for a front end that reports file by file: before it
+    // starts, and once it has ended (logged and counted) with the destination
+    // it got. The window shows only bars, so they do nothing by default.
+    virtual void CopyStarting(const QString& source) { Q_UNUSED(source); }
+    virtual void CopyEnded(const QString& source, const QString& destination,
+                           const CopyResult& result)
+    {
+        Q_UNUSED(source);
+        Q_UNUSED(destination);
+        Q_UNUSED(result);
+    }
 };

@@ -57,6 +57,7 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
 {
     const QByteArray sourceBytes = EncodeFileName(source);
     const QString wanted = destination;
+    host.CopyStarting(source);
     CopyResult result;
     for (int attempt = 0; attempt < kMaxClaimAttempts; ++attempt) {
         destination = wanted;
@@ -72,10 +73,10 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
     CCopyState& job = host.CopyState();
     WriteLogLine(job.m_pInfoLog.get(),
                  QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
-    if (result.Succeeded())
-        return;
-
-    WriteLogLine(job.m_pErrorLog.get(), ErrorLine(result, source, destination));
-    const int count = ++job.m_nErrorCount;
-    host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+    if (!result.Succeeded()) {
+        WriteLogLine(job.m_pErrorLog.get(), ErrorLine(result, source, destination));
+        const int count = ++job.m_nErrorCount;
+        host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+    }
+    host.CopyEnded(source, destination, result);
 }

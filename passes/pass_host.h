@@ -69,4 +69,8 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // The same as a warning, for a run that did not go as asked.
     virtual void ShowWarning(const QString& text) { ShowMessage(text); }
+    // A convert job that could not start (its logs are held by another
+    // running tamro); a box like any other unless the front end has a better
+    // way to say it.
+    virtual void ShowJobRefused(const QString& text) { ShowMessage(text); }
 };

@@ -42,7 +42,7 @@ void RunConvertJob(CPassHost& host)
         // Another tamro is writing these logs: this job does not start.
         PutBackConvert(host);
         job.Idle();
-        host.ShowMessage(logsHeld);
+        host.ShowJobRefused(logsHeld);
         return;
     }
     if (tab == 0)

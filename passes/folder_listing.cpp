@@ -1,6 +1,6 @@
-#include "app/folder_listing.h"
+#include "passes/folder_listing.h"
 
-#include "app/natural_order.h"
+#include "passes/natural_order.h"
 #include "platform/file_name_codec.h"
 
 #include <algorithm>

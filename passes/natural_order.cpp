@@ -1,4 +1,4 @@
-#include "app/natural_order.h"
+#include "passes/natural_order.h"
 
 namespace {
 

@@ -1,0 +1,104 @@
+// Measures `tamro-cli convert` as a whole process against `cp` copying the
+// same files, each in its own process, in interleaved rounds (ratio = cp's
+// time / ours; the copies' bytes are checked after every round):
+//  - 1 GiB in 8 MiB files;
+//  - 10,000 files of 4 KiB.
+// Each runs in every work folder given, by default /dev/shm (the program's
+// own costs) and the temporary folder (a disk).
+//
+//   build/release/bench/bench_cli [work-folder...]
+
+#include "bench/bench_common.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRounds = 9;
+
+// Pattern-mode names, so every file gets a new name: "File - 00042.bin"
+// becomes "00042-File.bin".
+void MakeFiles(const QString& folder, int count, qint64 size)
+{
+    QDir().mkpath(folder);
+    QByteArray content(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        content[i] = char(i * 7 + 3);
+    for (int i = 0; i < count; ++i) {
+        QFile file(QStringLiteral("%1/File - %2.bin").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
+            qFatal("cannot write a bench file");
+    }
+}
+
+void Run(const QString& program, const QStringList& arguments, const QString& workFolder)
+{
+    QProcess process;
+    process.setWorkingDirectory(workFolder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+}
+
+void BenchConvert(const QString& work, const char* what, int count, qint64 size)
+{
+    const QString source = work + u"/src"_qs;
+    const QString target = work + u"/out"_qs;
+    MakeFiles(source, count, size);
+    const auto fresh = [&] {
+        QDir(target).removeRecursively();
+        QDir().mkpath(target);
+        ::sync();
+    };
+    const auto checked = [&](const std::function<void()>& copy) {
+        return [&, copy] {
+            copy();
+            if (QDir(target).entryList(QDir::Files).size() != count)
+                qFatal("not every file was copied");
+        };
+    };
+    const auto ours = checked([&] {
+        Run(QStringLiteral(TAMRO_CLI_BINARY),
+            {u"convert"_qs, u"--pattern"_qs, u"--source"_qs, source, u"--output"_qs, target}, work);
+    });
+    const auto cp = checked([&] {
+        Run(u"cp"_qs, {u"-r"_qs, u"--preserve=mode,timestamps"_qs, source + u"/."_qs, target},
+            work);
+    });
+    const auto [oursMs, cpMs] = CompareRounds(kRounds, fresh, ours, cp);
+    PrintRow(what, oursMs, cpMs, "cp");
+    QDir(source).removeRecursively();
+    QDir(target).removeRecursively();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList bases;
+    for (int i = 1; i < argc; ++i)
+        bases.append(QString::fromLocal8Bit(argv[i]));
+    if (bases.isEmpty())
+        bases = {BenchWorkBase(1, argv), QDir::tempPath()};
+    std::printf("tamro-cli convert against cp, median of %d interleaved rounds; rerun with\n"
+                "  %s [work-folder...]\n",
+                kRounds, argv[0]);
+    for (const QString& base : bases) {
+        QTemporaryDir temp(base + u"/tamro-bench-XXXXXX"_qs);
+        if (!temp.isValid())
+            qFatal("cannot make a work folder in %s", qPrintable(base));
+        std::printf("work folder: %s\n", qPrintable(temp.path()));
+        BenchConvert(temp.path(), "tamro-cli convert 1 GiB in 8 MiB files", 128, 8LL << 20);
+        BenchConvert(temp.path(), "tamro-cli convert 10,000 files of 4 KiB", 10000, 4096);
+    }
+    return 0;
+}

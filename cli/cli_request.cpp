@@ -1,0 +1,154 @@
+#include "cli/cli_request.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+const char kDescription[] =
+    R"(Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  convert ... --output FOLDER                  copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run's copies
+
+The source folder defaults to the song list's folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run's InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, folder or
+log, 130 cancelled by Ctrl-C.)";
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+CliRequest UsageError(const QString& error)
+{
+    Print(stderr,
+          QStringLiteral("tamro-cli: ") + error + QStringLiteral("\nTry 'tamro-cli --help'.\n"));
+    CliRequest request;
+    request.m_bExit = true;
+    request.m_nExitCode = EXIT_UNUSABLE;
+    return request;
+}
+
+CliRequest::Command CommandNamed(const QString& word)
+{
+    if (word == u"preview")
+        return CliRequest::Preview;
+    if (word == u"convert")
+        return CliRequest::Convert;
+    if (word == u"undo")
+        return CliRequest::Undo;
+    return CliRequest::None;
+}
+
+// The combinations each command takes; empty when the request is whole.
+QString MissingOrExtra(const CliRequest& request)
+{
+    const bool modeGiven = request.m_bPattern || !request.m_strSongList.isEmpty();
+    if (request.m_command == CliRequest::Undo) {
+        if (modeGiven || !request.m_strSource.isEmpty() || !request.m_strOutput.isEmpty() ||
+            request.m_bJson || request.m_bCreateOutput)
+            return QStringLiteral("undo takes only --log-dir and --dry-run.");
+        return {};
+    }
+    if (request.m_bPattern && !request.m_strSongList.isEmpty())
+        return QStringLiteral("Give --song-list or --pattern, not both.");
+    if (!modeGiven)
+        return QStringLiteral("Give --song-list LIST or --pattern.");
+    if (request.m_bPattern && request.m_strSource.isEmpty())
+        return QStringLiteral("--pattern needs --source FOLDER.");
+    if (request.m_bDryRun)
+        return QStringLiteral("--dry-run belongs to undo.");
+    if (request.m_command == CliRequest::Convert && request.m_strOutput.isEmpty())
+        return QStringLiteral("convert needs --output FOLDER.");
+    if (request.m_command == CliRequest::Preview && request.m_bCreateOutput)
+        return QStringLiteral("--create-output belongs to convert.");
+    return {};
+}
+
+} // namespace
+
+CliRequest ParseCliRequest(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and ends."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption songList(QStringLiteral("song-list"),
+                                      QStringLiteral("Song-list mode, with this song list."),
+                                      QStringLiteral("LIST"));
+    const QCommandLineOption pattern(QStringLiteral("pattern"),
+                                     QStringLiteral("Pattern mode: swap title and artist."));
+    const QCommandLineOption source(QStringLiteral("source"),
+                                    QStringLiteral("The folder whose files are renamed."),
+                                    QStringLiteral("FOLDER"));
+    const QCommandLineOption output(
+        QStringLiteral("output"),
+        QStringLiteral("The output folder (for preview: shows the final names)."),
+        QStringLiteral("FOLDER"));
+    const QCommandLineOption createOutput(
+        QStringLiteral("create-output"),
+        QStringLiteral("Creates a missing output folder (else convert ends with status 2)."));
+    const QCommandLineOption logDir(QStringLiteral("log-dir"),
+                                    QStringLiteral("Where InfoLog.txt and ErrorLog.txt are."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("One JSON object per line and file."));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("undo: lists what it would remove."));
+    parser.addOptions(
+        {help, version, songList, pattern, source, output, createOutput, logDir, json, dryRun});
+    parser.addPositionalArgument(QStringLiteral("COMMAND"),
+                                 QStringLiteral("preview, convert or undo."));
+
+    if (!parser.parse(arguments))
+        return UsageError(parser.errorText());
+    if (parser.isSet(help)) {
+        CliRequest request;
+        request.m_bExit = true;
+        // Without an application object the parser cannot know our name.
+        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("tamro-cli")));
+        return request;
+    }
+    if (parser.isSet(version)) {
+        CliRequest request;
+        request.m_bExit = true;
+        Print(stdout, QStringLiteral("tamro-cli 1.0.0.1\n"));
+        return request;
+    }
+    const QStringList words = parser.positionalArguments();
+    if (words.size() != 1 || CommandNamed(words.first()) == CliRequest::None)
+        return UsageError(QStringLiteral("Give one command: preview, convert or undo."));
+
+    CliRequest request;
+    request.m_command = CommandNamed(words.first());
+    request.m_bPattern = parser.isSet(pattern);
+    request.m_strSongList = parser.value(songList);
+    request.m_strSource = parser.value(source);
+    request.m_strOutput = parser.value(output);
+    request.m_strLogDir = parser.value(logDir);
+    request.m_bJson = parser.isSet(json);
+    request.m_bDryRun = parser.isSet(dryRun);
+    request.m_bCreateOutput = parser.isSet(createOutput);
+    if (const QString problem = MissingOrExtra(request); !problem.isEmpty())
+        return UsageError(problem);
+    return request;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// What became of one listed file, as the command line reports it.
+struct FileOutcome
+{
+    enum Status
+    {
+        Skipped, // no new name, or a cancelled run never reached it
+        Planned, // a preview: it would be copied
+        Copied,
+        Failed,
+    };
+
+    QString m_strName; // listed name, exact (see DecodeFileName)
+    std::int64_t m_nSize = 0;
+    QString m_strNewName;   // the "Rename" text; empty when none
+    QString m_strFinalName; // the name it got (or would get) in the output folder
+    Status m_status = Skipped;
+    QString m_strReason;
+    QStringList m_flags; // "numbered", "cleaned", "shortened", "clash", "lossy-swap"
+};
+
+// One line of JSON (no line end), always valid UTF-8: names that are not
+// UTF-8 are given in their readable form, with U+FFFD for each byte that
+// does not decode.
+QByteArray OutcomeJson(const FileOutcome& outcome);
+
+// "listed name  ->  new name" for people, names readable.
+QString OutcomeText(const FileOutcome& outcome, qsizetype nameWidth);

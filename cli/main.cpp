@@ -1,0 +1,19 @@
+#include "cli/cli_jobs.h"
+#include "cli/cli_request.h"
+#include "cli/cli_undo.h"
+#include "platform/file_name_codec.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(DecodeFileName(QByteArray(argv[i]))); // names kept exact
+    const CliRequest request = ParseCliRequest(arguments);
+    if (request.m_bExit)
+        return request.m_nExitCode;
+    QCoreApplication app(argc, argv);
+    return request.m_command == CliRequest::Undo ? RunUndo(request) : RunPreviewOrConvert(request);
+}
