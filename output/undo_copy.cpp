@@ -1,5 +1,7 @@
 #include "output/undo_copy.h"
 
+#include "platform/unique_fd.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,24 +12,6 @@
 namespace {
 
 constexpr ssize_t kCompareBlock = 256 * 1024;
-
-class Fd
-{
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
 
 QString SystemReason(int error)
 {
@@ -110,7 +94,7 @@ UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool 
     if (name.isEmpty() || name == "." || name == "..")
         return Stays(QStringLiteral("the log does not name a file here"));
 
-    const Fd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const UniqueFd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid())
         return Stays(errno == ENOENT
                          ? QStringLiteral("it is missing (its folder is gone)")
@@ -126,7 +110,7 @@ UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool 
     if (!S_ISREG(named.st_mode))
         return Stays(QStringLiteral("it is no longer a regular file"));
 
-    const Fd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
+    const UniqueFd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
     if (!sourceFd.valid())
         return Stays(errno == ENOENT
                          ? QStringLiteral("its source is gone")
@@ -136,7 +120,7 @@ UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool 
     if (::fstat(sourceFd.get(), &sourceStat) != 0 || !S_ISREG(sourceStat.st_mode))
         return Stays(QStringLiteral("its source is no longer a regular file"));
 
-    const Fd copyFd(OpenForReading(folder.get(), name.constData(), O_NOFOLLOW));
+    const UniqueFd copyFd(OpenForReading(folder.get(), name.constData(), O_NOFOLLOW));
     if (!copyFd.valid())
         return Stays(QStringLiteral("it cannot be read: ") + SystemReason(errno));
     struct stat opened

@@ -1,6 +1,7 @@
 #include "platform/file_copy.h"
 
 #include "platform/process_umask.h"
+#include "platform/unique_fd.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,33 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Owns one file descriptor; closes it unless the caller closes it itself.
-class Fd
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    // Closes now and reports the result, which for a written file is the last
-    // chance to hear of a failed write.
-    int closeChecked()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd);
-    }
-
-private:
-    int m_fd;
-};
 
 CopyResult Failure(CopyStage stage, int error)
 {
@@ -188,7 +162,7 @@ QString CopyResult::Reason() const
 CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& destination,
                                 CopyProgressRoutine progressRoutine, void* data)
 {
-    Fd src(OpenSource(source));
+    UniqueFd src(OpenSource(source));
     if (!src.valid())
         return Failure(CopyStage::OpenSource, errno);
     struct stat sourceInfo
@@ -202,13 +176,13 @@ CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& dest
 
     QByteArray folderPath, name;
     SplitDestination(destination, folderPath, name);
-    Fd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid())
         return Failure(CopyStage::CreateDestination, errno);
     // Readable only by us until the data is complete; the source's mode
     // follows at the end.
-    Fd dst(::openat(folder.get(), name.constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600));
+    UniqueFd dst(::openat(folder.get(), name.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600));
     if (!dst.valid())
         return Failure(CopyStage::CreateDestination, errno);
     struct stat created
