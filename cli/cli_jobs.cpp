@@ -24,7 +24,7 @@ namespace {
 // (which --log-dir may change later).
 QString AbsolutePath(const QString& given)
 {
-    const QString path = ExpandHomePath(given);
+    QString path = ExpandHomePath(given);
     if (path.startsWith(u'/'))
         return path;
     return QDir::currentPath() + u'/' + path;
@@ -58,10 +58,11 @@ QString OutputProblem(const QString& folder, bool create)
     if (check.state == OutputFolderState::Unusable)
         return check.problem;
     if (check.state == OutputFolderState::Missing) {
-        if (!create)
+        if (!create) {
             return QStringLiteral("The output folder %1 does not exist. "
                                   "Give --create-output to have it created.")
                 .arg(ReadableFileName(folder));
+        }
         return CreateOutputFolder(folder);
     }
     return {};
@@ -139,10 +140,11 @@ int RunPreviewOrConvert(const CliRequest& request)
     }
     if (!request.m_strLogDir.isEmpty()) {
         const QString logDir = AbsolutePath(request.m_strLogDir);
-        if (::chdir(EncodeFileName(logDir).constData()) != 0)
+        if (::chdir(EncodeFileName(logDir).constData()) != 0) {
             return unusable(
                 QStringLiteral("The log folder %1 cannot be used: %2")
                     .arg(ReadableFileName(logDir), QString::fromLocal8Bit(std::strerror(errno))));
+        }
     }
 
     CCliHost host(request.m_bPattern ? 1 : 0, songList, progress);

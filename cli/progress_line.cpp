@@ -1,5 +1,6 @@
 #include "cli/progress_line.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -23,11 +24,12 @@ QString Bytes(std::int64_t bytes)
 
 QString Duration(std::int64_t seconds)
 {
-    if (seconds >= 3600)
+    if (seconds >= 3600) {
         return QStringLiteral("%1:%2:%3")
             .arg(seconds / 3600)
             .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    }
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
@@ -49,7 +51,7 @@ QString ProgressText(unsigned fileNumber, unsigned fileCount, std::int64_t bytes
     // A rate needs a moment of history before it means anything.
     if (elapsedMs >= 500 && bytesDone > 0) {
         const double perSecond = double(bytesDone) * 1000.0 / double(elapsedMs);
-        const auto left = std::int64_t(double(bytesTotal - bytesDone) / perSecond + 0.5);
+        const auto left = std::llround(double(bytesTotal - bytesDone) / perSecond);
         text +=
             QStringLiteral("  %1/s  %2 left").arg(Bytes(std::int64_t(perSecond)), Duration(left));
     }

@@ -41,7 +41,7 @@ struct CStopRequests::Listener
     void Listen()
     {
         // Woken now and then to see whether the job is over.
-        const timespec pause{0, 100 * 1000 * 1000};
+        const timespec pause{0, 100L * 1000 * 1000};
         while (!m_bDone.load()) {
             const int signo = ::sigtimedwait(&m_set, nullptr, &pause);
             if (signo > 0)

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr ssize_t kCompareBlock = 256 * 1024;
+constexpr ssize_t kCompareBlock = ssize_t{256} * 1024;
 
 QString SystemReason(int error)
 {
@@ -95,26 +95,29 @@ UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool 
         return Stays(QStringLiteral("the log does not name a file here"));
 
     const UniqueFd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid())
+    if (!folder.valid()) {
         return Stays(errno == ENOENT
                          ? QStringLiteral("it is missing (its folder is gone)")
                          : QStringLiteral("its folder cannot be opened: ") + SystemReason(errno));
+    }
     struct stat named
     {};
-    if (::fstatat(folder.get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(folder.get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
         return Stays(errno == ENOENT
                          ? QStringLiteral("it is missing")
                          : QStringLiteral("it cannot be looked at: ") + SystemReason(errno));
+    }
     if (S_ISLNK(named.st_mode))
         return Stays(QStringLiteral("a link stands in its place"));
     if (!S_ISREG(named.st_mode))
         return Stays(QStringLiteral("it is no longer a regular file"));
 
     const UniqueFd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
-    if (!sourceFd.valid())
+    if (!sourceFd.valid()) {
         return Stays(errno == ENOENT
                          ? QStringLiteral("its source is gone")
                          : QStringLiteral("its source cannot be read: ") + SystemReason(errno));
+    }
     struct stat sourceStat
     {};
     if (::fstat(sourceFd.get(), &sourceStat) != 0 || !S_ISREG(sourceStat.st_mode))
