@@ -11,7 +11,8 @@
 // folder given: by default /dev/shm (tamro's own costs) and the temporary
 // folder (a disk).
 //
-//   build/release/bench/bench_window [--convert-only] [work-folder...]
+//   build/release/bench/bench_window [--convert-only | --small-only] [work-folder...]
+// (--small-only: the 10,000 small files only)
 
 #include "app/file_list_ctrl.h"
 #include "app/file_list_model.h"
@@ -306,18 +307,21 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     bool convertOnly = false;
+    bool smallOnly = false;
     QStringList bases;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == u"--convert-only"_qs)
             convertOnly = true;
+        else if (argument == u"--small-only"_qs)
+            convertOnly = smallOnly = true;
         else
             bases.append(argument);
     }
     if (bases.isEmpty())
         bases = {BenchWorkBase(1, argv), QDir::tempPath()};
     std::printf("the window's jobs; convert against cp, median of %d interleaved rounds; "
-                "rerun with\n  %s [--convert-only] [work-folder...]\n",
+                "rerun with\n  %s [--convert-only | --small-only] [work-folder...]\n",
                 kConvertRounds, argv[0]);
     for (const QString& base : bases) {
         QTemporaryDir temp(base + u"/tamro-bench-XXXXXX"_qs);
@@ -332,7 +336,7 @@ int main(int argc, char** argv)
                 bench.Preview(0);
             }
             bench.Convert("convert 10,000 files of 4 KiB (whole job)", 10000, 4096);
-            if (!qEnvironmentVariableIsSet("BENCH_SMALL_ONLY"))
+            if (!smallOnly)
                 bench.Convert("convert 1 GiB in 8 MiB files (whole job)", 128, 8LL << 20);
         }
         QDir::setCurrent(QDir::tempPath());
