@@ -1,6 +1,7 @@
 #pragma once
 
 #include "passes/job_state.h"
+#include "passes/locked_value.h"
 #include "passes/pass_host.h"
 
 #include <QDialog>
@@ -158,6 +159,10 @@ private:
     std::atomic<int> m_nFilePercent{0};
     std::chrono::steady_clock::time_point m_lastFilePercentPost; // worker only
     void ShowFilePercent();
+    // The newest "Error : N" text; one drawing is queued at a time, so a run
+    // of failures never floods the window and the last count is what shows.
+    LockedValue<QString> m_strErrorText;
+    std::atomic<bool> m_bErrorTextQueued{false};
     QPushButton* m_btnPreview = nullptr;
     QPushButton* m_btnBrowseOutput = nullptr;
     bool m_bClosing = false;

@@ -1,5 +1,6 @@
 // The window side of the passes: each call comes from the worker and runs on
-// the window thread while the worker waits.
+// the window thread, the worker waiting for it unless only a bar or the error
+// label changes: those are queued in order with the other calls.
 #include "app/file_list_ctrl.h"
 #include "app/file_list_model.h"
 #include "app/mode_tab_ctrl.h"
@@ -50,7 +51,13 @@ void CtamroDlg::WriteRenameMarks(const std::vector<RenameMark>& marks)
 
 void CtamroDlg::SetTotalProgress(int percent)
 {
-    m_pWindowCalls->Call([&] { m_progressTotal->setValue(qBound(0, percent, 100)); });
+    // At most one position per percent reaches here; the worker need not
+    // wait for the bar to be drawn.
+    const auto show = [this, percent] { m_progressTotal->setValue(qBound(0, percent, 100)); };
+    if (QThread::currentThread() == thread())
+        show();
+    else
+        m_pWindowCalls->Post(show);
 }
 
 void CtamroDlg::SetFileProgress(int percent)
@@ -75,7 +82,17 @@ void CtamroDlg::ShowFilePercent()
 
 void CtamroDlg::SetErrorText(const QString& text)
 {
-    m_pWindowCalls->Call([&] { m_staticError->setText(text); });
+    if (QThread::currentThread() == thread()) {
+        m_staticError->setText(text);
+        return;
+    }
+    m_strErrorText.Store(text);
+    if (m_bErrorTextQueued.exchange(true))
+        return; // the drawing already queued shows this text too
+    m_pWindowCalls->Post([this] {
+        m_bErrorTextQueued = false;
+        m_staticError->setText(m_strErrorText.Load());
+    });
 }
 
 int CtamroDlg::SelectedTab()

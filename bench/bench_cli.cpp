@@ -6,7 +6,9 @@
 // Each runs in every work folder given, by default /dev/shm (the program's
 // own costs) and the temporary folder (a disk).
 //
-//   build/release/bench/bench_cli [work-folder...]
+//   build/release/bench/bench_cli [--cli PATH] [work-folder...]
+// (--cli: another tamro-cli build, to compare two builds in the same
+// conditions)
 
 #include "bench/bench_common.h"
 
@@ -48,6 +50,8 @@ void Run(const QString& program, const QStringList& arguments, const QString& wo
         qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
 }
 
+QString g_cliBinary = QStringLiteral(TAMRO_CLI_BINARY);
+
 void BenchConvert(const QString& work, const char* what, int count, qint64 size)
 {
     const QString source = work + u"/src"_qs;
@@ -66,7 +70,7 @@ void BenchConvert(const QString& work, const char* what, int count, qint64 size)
         };
     };
     const auto ours = checked([&] {
-        Run(QStringLiteral(TAMRO_CLI_BINARY),
+        Run(g_cliBinary,
             {u"convert"_qs, u"--pattern"_qs, u"--source"_qs, source, u"--output"_qs, target}, work);
     });
     const auto cp = checked([&] {
@@ -85,13 +89,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QStringList bases;
-    for (int i = 1; i < argc; ++i)
-        bases.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == u"--cli"_qs && i + 1 < argc)
+            g_cliBinary = QString::fromLocal8Bit(argv[++i]);
+        else
+            bases.append(argument);
+    }
     if (bases.isEmpty())
         bases = {BenchWorkBase(1, argv), QDir::tempPath()};
-    std::printf("tamro-cli convert against cp, median of %d interleaved rounds; rerun with\n"
-                "  %s [work-folder...]\n",
-                kRounds, argv[0]);
+    std::printf("%s convert against cp, median of %d interleaved rounds; rerun with\n"
+                "  %s [--cli PATH] [work-folder...]\n",
+                qPrintable(g_cliBinary), kRounds, argv[0]);
     for (const QString& base : bases) {
         QTemporaryDir temp(base + u"/tamro-bench-XXXXXX"_qs);
         if (!temp.isValid())

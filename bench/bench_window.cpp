@@ -7,8 +7,12 @@
 //  - converting 10,000 files of 4 KiB and 1 GiB in 8 MiB files through the
 //    whole job (logs, bars, label, "Completed."), against `cp`;
 //  - the longest time the window thread was busy at one stretch.
+// The convert rows run 9 interleaved rounds each (median), in every work
+// folder given: by default /dev/shm (tamro's own costs) and the temporary
+// folder (a disk).
 //
-//   build/release/bench/bench_window [work-folder]   (default /dev/shm)
+//   build/release/bench/bench_window [--convert-only | --small-only] [work-folder...]
+// (--small-only: the 10,000 small files only)
 
 #include "app/file_list_ctrl.h"
 #include "app/file_list_model.h"
@@ -37,6 +41,8 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr int kConvertRounds = 9;
 
 // Notes the longest gap between ticks of a 1 ms timer on the window thread:
 // the longest stretch in which the window could not have answered the
@@ -240,7 +246,7 @@ public:
                 {u"cp"_qs, u"-r"_qs, u"--preserve=mode,timestamps"_qs, source + u"/."_qs, target});
         };
         const auto [oursMs, cpMs] = CompareRounds(
-            7, fresh,
+            kConvertRounds, fresh,
             [&] {
                 runJob();
                 if (QDir(target).entryList(QDir::Files).size() != count || m_dlg.m_nErrorCount != 0)
@@ -300,19 +306,41 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString base = BenchWorkBase(argc, argv);
-    QTemporaryDir temp(base + u"/tamro-bench-XXXXXX"_qs);
-    std::printf("work folder: %s\n", qPrintable(temp.path()));
-    if (!temp.isValid())
-        qFatal("cannot make the work folder");
-    {
-        Bench bench(temp.path());
-        bench.Listing();
-        bench.Preview(1);
-        bench.Preview(0);
-        bench.Convert("convert 10,000 files of 4 KiB (whole job)", 10000, 4096);
-        bench.Convert("convert 1 GiB in 8 MiB files (whole job)", 128, 8LL << 20);
+    bool convertOnly = false;
+    bool smallOnly = false;
+    QStringList bases;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == u"--convert-only"_qs)
+            convertOnly = true;
+        else if (argument == u"--small-only"_qs)
+            convertOnly = smallOnly = true;
+        else
+            bases.append(argument);
     }
-    QDir::setCurrent(QDir::tempPath());
+    if (bases.isEmpty())
+        bases = {BenchWorkBase(1, argv), QDir::tempPath()};
+    std::printf("the window's jobs; convert against cp, median of %d interleaved rounds; "
+                "rerun with\n  %s [--convert-only | --small-only] [work-folder...]\n",
+                kConvertRounds, argv[0]);
+    for (const QString& base : bases) {
+        QTemporaryDir temp(base + u"/tamro-bench-XXXXXX"_qs);
+        std::printf("work folder: %s\n", qPrintable(temp.path()));
+        if (!temp.isValid())
+            qFatal("cannot make the work folder");
+        {
+            Bench bench(temp.path());
+            if (!convertOnly) {
+                bench.Listing();
+                bench.Preview(1);
+                bench.Preview(0);
+            }
+            bench.Convert("convert 10,000 files of 4 KiB (whole job)", 10000, 4096);
+            if (!smallOnly)
+                bench.Convert("convert 1 GiB in 8 MiB files (whole job)", 128, 8LL << 20);
+        }
+        QDir::setCurrent(QDir::tempPath());
+        std::fflush(stdout);
+    }
     return 0;
 }

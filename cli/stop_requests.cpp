@@ -3,9 +3,15 @@
 #include "passes/job_state.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <ctime>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/signalfd.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -27,20 +33,50 @@ struct CStopRequests::Listener
     CJobState& m_job;
     sigset_t m_set = StopSignals();
     sigset_t m_previousMask{};
+    int m_nSignalFd = -1;
+    // Written when the job is over, so the thread ends at once rather than
+    // after a polling pause that would hold up the end of every run.
+    int m_nDoneFd = -1;
     std::atomic<bool> m_bDone{false};
     int m_nInterrupts = 0;
     std::thread m_thread;
 
     explicit Listener(CJobState& job) : m_job(job)
     {
-        // Blocked before the thread starts, so only sigwait ever takes them.
+        // Blocked before the thread starts, so only the signal descriptor
+        // ever takes them.
         ::pthread_sigmask(SIG_BLOCK, &m_set, &m_previousMask);
+        m_nSignalFd = ::signalfd(-1, &m_set, SFD_NONBLOCK | SFD_CLOEXEC);
+        m_nDoneFd = ::eventfd(0, EFD_CLOEXEC);
         m_thread = std::thread([this] { Listen(); });
     }
 
     void Listen()
     {
-        // Woken now and then to see whether the job is over.
+        if (m_nSignalFd < 0 || m_nDoneFd < 0) {
+            ListenByPolling();
+            return;
+        }
+        pollfd watched[2] = {{m_nDoneFd, POLLIN, 0}, {m_nSignalFd, POLLIN, 0}};
+        for (;;) {
+            if (::poll(watched, 2, -1) < 0) {
+                if (errno == EINTR)
+                    continue;
+                ListenByPolling();
+                return;
+            }
+            if (watched[0].revents != 0)
+                return;
+            signalfd_siginfo info{};
+            while (::read(m_nSignalFd, &info, sizeof info) == sizeof info)
+                OnStopSignal(int(info.ssi_signo));
+        }
+    }
+
+    // Without descriptors (none left to the process): woken now and then to
+    // see whether the job is over.
+    void ListenByPolling()
+    {
         const timespec pause{0, 100L * 1000 * 1000};
         while (!m_bDone.load()) {
             const int signo = ::sigtimedwait(&m_set, nullptr, &pause);
@@ -62,7 +98,14 @@ struct CStopRequests::Listener
     ~Listener()
     {
         m_bDone.store(true);
+        const std::uint64_t one = 1;
+        while (m_nDoneFd >= 0 && ::write(m_nDoneFd, &one, sizeof one) < 0 && errno == EINTR) {
+        }
         m_thread.join();
+        if (m_nDoneFd >= 0)
+            ::close(m_nDoneFd);
+        if (m_nSignalFd >= 0)
+            ::close(m_nSignalFd);
         ::pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
     }
 };

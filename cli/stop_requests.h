@@ -6,7 +6,7 @@ class CJobState;
 // so the file under way finishes and nothing after it starts. A second
 // Ctrl-C, or SIGTERM/SIGHUP, also asks to abandon the copy under way, whose
 // partial file is then removed. The signals are taken by a thread of their
-// own (sigwait), so the job's transitions never run inside a signal handler.
+// own (a signal descriptor), so the job's transitions never run inside a signal handler.
 // SIGXFSZ is ignored, so a file-size limit is a failed copy and not the end
 // of tamro-cli. Before one exists, a stop signal ends tamro-cli as usual.
 class CStopRequests

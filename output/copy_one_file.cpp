@@ -14,6 +14,11 @@ namespace {
 // against a name that keeps being taken forever.
 constexpr int kMaxClaimAttempts = 1000;
 
+bool NameWasTaken(const CopyResult& result)
+{
+    return result.stage == CopyStage::CreateDestination && result.error == EEXIST;
+}
+
 bool IsAccessDenied(int error)
 {
     return error == EACCES || error == EPERM || error == EROFS;
@@ -58,17 +63,21 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
     const QByteArray sourceBytes = EncodeFileName(source);
     const QString wanted = destination;
     host.CopyStarting(source);
-    CopyResult result;
-    for (int attempt = 0; attempt < kMaxClaimAttempts; ++attempt) {
+    // The exclusive create is the first test of the wanted name: anything
+    // standing there refuses it, exactly as MakeUniqueName counts a name
+    // taken, so a free name costs no separate look.
+    CopyResult result =
+        CopyFileWithProgress(sourceBytes, EncodeFileName(wanted), &CopyProgressProc, &host);
+    for (int attempt = 1; attempt < kMaxClaimAttempts && NameWasTaken(result); ++attempt) {
         destination = wanted;
         MakeUniqueName(destination);
         result = CopyFileWithProgress(sourceBytes, EncodeFileName(destination), &CopyProgressProc,
                                       &host);
-        const bool nameTakenMeanwhile =
-            result.stage == CopyStage::CreateDestination && result.error == EEXIST;
-        if (!nameTakenMeanwhile)
-            break;
     }
+    // A source that failed before any create still logs the name it would
+    // have got.
+    if (result.stage == CopyStage::OpenSource)
+        MakeUniqueName(destination);
 
     CCopyState& job = host.CopyState();
     WriteLogLine(job.m_pInfoLog.get(),

@@ -3,6 +3,7 @@
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
 #include "output/copy_one_file.h"
+#include "output/name_limits.h"
 #include "output/names.h"
 #include "output/run_log.h"
 #include "passes/end_of_run.h"
@@ -38,8 +39,8 @@ void FailUndecodedName(CPassHost& host, const QString& source)
     host.SetErrorText(QStringLiteral("Error : %1").arg(count));
 }
 
-void CopyUnderNewName(CPassHost& host, const QString& listedName, QString newName,
-                      const QString& extension)
+void CopyUnderNewName(CPassHost& host, CNameLimits& nameLimits, const QString& listedName,
+                      QString newName, const QString& extension)
 {
     // The folders are read when the item is reached: the operator may pick
     // another one while the job runs.
@@ -57,7 +58,7 @@ void CopyUnderNewName(CPassHost& host, const QString& listedName, QString newNam
     }
     newName += extension;
     const QString longName = newName;
-    if (ShortenLongName(newName, NameLimitOf(outputFolder))) {
+    if (ShortenLongName(newName, nameLimits.Of(outputFolder))) {
         WriteLogLine(job.m_pInfoLog.get(), QStringLiteral("Shortened long name : ") + longName +
                                                QStringLiteral("  ->  ") + newName);
     }
@@ -70,6 +71,7 @@ bool CopyRows(CPassHost& host, const NewNameOfRow& newNameOf, CancelReset reset)
 {
     CListRowCursor rows(host);
     CTotalProgressSender progress(host);
+    CNameLimits nameLimits;
     CJobState& job = host.Job();
     for (unsigned i = 0, count; i < (count = job.m_nFileCount.load()); ++i) {
         if (job.Cancelled()) {
@@ -81,7 +83,7 @@ bool CopyRows(CPassHost& host, const NewNameOfRow& newNameOf, CancelReset reset)
         const ListRow row = rows.Row(i);
         QString newName, extension;
         if (newNameOf(row, newName, extension))
-            CopyUnderNewName(host, row.m_strName, newName, extension);
+            CopyUnderNewName(host, nameLimits, row.m_strName, newName, extension);
         progress.AfterItem(i, count);
     }
     return true;

@@ -31,19 +31,6 @@ int OpenSource(const QByteArray& source)
     return fd;
 }
 
-// Splits "dir/name" into the folder to open and the last component.
-void SplitDestination(const QByteArray& destination, QByteArray& folder, QByteArray& name)
-{
-    const qsizetype slash = destination.lastIndexOf('/');
-    if (slash < 0) {
-        folder = QByteArrayLiteral(".");
-        name = destination;
-    } else {
-        folder = slash == 0 ? QByteArrayLiteral("/") : destination.left(slash);
-        name = destination.mid(slash + 1);
-    }
-}
-
 class ProgressReporter
 {
 public:
@@ -141,13 +128,13 @@ int TransferData(int src, int dst, std::int64_t size, ProgressReporter& progress
 
 // Removes the file this copy created, and only that file: if another process
 // has put something else under the name meanwhile, it stays.
-void RemovePartial(int folder, const QByteArray& name, const struct stat& created)
+void RemovePartial(const QByteArray& path, const struct stat& created)
 {
     struct stat now
     {};
-    if (::fstatat(folder, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+    if (::fstatat(AT_FDCWD, path.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
         now.st_dev == created.st_dev && now.st_ino == created.st_ino)
-        ::unlinkat(folder, name.constData(), 0);
+        ::unlinkat(AT_FDCWD, path.constData(), 0);
 }
 
 } // namespace
@@ -174,14 +161,10 @@ CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& dest
     if (!S_ISREG(sourceInfo.st_mode))
         return Failure(CopyStage::OpenSource, EINVAL);
 
-    QByteArray folderPath, name;
-    SplitDestination(destination, folderPath, name);
-    UniqueFd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid())
-        return Failure(CopyStage::CreateDestination, errno);
     // Readable only by us until the data is complete; the source's mode
-    // follows at the end.
-    UniqueFd dst(::openat(folder.get(), name.constData(),
+    // follows at the end. O_EXCL with O_NOFOLLOW refuses anything that stands
+    // under the name, a dangling link too.
+    UniqueFd dst(::openat(AT_FDCWD, destination.constData(),
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600));
     if (!dst.valid())
         return Failure(CopyStage::CreateDestination, errno);
@@ -189,7 +172,7 @@ CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& dest
     {};
     if (::fstat(dst.get(), &created) != 0) {
         const int error = errno;
-        ::unlinkat(folder.get(), name.constData(), 0);
+        ::unlinkat(AT_FDCWD, destination.constData(), 0);
         return Failure(CopyStage::CreateDestination, error);
     }
 
@@ -209,6 +192,6 @@ CopyResult CopyFileWithProgress(const QByteArray& source, const QByteArray& dest
     if (dst.closeChecked() != 0 && result.Succeeded())
         result = Failure(CopyStage::Finish, errno);
     if (!result.Succeeded())
-        RemovePartial(folder.get(), name, created);
+        RemovePartial(destination, created);
     return result;
 }

@@ -173,7 +173,9 @@ int openat(int dirFd, const char* name, int flags, ...)
     }
     const auto realOpenat = libc_faults::Real<int(int, const char*, int, ...)>("openat");
     char* rival = libc_faults::g_state.rivalName;
-    if ((flags & O_EXCL) && rival[0] != '\0' && std::strcmp(name, rival) == 0) {
+    const char* slash = std::strrchr(name, '/');
+    const char* lastComponent = slash ? slash + 1 : name;
+    if ((flags & O_EXCL) && rival[0] != '\0' && std::strcmp(lastComponent, rival) == 0) {
         rival[0] = '\0';
         const int taken = realOpenat(dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (taken >= 0)

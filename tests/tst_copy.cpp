@@ -179,6 +179,7 @@ private Q_SLOTS:
     void platformCopyNeverReplaces();
     void failuresAreLoggedAndCounted_data();
     void failuresAreLoggedAndCounted();
+    void missingSourceLogsTheNameItWouldGet();
     void permissionFailuresNameTheirSide();
     void failedTransferLeavesNothing_data();
     void failedTransferLeavesNothing();
@@ -409,6 +410,20 @@ void TestCopy::failuresAreLoggedAndCounted()
     QCOMPARE(host.m_errorTexts, QStringList{u"Error : 2"_qs});
     QCOMPARE(dir.entries(dir.path(u"out"_qs)), QStringList());
     QCOMPARE(TestDir::read(dir.path(u"song.mp3"_qs)), QByteArray("content"));
+}
+
+// The wanted name is tried by the create itself, which a missing source
+// never reaches: the log still names the numbered name the copy would get.
+void TestCopy::missingSourceLogsTheNameItWouldGet()
+{
+    TestDir dir;
+    dir.makeFolder(u"out"_qs);
+    dir.makeFile(u"out/x.mp3"_qs, "old");
+    const QString source = dir.path(u"gone.mp3"_qs);
+    const CopyRun run = RunCopy(dir, source, dir.path(u"out/x.mp3"_qs));
+    QCOMPARE(run.infoLines, QStringList{CopyLine(source, dir.path(u"out/x (1).mp3"_qs))});
+    QCOMPARE(run.errorLines, QStringList{u"The file could not be located. - "_qs + source});
+    QCOMPARE(dir.entries(dir.path(u"out"_qs)), QStringList{u"x.mp3"_qs});
 }
 
 void TestCopy::permissionFailuresNameTheirSide()
