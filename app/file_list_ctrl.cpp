@@ -10,7 +10,14 @@
 #include <vector>
 
 CFileListCtrl::CFileListCtrl(QWidget* parent)
-    : QTreeView(parent), m_pModel(new CFileListModel(this))
+    : QTreeView(parent), m_pModel(new CFileListModel(this)),
+      m_reader(
+          this, [this](CFolderReader::Files batch) { m_pModel->AppendFiles(std::move(batch)); },
+          [this](CFolderReader::Files sorted) {
+              m_pModel->SetFiles(std::move(sorted));
+              viewport()->unsetCursor();
+              Q_EMIT folderRead(m_strFolder);
+          })
 {
     setModel(m_pModel);
     setRootIsDecorated(false);
@@ -37,7 +44,9 @@ CFileListCtrl::CFileListCtrl(QWidget* parent)
 void CFileListCtrl::DisplayFolder(const QString& folder)
 {
     m_strFolder = folder;
-    m_pModel->SetFiles(ListFolderFiles(folder));
+    m_pModel->SetFiles({});
+    viewport()->setCursor(Qt::BusyCursor);
+    m_reader.Read(folder);
     Q_EMIT folderShown(folder);
 }
 

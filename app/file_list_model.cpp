@@ -44,6 +44,20 @@ void CFileListModel::SetFiles(std::vector<ListedFile> files)
     endResetModel();
 }
 
+void CFileListModel::AppendFiles(std::vector<ListedFile> files)
+{
+    if (files.empty())
+        return;
+    const int first = int(m_files.size());
+    beginInsertRows({}, first, first + int(files.size()) - 1);
+    m_files.insert(m_files.end(), std::make_move_iterator(files.begin()),
+                   std::make_move_iterator(files.end()));
+    if (m_bHasColumn1)
+        m_column1.resize(m_files.size());
+    ++m_nGeneration;
+    endInsertRows();
+}
+
 void CFileListModel::InsertColumn1(const QString& heading)
 {
     if (m_bHasColumn1)

@@ -24,6 +24,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void SetFiles(std::vector<ListedFile> files);
+    // Adds rows at the end, as a folder's read finds them.
+    void AppendFiles(std::vector<ListedFile> files);
 
     // Column 1, inserted before Size.
     bool HasColumn1() const { return m_bHasColumn1; }

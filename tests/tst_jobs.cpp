@@ -11,6 +11,7 @@
 #include "output/output_folder.h"
 #include "platform/file_copy.h"
 #include "tests/gui_helpers.h"
+#include "tests/held_folder_lister.h"
 #include "tests/testdir.h"
 #include "tests/unprivileged.h"
 
@@ -157,6 +158,8 @@ private Q_SLOTS:
     void outputFolderIsCheckedFirst();
     void outputFolderClosedToUsIsUnusable();
     void acceleratorInTheCaptionStillStartsAJob();
+    void jobPressedDuringAReadWaitsForTheWholeFolder_data();
+    void jobPressedDuringAReadWaitsForTheWholeFolder();
     void stopSignalAbandonsTheCopyAndEnds();
     void logsHeldByAnotherTamroStartNoJob();
 
@@ -230,6 +233,7 @@ void TestJobs::SelectTab(int tab)
 void TestJobs::SelectSource()
 {
     QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->path(u"src"_qs)));
+    QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
 }
 
 void TestJobs::WaitUntilIdle()
@@ -243,6 +247,7 @@ void TestJobs::WaitForJobEnd(std::uint64_t listGeneration)
     // The worker refreshes the list after it has closed the logs: the last
     // step of a convert job.
     QTRY_VERIFY(m_dlg->m_listFiles->Model()->Generation() != listGeneration);
+    QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
     WaitUntilIdle();
 }
 
@@ -740,6 +745,40 @@ void TestJobs::acceleratorInTheCaptionStillStartsAJob()
     RunConvert();
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"B-A.mp3"_qs});
     QCOMPARE(m_boxes->Texts(), QStringList{kCompleted});
+}
+
+void TestJobs::jobPressedDuringAReadWaitsForTheWholeFolder_data()
+{
+    QTest::addColumn<bool>("convert");
+    QTest::newRow("preview") << false;
+    QTest::newRow("convert") << true;
+}
+
+void TestJobs::jobPressedDuringAReadWaitsForTheWholeFolder()
+{
+    QFETCH(bool, convert);
+    for (const QString& name : {u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs})
+        m_dir->makeFile(u"src/"_qs + name);
+    HeldFolderLister lister;
+    m_dlg->m_listFiles->SetFolderLister(lister.Lister());
+    lister.HoldNextRead(m_dir->path(u"src"_qs), 1);
+    SelectTab(1);
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->path(u"src"_qs)));
+    QVERIFY(lister.WaitUntilHeld());
+    QTRY_COMPARE(m_dlg->m_listFiles->GetItemCount(), 1); // the rows found so far
+    Click(convert ? m_dlg->m_btnConvert : PreviewButton());
+    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE)); // not on a part of the folder
+    lister.Release();
+
+    const QStringList newNames{u"1-A.mp3"_qs, u"2-B.mp3"_qs, u"3-C.mp3"_qs};
+    if (convert) {
+        QTRY_COMPARE(m_boxes->Texts(), QStringList{kCompleted});
+        QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), newNames);
+    } else {
+        QTRY_COMPARE(Column(1), newNames);
+    }
+    WaitUntilIdle();
+    QCOMPARE(m_dlg->m_nFileCount.load(), 3u);
 }
 
 void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name)
