@@ -3,14 +3,14 @@
 #include "passes/folder_reader.h"
 
 #include <QString>
-#include <QTreeView>
+#include <QTableView>
 
 class CFileListModel;
 
 // The file list: a report view of the files of one folder. The folder is read
 // off the window thread: rows come in batches while the read runs (with a
 // busy cursor over the list), then all of them in natural order. No context menu.
-class CFileListCtrl : public QTreeView
+class CFileListCtrl : public QTableView
 {
     Q_OBJECT
 

@@ -329,7 +329,7 @@ void TestDesktop::renameColumnFitsTheLongestName()
     QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
     QVERIFY(list->columnWidth(1) >= list->fontMetrics().horizontalAdvance(longest));
     QVERIFY(list->columnWidth(1) <= list->viewport()->width());
-    QCOMPARE(list->header()->sectionResizeMode(1), QHeaderView::Interactive);
+    QCOMPARE(list->horizontalHeader()->sectionResizeMode(1), QHeaderView::Interactive);
 }
 
 void TestDesktop::treeShowsADeepFolderFromItsLeftEdge()
