@@ -1,6 +1,7 @@
 #include "app/file_list_ctrl.h"
 
 #include "app/file_list_model.h"
+#include "app/window_calls.h"
 
 #include <QHeaderView>
 
@@ -11,13 +12,14 @@
 
 CFileListCtrl::CFileListCtrl(QWidget* parent)
     : QTableView(parent), m_pModel(new CFileListModel(this)),
-      m_reader(
-          this, [this](CFolderReader::Files batch) { m_pModel->AppendFiles(std::move(batch)); },
-          [this](CFolderReader::Files sorted) {
-              m_pModel->SetFiles(std::move(sorted));
-              viewport()->unsetCursor();
-              Q_EMIT folderRead(m_strFolder);
-          })
+      m_reader([calls = new CWindowCalls(this)](
+                   CFolderReader::Call call) { calls->Post(std::move(call)); },
+               [this](CFolderReader::Files batch) { m_pModel->AppendFiles(std::move(batch)); },
+               [this](CFolderReader::Files sorted) {
+                   m_pModel->SetFiles(std::move(sorted));
+                   viewport()->unsetCursor();
+                   Q_EMIT folderRead(m_strFolder);
+               })
 {
     setModel(m_pModel);
     // A table keeps nothing per row but the model's own data, and every row

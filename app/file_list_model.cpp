@@ -6,7 +6,26 @@
 #include <QDateTime>
 #include <QStyle>
 
+#include <malloc.h>
+#include <thread>
+
 namespace {
+
+// Freeing a million names would hold the window for tens of milliseconds, so
+// big columns are freed on a thread of their own (the names are shared
+// safely across threads), which then gives the memory back to the system.
+template <typename Row> void Discard(std::vector<Row>& rows)
+{
+    constexpr std::size_t kFreedAtOnce = 20000;
+    std::vector<Row> doomed;
+    doomed.swap(rows);
+    if (doomed.size() < kFreedAtOnce)
+        return;
+    std::thread([doomed = std::move(doomed)]() mutable {
+        doomed = {};
+        ::malloc_trim(0);
+    }).detach();
+}
 
 // What a file manager shows as the kind of file: its extension, spelled out.
 QString TypeOf(const QString& name)
@@ -37,8 +56,10 @@ QString SizeText(std::int64_t bytes)
 void CFileListModel::SetFiles(std::vector<ListedFile> files)
 {
     beginResetModel();
+    Discard(m_files);
+    Discard(m_column1);
     m_files = std::move(files);
-    m_column1.assign(m_bHasColumn1 ? m_files.size() : 0, QString());
+    m_column1.resize(m_bHasColumn1 ? m_files.size() : 0);
     m_column1Marks.clear();
     ++m_nGeneration;
     endResetModel();
@@ -78,7 +99,7 @@ void CFileListModel::DeleteColumn1()
     beginRemoveColumns({}, 1, 1);
     m_bHasColumn1 = false;
     m_strColumn1Heading.clear();
-    m_column1.clear();
+    Discard(m_column1);
     m_column1Marks.clear();
     ++m_nGeneration;
     endRemoveColumns();

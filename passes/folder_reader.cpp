@@ -1,10 +1,8 @@
 #include "passes/folder_reader.h"
 
-#include <QMetaObject>
-#include <QObject>
-
 #include <atomic>
 #include <chrono>
+#include <malloc.h>
 #include <mutex>
 #include <thread>
 
@@ -19,43 +17,40 @@ constexpr auto kBatchInterval = std::chrono::milliseconds(50);
 
 struct CFolderReader::Shared
 {
-    std::mutex mutex;                      // held while posting, so the context cannot go meanwhile
-    QObject* context;                      // null once the reader is gone
+    std::mutex mutex;                      // held while posting, so the owner cannot go meanwhile
+    std::function<void(Call)> postToOwner; // empty once the reader is gone
     std::atomic<std::uint64_t> newest{0};  // the read that may still call back
-    std::atomic<bool> batchWaiting{false}; // a batch is posted and not yet taken
     std::function<void(Files)> onBatch;
 
     bool IsNewest(std::uint64_t read) const { return newest.load() == read; }
 
-    // Runs `call` on the context's thread unless the read was superseded by
+    // Runs `call` on the owner's thread unless the read was superseded by
     // then.
-    void Post(std::uint64_t read, std::function<void()> call)
+    static void Post(const std::shared_ptr<Shared>& shared, std::uint64_t read, Call call)
     {
-        const std::lock_guard lock(mutex);
-        if (!context || !IsNewest(read))
+        const std::lock_guard lock(shared->mutex);
+        if (!shared->postToOwner || !shared->IsNewest(read))
             return;
-        QMetaObject::invokeMethod(
-            context,
-            [this, read, call = std::move(call)] {
-                if (IsNewest(read))
-                    call();
-            },
-            Qt::QueuedConnection);
+        shared->postToOwner([shared, read, call = std::move(call)] {
+            if (shared->IsNewest(read))
+                call();
+        });
     }
 };
 
-CFolderReader::CFolderReader(QObject* context, std::function<void(Files)> onBatch,
+CFolderReader::CFolderReader(std::function<void(Call)> postToOwner,
+                             std::function<void(Files)> onBatch,
                              std::function<void(Files)> onFinished)
     : m_pShared(std::make_shared<Shared>()), m_onFinished(std::move(onFinished))
 {
-    m_pShared->context = context;
+    m_pShared->postToOwner = std::move(postToOwner);
     m_pShared->onBatch = std::move(onBatch);
 }
 
 CFolderReader::~CFolderReader()
 {
     const std::lock_guard lock(m_pShared->mutex);
-    m_pShared->context = nullptr;
+    m_pShared->postToOwner = nullptr;
     ++m_pShared->newest; // calls already posted find themselves superseded
 }
 
@@ -64,18 +59,12 @@ void CFolderReader::SetLister(FolderLister lister)
     m_lister = std::move(lister);
 }
 
-void CFolderReader::Stop()
-{
-    ++m_pShared->newest;
-    m_bReading = false;
-}
-
 void CFolderReader::Read(const QString& folder)
 {
     const std::uint64_t read = ++m_pShared->newest;
     m_bReading = true;
     // The thread reaches `this` only through a call that still finds its read
-    // the newest on the context's thread, which the destructor rules out.
+    // the newest on the owner's thread, which the destructor rules out.
     std::thread([shared = m_pShared, read, folder, lister = m_lister, this] {
         Run(shared, read, folder, lister, this);
     }).detach();
@@ -98,7 +87,7 @@ void CFolderReader::Run(const std::shared_ptr<Shared>& shared, std::uint64_t rea
         const Clock::time_point now = Clock::now();
         if (now - lastPost >= kBatchInterval && !batchWaiting->load()) {
             batchWaiting->store(true);
-            shared->Post(read, [shared, batchWaiting, rows = std::move(pending)]() mutable {
+            Shared::Post(shared, read, [shared, batchWaiting, rows = std::move(pending)]() mutable {
                 batchWaiting->store(false);
                 shared->onBatch(std::move(rows));
             });
@@ -111,7 +100,10 @@ void CFolderReader::Run(const std::shared_ptr<Shared>& shared, std::uint64_t rea
         return;
     // The rows still pending come with the sorted whole.
     SortNaturally(all);
-    shared->Post(read, [self, sorted = std::move(all)]() mutable {
+    // The sort's keys are gone; their pages go back to the system rather
+    // than stay with the window for good.
+    ::malloc_trim(0);
+    Shared::Post(shared, read, [self, sorted = std::move(all)]() mutable {
         self->m_bReading = false;
         self->m_onFinished(std::move(sorted));
     });

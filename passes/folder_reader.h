@@ -9,23 +9,24 @@
 #include <memory>
 #include <vector>
 
-class QObject;
-
 // Reads a folder on a thread of its own, so a slow or huge folder never holds
-// up the thread that asked. The files come back on the thread of `context`:
-// in batches while the read runs (never faster than they are taken), then
-// all of them in natural order. A newer Read supersedes an older one: from
-// then on nothing of the older read comes back.
+// up the thread that asked. The files come back on the owner's thread (through
+// the owner's own queue of calls): in batches while the read runs (never faster than they are
+// taken), then all of them in natural order. A newer Read supersedes an older one: from then on
+// nothing of the older read comes back.
 //
-// The reading thread holds only a shared state, never the reader or the
-// context: a reader destroyed mid-read (a window closed) neither waits for a
+// The reading thread holds only a shared state, never the reader or its
+// owner: a reader destroyed mid-read (a window closed) neither waits for a
 // hung folder nor gets called back.
 class CFolderReader
 {
 public:
     using Files = std::vector<ListedFile>;
-    // `context` must outlive the reader; both callbacks run on its thread.
-    CFolderReader(QObject* context, std::function<void(Files batch)> onBatch,
+    using Call = std::function<void()>;
+    // `postToOwner` queues a call for the owner's thread, from any thread,
+    // and must keep working while the reader lives; both callbacks run on
+    // the owner's thread.
+    CFolderReader(std::function<void(Call)> postToOwner, std::function<void(Files batch)> onBatch,
                   std::function<void(Files sorted)> onFinished);
     ~CFolderReader();
     CFolderReader(const CFolderReader&) = delete;
@@ -35,8 +36,6 @@ public:
     // benchmarks put a slow or blocking one here).
     void SetLister(FolderLister lister);
     void Read(const QString& folder);
-    // Gives up the read under way, if any: it calls back no more.
-    void Stop();
     bool IsReading() const { return m_bReading; }
 
 private:
