@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/packed_texts.h"
 #include "passes/folder_listing.h"
 #include "passes/rename_mark.h"
 
@@ -63,7 +64,7 @@ private:
     QVariant Column1Mark(int row, int role) const;
 
     std::vector<ListedFile> m_files;
-    std::vector<QString> m_column1;
+    CPackedTexts m_column1;                // a million names would take twice as much as QStrings
     QHash<int, RenameMark> m_column1Marks; // by row; only rows that need a look
     bool m_bHasColumn1 = false;
     QString m_strColumn1Heading;

@@ -4,6 +4,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/packed_texts.h"
 #include "app/stop_signals.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void newerReadSupersedesAnOlderOne();
     void folderVanishingDuringItsRead();
     void closingDuringARead();
+    void packedTextsKeepEveryText();
     void renameColumnGoesOnF5AndOnNewSelection();
     void f5RefreshesOncePerPressFromEveryControl();
     void renameCellsShowOddNamesReadable();
@@ -285,6 +287,24 @@ void TestMainDialog::closingDuringARead()
     QVERIFY(lister.WaitUntilDone());
     QTest::qWait(100); // the read ends with nobody to tell
     init();            // for cleanup
+}
+
+void TestMainDialog::packedTextsKeepEveryText()
+{
+    // Texts long enough to fill blocks: the third starts a new block.
+    const QString a(600000, u'a'), b(400000, u'b'), c(300000, u'c');
+    CPackedTexts texts;
+    texts.Resize(4);
+    texts.Set(0, a);
+    texts.Set(1, b);
+    texts.Set(2, c);
+    texts.Set(1, u"short"_qs); // set again
+    texts.Set(4, a);           // past the end: ignored
+    QCOMPARE(texts.At(0), a);
+    QCOMPARE(texts.At(1), u"short"_qs);
+    QCOMPARE(texts.At(2), c);
+    QCOMPARE(texts.At(3), QString());
+    QCOMPARE(texts.Size(), 4u);
 }
 
 void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
