@@ -1,6 +1,7 @@
 #include "app/file_list_ctrl.h"
 
 #include "app/file_list_model.h"
+#include "app/window_calls.h"
 
 #include <QHeaderView>
 
@@ -10,22 +11,35 @@
 #include <vector>
 
 CFileListCtrl::CFileListCtrl(QWidget* parent)
-    : QTreeView(parent), m_pModel(new CFileListModel(this))
+    : QTableView(parent), m_pModel(new CFileListModel(this)),
+      m_reader([calls = new CWindowCalls(this)](
+                   CFolderReader::Call call) { calls->Post(std::move(call)); },
+               [this](CFolderReader::Files batch) { m_pModel->AppendFiles(std::move(batch)); },
+               [this](CFolderReader::Files sorted) {
+                   m_pModel->SetFiles(std::move(sorted));
+                   viewport()->unsetCursor();
+                   Q_EMIT folderRead(m_strFolder);
+               })
 {
     setModel(m_pModel);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    // Every row has the same height, which keeps a folder of 100,000 files
-    // as fast to show as a folder of ten.
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    // A table keeps nothing per row but the model's own data, and every row
+    // has the same height: a folder of a million files is as quick to show
+    // as a folder of ten, and adding rows while a folder is read costs next
+    // to nothing.
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::PreventContextMenu);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
-    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetColumnWidths();
     connect(m_pModel, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
@@ -37,7 +51,9 @@ CFileListCtrl::CFileListCtrl(QWidget* parent)
 void CFileListCtrl::DisplayFolder(const QString& folder)
 {
     m_strFolder = folder;
-    m_pModel->SetFiles(ListFolderFiles(folder));
+    m_pModel->SetFiles({});
+    viewport()->setCursor(Qt::BusyCursor);
+    m_reader.Read(folder);
     Q_EMIT folderShown(folder);
 }
 

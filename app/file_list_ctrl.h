@@ -1,24 +1,32 @@
 #pragma once
 
+#include "passes/folder_reader.h"
+
 #include <QString>
-#include <QTreeView>
+#include <QTableView>
 
 class CFileListModel;
 
-// The file list: a report view of the files of one folder, read at once so
-// the row count is right as soon as DisplayFolder returns. No context menu.
-class CFileListCtrl : public QTreeView
+// The file list: a report view of the files of one folder. The folder is read
+// off the window thread: rows come in batches while the read runs (with a
+// busy cursor over the list), then all of them in natural order. No context menu.
+class CFileListCtrl : public QTableView
 {
     Q_OBJECT
 
 public:
     explicit CFileListCtrl(QWidget* parent = nullptr);
 
-    // Shows the files of `folder`; a folder that cannot be read shows none.
+    // Starts showing the files of `folder`, superseding any read under way;
+    // a folder that cannot be read shows none.
     void DisplayFolder(const QString& folder);
     // Reads the shown folder again.
     void Refresh();
+    // The folder last asked for, read to its end or not.
     QString GetCurrentFolder() const { return m_strFolder; }
+    bool IsReading() const { return m_reader.IsReading(); }
+    // How folders are read (a slow or blocking one in tests and benchmarks).
+    void SetFolderLister(FolderLister lister) { m_reader.SetLister(std::move(lister)); }
     int GetItemCount() const;
 
     // Column 1 (the preview's "Rename" column), 100 pixels wide.
@@ -29,8 +37,11 @@ public:
     CFileListModel* Model() const { return m_pModel; }
 
 Q_SIGNALS:
-    // The list now shows `folder` (a new one, or the same one read again).
+    // The list now shows `folder` (a new one, or the same one read again);
+    // its rows are on their way.
     void folderShown(const QString& folder);
+    // All the rows of `folder` are in: its read has ended.
+    void folderRead(const QString& folder);
 
 private:
     void SetColumnWidths();
@@ -39,6 +50,7 @@ private:
 
     CFileListModel* m_pModel;
     QString m_strFolder;
+    CFolderReader m_reader; // after what its callbacks use
     int m_nColumn1WidestRow = -1;
     int m_nColumn1WidestText = 0; // pixels
 };

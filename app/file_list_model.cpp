@@ -6,7 +6,26 @@
 #include <QDateTime>
 #include <QStyle>
 
+#include <malloc.h>
+#include <thread>
+
 namespace {
+
+// Freeing a million names would hold the window for tens of milliseconds, so
+// big columns are freed on a thread of their own (the names are shared
+// safely across threads), which then gives the memory back to the system.
+template <typename Row> void Discard(std::vector<Row>& rows)
+{
+    constexpr std::size_t kFreedAtOnce = 20000;
+    std::vector<Row> doomed;
+    doomed.swap(rows);
+    if (doomed.size() < kFreedAtOnce)
+        return;
+    std::thread([doomed = std::move(doomed)]() mutable {
+        doomed = {};
+        ::malloc_trim(0);
+    }).detach();
+}
 
 // What a file manager shows as the kind of file: its extension, spelled out.
 QString TypeOf(const QString& name)
@@ -37,11 +56,27 @@ QString SizeText(std::int64_t bytes)
 void CFileListModel::SetFiles(std::vector<ListedFile> files)
 {
     beginResetModel();
+    Discard(m_files);
+    m_column1.Clear();
     m_files = std::move(files);
-    m_column1.assign(m_bHasColumn1 ? m_files.size() : 0, QString());
+    m_column1.Resize(m_bHasColumn1 ? m_files.size() : 0);
     m_column1Marks.clear();
     ++m_nGeneration;
     endResetModel();
+}
+
+void CFileListModel::AppendFiles(std::vector<ListedFile> files)
+{
+    if (files.empty())
+        return;
+    const int first = int(m_files.size());
+    beginInsertRows({}, first, first + int(files.size()) - 1);
+    m_files.insert(m_files.end(), std::make_move_iterator(files.begin()),
+                   std::make_move_iterator(files.end()));
+    if (m_bHasColumn1)
+        m_column1.Resize(m_files.size());
+    ++m_nGeneration;
+    endInsertRows();
 }
 
 void CFileListModel::InsertColumn1(const QString& heading)
@@ -51,7 +86,8 @@ void CFileListModel::InsertColumn1(const QString& heading)
     beginInsertColumns({}, 1, 1);
     m_bHasColumn1 = true;
     m_strColumn1Heading = heading;
-    m_column1.assign(m_files.size(), QString());
+    m_column1.Clear();
+    m_column1.Resize(m_files.size());
     m_column1Marks.clear();
     ++m_nGeneration;
     endInsertColumns();
@@ -64,7 +100,7 @@ void CFileListModel::DeleteColumn1()
     beginRemoveColumns({}, 1, 1);
     m_bHasColumn1 = false;
     m_strColumn1Heading.clear();
-    m_column1.clear();
+    m_column1.Clear();
     m_column1Marks.clear();
     ++m_nGeneration;
     endRemoveColumns();
@@ -72,18 +108,18 @@ void CFileListModel::DeleteColumn1()
 
 QString CFileListModel::Column1Text(int row) const
 {
-    return row >= 0 && std::size_t(row) < m_column1.size() ? m_column1[row] : QString();
+    return row >= 0 ? m_column1.At(std::size_t(row)) : QString();
 }
 
 void CFileListModel::SetColumn1Texts(int first, const QStringList& texts)
 {
     if (!m_bHasColumn1 || first < 0)
         return;
-    const int end = int(qMin<qsizetype>(first + texts.size(), qsizetype(m_column1.size())));
+    const int end = int(qMin<qsizetype>(first + texts.size(), qsizetype(m_column1.Size())));
     if (end <= first)
         return;
     for (int row = first; row < end; ++row)
-        m_column1[row] = texts[row - first];
+        m_column1.Set(std::size_t(row), texts[row - first]);
     Q_EMIT dataChanged(index(first, 1), index(end - 1, 1), {Qt::DisplayRole});
 }
 
@@ -91,9 +127,9 @@ void CFileListModel::SetColumn1Marks(const std::vector<RenameMark>& marks)
 {
     if (!m_bHasColumn1)
         return;
-    int first = int(m_column1.size()), last = -1;
+    int first = int(m_column1.Size()), last = -1;
     for (const RenameMark& mark : marks) {
-        if (mark.m_nRow >= m_column1.size())
+        if (mark.m_nRow >= m_column1.Size())
             continue;
         const int row = int(mark.m_nRow);
         m_column1Marks.insert(row, mark);
@@ -153,7 +189,7 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
         return ReadableFileName(file.m_strName);
     case Field::Column1:
         // Column1Text keeps the exact name the copy uses; people see it readable.
-        return ReadableFileName(m_column1[index.row()]);
+        return ReadableFileName(m_column1.At(std::size_t(index.row())));
     case Field::Size:
         return SizeText(file.m_nSize);
     case Field::Type:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/packed_texts.h"
 #include "passes/folder_listing.h"
 #include "passes/rename_mark.h"
 
@@ -24,6 +25,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void SetFiles(std::vector<ListedFile> files);
+    // Adds rows at the end, as a folder's read finds them.
+    void AppendFiles(std::vector<ListedFile> files);
 
     // Column 1, inserted before Size.
     bool HasColumn1() const { return m_bHasColumn1; }
@@ -61,7 +64,7 @@ private:
     QVariant Column1Mark(int row, int role) const;
 
     std::vector<ListedFile> m_files;
-    std::vector<QString> m_column1;
+    CPackedTexts m_column1;                // a million names would take twice as much as QStrings
     QHash<int, RenameMark> m_column1Marks; // by row; only rows that need a look
     bool m_bHasColumn1 = false;
     QString m_strColumn1Heading;

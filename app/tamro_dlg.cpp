@@ -38,6 +38,7 @@ CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
     connect(m_btnPreview, &QPushButton::clicked, this, &CtamroDlg::OnBnClickedPreview);
     connect(m_treeFolders, &CFolderTreeCtrl::selectionChangedTo, this,
             &CtamroDlg::OnTvnSelchangedFolderTree);
+    connect(m_listFiles, &CFileListCtrl::folderRead, this, &CtamroDlg::OnFolderRead);
     connect(m_btnConvert, &QPushButton::clicked, this, &CtamroDlg::OnBnClickedConvert);
     connect(m_tabMode, &CModeTabCtrl::selectionChanging, this, &CtamroDlg::OnTcnSelchangingMode);
     connect(m_tabMode, &CModeTabCtrl::selectionChanged, this, &CtamroDlg::OnTcnSelchangeMode);

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 class CAboutDlg;
 class CFileListCtrl;
@@ -128,8 +129,14 @@ private:
     void OnInitDialog();
     void InitTabPages();
     // Lists `folder` as a new selection: the preview goes, and the count and
-    // current folder follow the list.
+    // current folder follow the list once its read has ended.
     void ShowFolder(const QString& folder);
+    void OnFolderRead(const QString& folder);
+    // A Preview or Convert pressed while the list is being read is taken up
+    // when the read ends, so a pass never sees half a folder. True when
+    // `click` was kept for then.
+    bool WaitForFolderRead(void (CtamroDlg::*click)());
+    void RunWaitingClicks();
     void InstallKeyFilter();
     void InitDesktop(); // drops and the like, see tamro_dlg_desktop.cpp
     void OpenSourceFolder(const QString& folder);
@@ -165,6 +172,7 @@ private:
     std::atomic<bool> m_bErrorTextQueued{false};
     QPushButton* m_btnPreview = nullptr;
     QPushButton* m_btnBrowseOutput = nullptr;
+    std::vector<void (CtamroDlg::*)()> m_waitingClicks; // in the order pressed, each once
     bool m_bClosing = false;
     bool m_bClosed = false;
     // The F5 press being handed up from the focus widget to its parents.

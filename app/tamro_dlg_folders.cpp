@@ -8,6 +8,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <utility>
+
 void CtamroDlg::OnTvnSelchangedFolderTree()
 {
     ShowFolder(m_treeFolders->GetSelectedPath());
@@ -19,8 +22,6 @@ void CtamroDlg::ShowFolder(const QString& folder)
     if (HasPreviewColumn())
         m_listFiles->DeleteColumn1();
     m_listFiles->DisplayFolder(folder);
-    m_nFileCount = unsigned(m_listFiles->GetItemCount());
-    m_strCurrentFolder.Store(m_listFiles->GetCurrentFolder());
 }
 
 void CtamroDlg::RefreshFileList()
@@ -28,8 +29,34 @@ void CtamroDlg::RefreshFileList()
     if (HasPreviewColumn())
         m_listFiles->DeleteColumn1();
     m_listFiles->Refresh();
-    // The files a pass handles are the files the list shows.
+}
+
+void CtamroDlg::OnFolderRead(const QString& folder)
+{
+    // The files a pass handles are the files the list shows, read to the end.
     m_nFileCount = unsigned(m_listFiles->GetItemCount());
+    m_strCurrentFolder.Store(folder);
+    if (!m_waitingClicks.empty())
+        QMetaObject::invokeMethod(this, &CtamroDlg::RunWaitingClicks, Qt::QueuedConnection);
+}
+
+bool CtamroDlg::WaitForFolderRead(void (CtamroDlg::*click)())
+{
+    if (!m_listFiles->IsReading())
+        return false;
+    if (std::find(m_waitingClicks.begin(), m_waitingClicks.end(), click) == m_waitingClicks.end())
+        m_waitingClicks.push_back(click);
+    return true;
+}
+
+void CtamroDlg::RunWaitingClicks()
+{
+    // A click taken up here may find yet another read under way and wait again.
+    for (const auto click : std::exchange(m_waitingClicks, {})) {
+        if (m_bClosing)
+            return;
+        (this->*click)();
+    }
 }
 
 void CtamroDlg::OnEnChangeOutputFolder()

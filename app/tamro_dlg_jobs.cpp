@@ -55,6 +55,8 @@ bool CtamroDlg::OutputFolderReady()
 
 void CtamroDlg::OnBnClickedPreview()
 {
+    if (WaitForFolderRead(&CtamroDlg::OnBnClickedPreview))
+        return;
     bool run = true;
     if (m_tabMode->GetCurSel() == 0 && !HasTxtExtension(m_pTabSongList->GetSongListPath())) {
         ShowMessage(u"Please input a path."_qs);
@@ -86,6 +88,8 @@ void CtamroDlg::OnBnClickedConvert()
         (void)RequestCancel();
         return;
     }
+    if (WaitForFolderRead(&CtamroDlg::OnBnClickedConvert))
+        return;
     bool start = false;
     if (m_tabMode->GetCurSel() == 0) {
         start = HasTxtExtension(m_pTabSongList->GetSongListPath()) &&

@@ -171,6 +171,7 @@ public:
         QElapsedTimer timer;
         timer.start();
         m_dlg.m_treeFolders->SelectPath(folder);
+        WaitFor([this] { return !m_dlg.m_listFiles->IsReading(); });
         m_dlg.m_listFiles->viewport()->repaint();
         const double listMs = double(timer.nsecsElapsed()) / 1e6;
         QCoreApplication::processEvents();
@@ -230,6 +231,7 @@ public:
         SelectTab(1);
         m_dlg.m_treeFolders->SelectPath(source);
         m_dlg.RefreshFileList(); // the folder may have been selected already
+        WaitFor([this] { return !m_dlg.m_listFiles->IsReading(); });
         const auto fresh = [&] {
             QDir(target).removeRecursively();
             QDir().mkpath(target);
@@ -239,7 +241,10 @@ public:
             const auto generation = m_dlg.m_listFiles->Model()->Generation();
             m_dlg.m_btnConvert->click();
             // The job ends with the refresh of the list.
-            WaitFor([&] { return m_dlg.m_listFiles->Model()->Generation() != generation; });
+            WaitFor([&] {
+                return m_dlg.m_listFiles->Model()->Generation() != generation &&
+                       !m_dlg.m_listFiles->IsReading();
+            });
         };
         const auto runCp = [&] {
             RunMs(

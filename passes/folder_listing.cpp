@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
+#include <numeric>
 #include <sys/stat.h>
 
 namespace {
@@ -22,15 +23,16 @@ struct DirCloser
 
 } // namespace
 
-std::vector<ListedFile> ListFolderFiles(const QString& folder)
+void ReadFolderFiles(const QString& folder, std::size_t batchSize, const FolderBatchSink& sink)
 {
-    std::vector<ListedFile> files;
     if (folder.isEmpty())
-        return files;
+        return;
     const DirCloser dir{::opendir(EncodeFileName(folder).constData())};
     if (!dir.dir)
-        return files;
+        return;
     const int dirFd = ::dirfd(dir.dir);
+    std::vector<ListedFile> batch;
+    batch.reserve(batchSize);
     while (const dirent* entry = ::readdir(dir.dir)) {
         if (entry->d_name[0] == '.')
             continue;
@@ -41,23 +43,47 @@ std::vector<ListedFile> ListFolderFiles(const QString& folder)
         // Follows links: a link to a file is listed as that file.
         if (::fstatat(dirFd, entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
             continue;
-        files.push_back(
+        batch.push_back(
             ListedFile{DecodeFileName(QByteArray(entry->d_name)), info.st_size,
                        std::int64_t(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000});
+        if (batch.size() >= batchSize) {
+            if (!sink(batch))
+                return;
+            batch.clear();
+        }
     }
+    if (!batch.empty())
+        (void)sink(batch);
+}
 
-    std::vector<std::pair<QString, std::size_t>> keys;
+void SortNaturally(std::vector<ListedFile>& files)
+{
+    std::vector<QString> keys;
     keys.reserve(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i)
-        keys.emplace_back(NaturalSortKey(files[i].m_strName), i);
-    std::sort(keys.begin(), keys.end(), [&files](const auto& a, const auto& b) {
-        if (const int order = NaturalCompare(a.first, b.first))
-            return order < 0;
-        return files[a.second].m_strName < files[b.second].m_strName;
+    for (const ListedFile& file : files)
+        keys.push_back(NaturalSortKey(file.m_strName));
+    std::vector<std::uint32_t> order(files.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        if (const int byKey = NaturalCompare(keys[a], keys[b]))
+            return byKey < 0;
+        return files[a].m_strName < files[b].m_strName;
     });
+    keys = {};
     std::vector<ListedFile> sorted;
     sorted.reserve(files.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(files[key.second]));
-    return sorted;
+    for (const std::uint32_t index : order)
+        sorted.push_back(std::move(files[index]));
+    files = std::move(sorted);
+}
+
+std::vector<ListedFile> ListFolderFiles(const QString& folder)
+{
+    std::vector<ListedFile> files;
+    ReadFolderFiles(folder, 4096, [&files](std::vector<ListedFile>& batch) {
+        std::move(batch.begin(), batch.end(), std::back_inserter(files));
+        return true;
+    });
+    SortNaturally(files);
+    return files;
 }

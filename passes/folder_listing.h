@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // One file of a listed folder.
@@ -13,7 +14,23 @@ struct ListedFile
     std::int64_t m_nModifiedMs = 0; // milliseconds since the epoch
 };
 
+// Takes the next files found; false stops the reading.
+using FolderBatchSink = std::function<bool(std::vector<ListedFile>& batch)>;
+// A way of reading a folder piece by piece: hands the files of `folder` to
+// `sink` in groups of at most `batchSize`, in the folder's own order, until
+// the folder ends or `sink` says stop. A folder that cannot be read (or
+// vanishes) just ends the reading early.
+using FolderLister =
+    std::function<void(const QString& folder, std::size_t batchSize, const FolderBatchSink& sink)>;
+
 // The files of `folder` that a person works with: regular files (or links to
-// them), not folders, not hidden files, not devices or pipes; in natural
-// name order. A folder that cannot be read gives an empty list.
+// them), not folders, not hidden files, not devices or pipes; as a
+// FolderLister.
+void ReadFolderFiles(const QString& folder, std::size_t batchSize, const FolderBatchSink& sink);
+
+// Puts `files` in natural name order.
+void SortNaturally(std::vector<ListedFile>& files);
+
+// The files ReadFolderFiles finds, in natural name order. A folder that
+// cannot be read gives an empty list.
 std::vector<ListedFile> ListFolderFiles(const QString& folder);

@@ -11,6 +11,7 @@
 #include "output/output_folder.h"
 #include "platform/file_copy.h"
 #include "tests/gui_helpers.h"
+#include "tests/held_folder_lister.h"
 #include "tests/testdir.h"
 #include "tests/unprivileged.h"
 
@@ -47,6 +48,28 @@ public:
         while (percent > 0 && percent < 100 && !m_bAbandonCopy.load())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+};
+
+// Holds the copy of a job's third file at its start, when asked, until the
+// job is no longer a plain convert: a test clicks Cancel mid-file however
+// fast the copy itself would be.
+class CHoldThirdCopyDlg : public CtamroDlg
+{
+public:
+    void SetFileProgress(int percent) override
+    {
+        CtamroDlg::SetFileProgress(percent);
+        if (percent != 0 || !m_bHold.load() || ++m_nCopiesStarted != 3)
+            return;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (m_nCommand.load() == JOB_CONVERT && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+
+    std::atomic<bool> m_bHold{false};
+
+private:
+    std::atomic<int> m_nCopiesStarted{0};
 };
 
 // The program as main runs it, converting src/ of `folder` into out/ in
@@ -157,6 +180,8 @@ private Q_SLOTS:
     void outputFolderIsCheckedFirst();
     void outputFolderClosedToUsIsUnusable();
     void acceleratorInTheCaptionStillStartsAJob();
+    void jobPressedDuringAReadWaitsForTheWholeFolder_data();
+    void jobPressedDuringAReadWaitsForTheWholeFolder();
     void stopSignalAbandonsTheCopyAndEnds();
     void logsHeldByAnotherTamroStartNoJob();
 
@@ -203,7 +228,7 @@ void TestJobs::init()
     m_dir->makeFolder(u"out"_qs);
     QDir::setCurrent(m_dir->path()); // where the logs go
     m_boxes = std::make_unique<MessageBoxAnswerer>();
-    m_dlg = std::make_unique<CtamroDlg>();
+    m_dlg = std::make_unique<CHoldThirdCopyDlg>();
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     m_dlg->m_editOutput->setText(m_dir->path(u"out"_qs));
@@ -230,6 +255,7 @@ void TestJobs::SelectTab(int tab)
 void TestJobs::SelectSource()
 {
     QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->path(u"src"_qs)));
+    QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
 }
 
 void TestJobs::WaitUntilIdle()
@@ -243,6 +269,7 @@ void TestJobs::WaitForJobEnd(std::uint64_t listGeneration)
     // The worker refreshes the list after it has closed the logs: the last
     // step of a convert job.
     QTRY_VERIFY(m_dlg->m_listFiles->Model()->Generation() != listGeneration);
+    QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
     WaitUntilIdle();
 }
 
@@ -449,11 +476,12 @@ void TestJobs::failuresAreCountedAndCancelKeepsTheCount()
 
 void TestJobs::cancelDuringTheThirdFile()
 {
-    // The third file is large, so its copy is under way long enough to be
-    // caught: its destination appears when the copy starts.
+    // The third file's copy is held at its start until Cancel is clicked:
+    // its destination appears when the copy starts.
+    static_cast<CHoldThirdCopyDlg*>(m_dlg.get())->m_bHold = true;
     for (int i = 0; i < 10; ++i) {
         m_dir->makeFile(QStringLiteral("src/Song %1 - Band.mp3").arg(i),
-                        i == 2 ? QByteArray(256 << 20, 'x') : QByteArray("content"));
+                        i == 2 ? QByteArray(8 << 20, 'x') : QByteArray("content"));
     }
     SelectSource();
     SelectTab(1);
@@ -474,7 +502,7 @@ void TestJobs::cancelDuringTheThirdFile()
     QCOMPARE(InfoLines(), (QStringList{CopyLine(u"Song 0 - Band.mp3"_qs, u"Band-Song 0.mp3"_qs),
                                        CopyLine(u"Song 1 - Band.mp3"_qs, u"Band-Song 1.mp3"_qs),
                                        CopyLine(u"Song 2 - Band.mp3"_qs, u"Band-Song 2.mp3"_qs)}));
-    QCOMPARE(QFileInfo(m_dir->path(u"out/Band-Song 2.mp3"_qs)).size(), 256 << 20);
+    QCOMPARE(QFileInfo(m_dir->path(u"out/Band-Song 2.mp3"_qs)).size(), 8 << 20);
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)).size(), 3);
     QCOMPARE(m_boxes->Texts(), QStringList()); // no "Completed."
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
@@ -740,6 +768,40 @@ void TestJobs::acceleratorInTheCaptionStillStartsAJob()
     RunConvert();
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"B-A.mp3"_qs});
     QCOMPARE(m_boxes->Texts(), QStringList{kCompleted});
+}
+
+void TestJobs::jobPressedDuringAReadWaitsForTheWholeFolder_data()
+{
+    QTest::addColumn<bool>("convert");
+    QTest::newRow("preview") << false;
+    QTest::newRow("convert") << true;
+}
+
+void TestJobs::jobPressedDuringAReadWaitsForTheWholeFolder()
+{
+    QFETCH(bool, convert);
+    for (const QString& name : {u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs})
+        m_dir->makeFile(u"src/"_qs + name);
+    HeldFolderLister lister;
+    m_dlg->m_listFiles->SetFolderLister(lister.Lister());
+    lister.HoldNextRead(m_dir->path(u"src"_qs), 1);
+    SelectTab(1);
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->path(u"src"_qs)));
+    QVERIFY(lister.WaitUntilHeld());
+    QTRY_COMPARE(m_dlg->m_listFiles->GetItemCount(), 1); // the rows found so far
+    Click(convert ? m_dlg->m_btnConvert : PreviewButton());
+    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE)); // not on a part of the folder
+    lister.Release();
+
+    const QStringList newNames{u"1-A.mp3"_qs, u"2-B.mp3"_qs, u"3-C.mp3"_qs};
+    if (convert) {
+        QTRY_COMPARE(m_boxes->Texts(), QStringList{kCompleted});
+        QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), newNames);
+    } else {
+        QTRY_COMPARE(Column(1), newNames);
+    }
+    WaitUntilIdle();
+    QCOMPARE(m_dlg->m_nFileCount.load(), 3u);
 }
 
 void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name)

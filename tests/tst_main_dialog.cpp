@@ -4,6 +4,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/packed_texts.h"
 #include "app/stop_signals.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"
@@ -12,6 +13,7 @@
 #include "res/resources.h"
 #include "tests/fake_copy_host.h"
 #include "tests/gui_helpers.h"
+#include "tests/held_folder_lister.h"
 #include "tests/testdir.h"
 
 #include <QCheckBox>
@@ -41,6 +43,11 @@ private Q_SLOTS:
     void selectingAFolderListsItsFiles();
     void listingKeepsOddNamesAndSurvivesAVanishedFolder();
     void f5ShowsNewFilesAndCountsThem();
+    void newerReadSupersedesAnOlderOne_data();
+    void newerReadSupersedesAnOlderOne();
+    void folderVanishingDuringItsRead();
+    void closingDuringARead();
+    void packedTextsKeepEveryText();
     void renameColumnGoesOnF5AndOnNewSelection();
     void f5RefreshesOncePerPressFromEveryControl();
     void renameCellsShowOddNamesReadable();
@@ -62,6 +69,7 @@ private Q_SLOTS:
 private:
     QStringList ListedNames() const;
     void SelectFolder(const QString& path);
+    void WaitForListing();
     bool ChooseFromContextMenu(const char* actionName);
 
     std::unique_ptr<CtamroDlg> m_dlg;
@@ -101,6 +109,12 @@ void TestMainDialog::SelectFolder(const QString& path)
 {
     QVERIFY(m_dlg->m_treeFolders->SelectPath(path));
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), path);
+    WaitForListing();
+}
+
+void TestMainDialog::WaitForListing()
+{
+    QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
 }
 
 void TestMainDialog::initialState()
@@ -168,8 +182,12 @@ void TestMainDialog::listingKeepsOddNamesAndSurvivesAVanishedFolder()
     SelectFolder(gone);
     QDir(gone).removeRecursively();
     QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F5);
-    QCOMPARE(ListedNames(), QStringList());
-    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
+    WaitForListing();
+    // The tree may have moved on to the parent meanwhile; list and count
+    // follow whichever folder is shown.
+    const bool movedOn = m_dlg->m_listFiles->GetCurrentFolder() != gone;
+    QCOMPARE(ListedNames(), movedOn ? QStringList{u"Caf\uFFFD Song.mp3"_qs} : QStringList());
+    QCOMPARE(m_dlg->m_nFileCount.load(), movedOn ? 1u : 0u);
 }
 
 void TestMainDialog::f5ShowsNewFilesAndCountsThem()
@@ -181,8 +199,112 @@ void TestMainDialog::f5ShowsNewFilesAndCountsThem()
     dir.makeFile(u"b.mp3"_qs);
     QCOMPARE(ListedNames().size(), 1);
     QTest::keyClick(m_dlg->m_editOutput, Qt::Key_F5);
+    WaitForListing();
     QCOMPARE(ListedNames(), (QStringList{u"a.mp3"_qs, u"b.mp3"_qs}));
     QCOMPARE(m_dlg->m_nFileCount.load(), 2u);
+}
+
+void TestMainDialog::newerReadSupersedesAnOlderOne_data()
+{
+    QTest::addColumn<bool>("byF5");
+    QTest::newRow("another folder") << false;
+    QTest::newRow("F5 on the same folder") << true;
+}
+
+void TestMainDialog::newerReadSupersedesAnOlderOne()
+{
+    QFETCH(bool, byF5);
+    TestDir dir;
+    const QString first = dir.makeFolder(u"first"_qs);
+    dir.makeFile(u"first/a.mp3"_qs);
+    dir.makeFile(u"first/b.mp3"_qs);
+    dir.makeFile(u"second/z.mp3"_qs);
+    HeldFolderLister lister;
+    m_dlg->m_listFiles->SetFolderLister(lister.Lister());
+    lister.HoldNextRead(first, 1);
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(first));
+    QVERIFY(lister.WaitUntilHeld());
+    QTRY_COMPARE(ListedNames().size(), 1); // rows show while the read runs
+    QVERIFY(m_dlg->m_listFiles->IsReading());
+    QCOMPARE(m_dlg->m_listFiles->viewport()->cursor().shape(), Qt::BusyCursor);
+
+    // The older read's next batch is posted before the newer read starts.
+    dir.makeFile(u"first/c.mp3"_qs);
+    lister.Release();
+    if (byF5)
+        QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F5);
+    else
+        QVERIFY(m_dlg->m_treeFolders->SelectPath(dir.path(u"second"_qs)));
+    WaitForListing();
+    const QStringList expected =
+        byF5 ? QStringList{u"a.mp3"_qs, u"b.mp3"_qs, u"c.mp3"_qs} : QStringList{u"z.mp3"_qs};
+    QCOMPARE(ListedNames(), expected);
+    QCOMPARE(m_dlg->m_nFileCount.load(), unsigned(expected.size()));
+    QVERIFY(lister.WaitUntilDone());
+    QTest::qWait(100); // whatever the older read might still send
+    QCOMPARE(ListedNames(), expected);
+    QCOMPARE(m_dlg->m_listFiles->viewport()->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestMainDialog::folderVanishingDuringItsRead()
+{
+    TestDir dir;
+    const QString folder = dir.makeFolder(u"going"_qs);
+    for (const QString& name : {u"a.mp3"_qs, u"b.mp3"_qs, u"c.mp3"_qs})
+        dir.makeFile(u"going/"_qs + name);
+    MessageBoxAnswerer boxes;
+    HeldFolderLister lister;
+    m_dlg->m_listFiles->SetFolderLister(lister.Lister());
+    lister.HoldNextRead(folder, 1);
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(folder));
+    QVERIFY(lister.WaitUntilHeld());
+    QVERIFY(QDir(folder).removeRecursively());
+    lister.Release();
+    QVERIFY(lister.WaitUntilDone());
+    WaitForListing();
+    // What was found before it went, unless the tree has moved on to the
+    // parent (which holds no files).
+    const int listed = m_dlg->m_listFiles->GetCurrentFolder() == folder ? 1 : 0;
+    QCOMPARE(ListedNames().size(), listed);
+    QCOMPARE(m_dlg->m_nFileCount.load(), unsigned(listed));
+    QCOMPARE(boxes.Texts(), QStringList());
+}
+
+void TestMainDialog::closingDuringARead()
+{
+    TestDir dir;
+    dir.makeFile(u"a.mp3"_qs);
+    dir.makeFile(u"b.mp3"_qs);
+    HeldFolderLister lister;
+    m_dlg->m_listFiles->SetFolderLister(lister.Lister());
+    lister.HoldNextRead(dir.path(), 1);
+    QVERIFY(m_dlg->m_treeFolders->SelectPath(dir.path()));
+    QVERIFY(lister.WaitUntilHeld());
+    m_dlg->close();
+    QTRY_VERIFY(m_dlg->IsClosed());
+    m_dlg.reset(); // the read is still held
+    lister.Release();
+    QVERIFY(lister.WaitUntilDone());
+    QTest::qWait(100); // the read ends with nobody to tell
+    init();            // for cleanup
+}
+
+void TestMainDialog::packedTextsKeepEveryText()
+{
+    // Texts long enough to fill blocks: the third starts a new block.
+    const QString a(600000, u'a'), b(400000, u'b'), c(300000, u'c');
+    CPackedTexts texts;
+    texts.Resize(4);
+    texts.Set(0, a);
+    texts.Set(1, b);
+    texts.Set(2, c);
+    texts.Set(1, u"short"_qs); // set again
+    texts.Set(4, a);           // past the end: ignored
+    QCOMPARE(texts.At(0), a);
+    QCOMPARE(texts.At(1), u"short"_qs);
+    QCOMPARE(texts.At(2), c);
+    QCOMPARE(texts.At(3), QString());
+    QCOMPARE(texts.Size(), 4u);
 }
 
 void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
@@ -221,10 +343,12 @@ void TestMainDialog::f5RefreshesOncePerPressFromEveryControl()
             const std::uint64_t before = model.Generation();
             target->setFocus();
             QTest::keyClick(target, Qt::Key_F5);
+            // A refresh empties the list at once, then reads the folder.
             QVERIFY2(model.Generation() == before + 1,
                      qPrintable(QString::fromLatin1(target->metaObject()->className()) + u' ' +
                                 target->objectName() + u' ' +
                                 QString::number(model.Generation() - before)));
+            WaitForListing();
         }
     }
 }
@@ -339,6 +463,7 @@ void TestMainDialog::songListPathMovesTreeOnlyWhenBoxChecked()
     QSignalSpy commands(page, &CTabUseTextFile::showSongListFolder);
     QTest::keyClicks(page->m_editSongList, list);
     QCOMPARE(commands.count(), list.size()); // one per keystroke
+    WaitForListing();
     QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"songs"_qs));
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), dir.path(u"songs"_qs));
     QCOMPARE(ListedNames(), (QStringList{u"01 a.mp3"_qs, u"list.txt"_qs}));
@@ -360,7 +485,7 @@ void TestMainDialog::browseSongListMovesTheTree()
                       Qt::LeftButton);
     QTRY_VERIFY(*answered);
     QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
 
     // A cancelled choice changes nothing and moves nothing.
     const auto cancelled = AnswerNextModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
@@ -380,7 +505,7 @@ void TestMainDialog::browseSongListMovesTheTree()
     QTest::mouseClick(Child<QPushButton>(m_dlg->m_pTabSongList, "m_btnBrowseSongList"),
                       Qt::LeftButton);
     QTRY_VERIFY(*again);
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), dir.path(u"lists"_qs));
 }
 
@@ -398,7 +523,7 @@ void TestMainDialog::songListFolderFromPath()
     QFETCH(QString, folder);
     m_dlg->m_pTabSongList->m_editSongList->setText(path);
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), folder);
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
 }
 
 void TestMainDialog::windowMessagesActOnlyOnTheirWParam()
@@ -514,6 +639,7 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
     QVERIFY(ChooseFromContextMenu("undoAction"));
     QCOMPARE(answerer.Texts().size(), 2);
     QCOMPARE(answerer.Texts()[1], u"Removed 1 copy.\n\nLeft standing:\n"_qs + kept);
+    WaitForListing();
     QCOMPARE(ListedNames(), QStringList{u"Kept.mp3"_qs});
     QCOMPARE(TestDir::read(dir.path(u"src/1 Song.mp3"_qs)), QByteArray("song"));
 }
