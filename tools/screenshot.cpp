@@ -35,12 +35,17 @@ int main(int argc, char** argv)
     dialog.show();
     dialog.m_pTabSongList->m_editSongList->setText(examples + u"/songlist_utf8.txt"_qs);
     dialog.m_editOutput->setText(QDir::tempPath() + u"/tamro-renamed"_qs);
-    dialog.findChild<QPushButton*>(u"m_btnPreview"_qs)->click();
-
     QElapsedTimer waited;
     waited.start();
-    while (dialog.m_nCommand.load() != JOB_IDLE && waited.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    const auto waitWhile = [&](const auto& busy) {
+        while (busy() && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    };
+    // The folder is read in the background; the preview waits for it anyway,
+    // but the job only counts as started once the read has ended.
+    waitWhile([&] { return dialog.m_listFiles->IsReading(); });
+    dialog.findChild<QPushButton*>(u"m_btnPreview"_qs)->click();
+    waitWhile([&] { return dialog.m_nCommand.load() != JOB_IDLE; });
     QTimer::singleShot(300, [&] { // let the tree finish loading its folders
         const bool saved = dialog.grab().save(output);
         std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(output));
