@@ -321,7 +321,7 @@ void TestJobs::previewShowsNewNames()
     QVERIFY(m_dlg->HasPreviewColumn());
     QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
     QTRY_COMPARE(Column(1), renames);
-    QCOMPARE(m_dlg->m_progressTotal->value(), 100);
+    QTRY_COMPARE(m_dlg->m_progressTotal->value(), 100); // posted, not waited for
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
     QCOMPARE(m_dlg->SongListPage().m_songList.m_nCount, 0); // read and emptied
     QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs)));
@@ -336,7 +336,7 @@ void TestJobs::previewTwiceTakesThePreviewAway()
     Click(PreviewButton());
     QTRY_COMPARE(Column(1), QStringList{u"B-A.mp3"_qs});
     QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
-    QCOMPARE(m_dlg->m_progressTotal->value(), 100);
+    QTRY_COMPARE(m_dlg->m_progressTotal->value(), 100);
     Click(PreviewButton());
     QVERIFY(!m_dlg->HasPreviewColumn());
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
