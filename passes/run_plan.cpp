@@ -72,25 +72,37 @@ CRunPlanner::CRunPlanner(const PlanSettings& settings)
 const PlannedFile& CRunPlanner::Add(const QString& listedName, const QString& newName)
 {
     m_nEarlierClash = -1;
-    PlannedFile& file = m_files.emplace_back();
+    const std::size_t index = m_nAdded++;
+    PlannedFile& file = m_settings.m_bKeepFiles ? m_files.emplace_back() : (m_last = {});
+    Plan(index, listedName, newName, file);
+    // Only files that need a mark are remembered; the others can be told
+    // again from their names should a later clash need them.
+    if (!m_settings.m_bKeepFiles && file.NeedsMark())
+        m_marked.insert_or_assign(index, file);
+    return file;
+}
+
+void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QString& newName,
+                       PlannedFile& file)
+{
     file.m_strName = listedName;
     file.m_strNewName = newName;
     if (newName.isEmpty())
-        return file;
+        return;
     // The convert refuses such a name before it cleans anything.
     if (HoldsUndecodedText(newName)) {
         file.m_status = PlanStatus::Failed;
         AddReason(file, u"The new name could not be decoded; this file will not be copied."_qs);
-        return file;
+        return;
     }
     const QString wanted = CleanedName(listedName, newName, file);
 
     const auto first = m_firstWithName.constFind(wanted);
     if (first == m_firstWithName.cend()) {
-        m_firstWithName.insert(wanted, m_files.size() - 1);
+        m_firstWithName.insert(wanted, index);
     } else {
         file.m_nFlags |= PlanClash;
-        PlannedFile& partner = m_files[*first];
+        PlannedFile& partner = FileToUpdate(*first, wanted);
         if (!(partner.m_nFlags & PlanClash)) {
             partner.m_nFlags |= PlanClash;
             AddReason(partner, u"A later file of this run has the same new name."_qs);
@@ -112,7 +124,30 @@ const PlannedFile& CRunPlanner::Add(const QString& listedName, const QString& ne
                       u"The swap keeps two parts of the name and drops "_qs + Quoted(lost) + u'.');
         }
     }
-    return file;
+}
+
+const PlannedFile& CRunPlanner::File(std::size_t index) const
+{
+    if (m_settings.m_bKeepFiles)
+        return m_files[index];
+    if (index + 1 == m_nAdded)
+        return m_last;
+    return m_marked.at(index);
+}
+
+// A partner that was planned without a mark kept its wanted name untouched:
+// no flags, no reason, copied under the name the column shows.
+PlannedFile& CRunPlanner::FileToUpdate(std::size_t index, const QString& wanted)
+{
+    if (m_settings.m_bKeepFiles)
+        return m_files[index];
+    const auto [kept, added] = m_marked.try_emplace(index);
+    if (added) {
+        kept->second.m_strNewName = wanted;
+        kept->second.m_strFinalName = wanted;
+        kept->second.m_status = PlanStatus::Planned;
+    }
+    return kept->second;
 }
 
 // The name the convert asks for: cleaned and shortened as it does it, not

@@ -107,8 +107,29 @@ void TestRunPlan::flags()
     for (const QString& row : rows)
         planRows.push_back({row.section(u'|', 0, 0), row.section(u'|', 1)});
 
-    const std::vector<PlannedFile> plan =
-        PlanRun({out, computed ? PlanNames::Computed : PlanNames::RenameColumn, pattern}, planRows);
+    const PlanSettings settings{out, computed ? PlanNames::Computed : PlanNames::RenameColumn,
+                                pattern};
+    const std::vector<PlannedFile> plan = PlanRun(settings, planRows);
+
+    // A planner that keeps only marked files tells each file, and each
+    // earlier clash partner, as one that keeps them all.
+    PlanSettings lean = settings;
+    lean.m_bKeepFiles = false;
+    CRunPlanner fullPlanner(settings), leanPlanner(lean);
+    const auto sameMark = [](const PlannedFile& a, const PlannedFile& b) {
+        return a.m_strFinalName == b.m_strFinalName && a.m_strReason == b.m_strReason &&
+               a.m_nFlags == b.m_nFlags && a.NeedsMark() == b.NeedsMark();
+    };
+    for (const PlanRow& row : planRows) {
+        const PlannedFile& full = fullPlanner.Add(row.m_strName, row.m_strNewName);
+        QVERIFY(sameMark(leanPlanner.Add(row.m_strName, row.m_strNewName), full));
+        const std::ptrdiff_t earlier = leanPlanner.EarlierClash();
+        QCOMPARE(earlier, fullPlanner.EarlierClash());
+        if (earlier >= 0)
+            QVERIFY(sameMark(leanPlanner.File(std::size_t(earlier)),
+                             fullPlanner.File(std::size_t(earlier))));
+    }
+    QVERIFY(leanPlanner.Files().empty());
 
     QStringList got;
     for (const PlannedFile& file : plan) {
