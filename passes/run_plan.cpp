@@ -97,22 +97,27 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
     }
     const QString wanted = CleanedName(listedName, newName, file);
 
-    const auto first = m_firstWithName.constFind(wanted);
-    if (first == m_firstWithName.cend()) {
-        m_firstWithName.insert(wanted, index);
+    NameUse* use = &UseOf(wanted);
+    if (use->m_nFirstWanting == NameUse::kNobody) {
+        use->m_nFirstWanting = index;
     } else {
         file.m_nFlags |= PlanClash;
-        PlannedFile& partner = FileToUpdate(*first, wanted);
+        PlannedFile& partner = FileToUpdate(use->m_nFirstWanting, wanted);
         if (!(partner.m_nFlags & PlanClash)) {
             partner.m_nFlags |= PlanClash;
             AddReason(partner, u"A later file of this run has the same new name."_qs);
-            m_nEarlierClash = std::ptrdiff_t(*first);
+            m_nEarlierClash = std::ptrdiff_t(use->m_nFirstWanting);
         }
         AddReason(file, u"An earlier file of this run has the same new name."_qs);
     }
 
-    file.m_strFinalName = FreeNameFor(wanted, file);
-    m_runNames.insert(file.m_strFinalName);
+    if (!Taken(wanted, use->m_bGiven)) {
+        file.m_strFinalName = wanted;
+    } else {
+        file.m_strFinalName = NumberedFreeName(wanted, use->m_bGiven, file);
+        use = &UseOf(file.m_strFinalName);
+    }
+    use->m_bGiven = true;
     file.m_status = PlanStatus::Planned;
 
     if (m_settings.m_bPatternMode) {
@@ -177,18 +182,29 @@ QString CRunPlanner::CleanedName(const QString& listedName, const QString& newNa
     return name;
 }
 
-QString CRunPlanner::FreeNameFor(const QString& wanted, PlannedFile& file)
+CRunPlanner::NameUse& CRunPlanner::UseOf(QStringView name)
 {
-    // An empty name points at the output folder itself, which stands.
-    const auto taken = [this](const QString& name) {
-        return name.isEmpty() || m_folderNames.contains(name) || m_runNames.contains(name);
-    };
-    if (!taken(wanted))
-        return wanted;
+    auto use = m_runNames.find(name);
+    if (use == m_runNames.end())
+        use = m_runNames.insert(m_runNameTexts.Keep(name), NameUse{});
+    return *use;
+}
+
+// An empty name points at the output folder itself, which stands.
+bool CRunPlanner::Taken(const QString& name, bool givenInRun) const
+{
+    return name.isEmpty() || givenInRun || m_folderNames.contains(name);
+}
+
+QString CRunPlanner::NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file)
+{
     file.m_nFlags |= PlanNumbered;
-    AddReason(file, Quoted(wanted) + (m_runNames.contains(wanted) && !m_folderNames.contains(wanted)
+    AddReason(file, Quoted(wanted) + (givenInRun && !m_folderNames.contains(wanted)
                                           ? u" is taken by an earlier file of this run."_qs
                                           : u" already stands in the output folder."_qs));
+    const auto taken = [this](const QString& name) {
+        return Taken(name, m_runNames.value(name).m_bGiven);
+    };
     // The first free number of a name only grows as names are taken, so the
     // search goes on where it stopped last time: a run of 100,000 equal names
     // stays linear.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "passes/text_arena.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -111,15 +113,24 @@ private:
     PlannedFile& FileToUpdate(std::size_t index, const QString& wanted);
 
     QString CleanedName(const QString& listedName, const QString& newName, PlannedFile& file) const;
-    QString FreeNameFor(const QString& wanted, PlannedFile& file);
+    // A name of the run: who wanted it first, and whether a file got it.
+    struct NameUse
+    {
+        static constexpr std::size_t kNobody = std::size_t(-1);
+        std::size_t m_nFirstWanting = kNobody;
+        bool m_bGiven = false;
+    };
+    NameUse& UseOf(QStringView name);
+    bool Taken(const QString& name, bool givenInRun) const;
+    QString NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file);
 
     PlanSettings m_settings;
     qsizetype m_nNameLimit;
     int m_nFolderError = 0;
-    QSet<QString> m_folderNames;                 // what stood in the output folder
-    QSet<QString> m_runNames;                    // final names given to earlier files
-    QHash<QString, int> m_nextNumber;            // per wanted name, the first number worth trying
-    QHash<QString, std::size_t> m_firstWithName; // wanted name -> first file that wanted it
+    QSet<QString> m_folderNames;            // what stood in the output folder
+    CTextArena m_runNameTexts;              // the characters of m_runNames' keys
+    QHash<QStringView, NameUse> m_runNames; // names wanted or given in this run
+    QHash<QString, int> m_nextNumber;       // per wanted name, the first number worth trying
     std::vector<PlannedFile> m_files;
     std::size_t m_nAdded = 0;
     PlannedFile m_last;                                    // without kept files: the last one added

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void flags();
     void lateClashMarksTheEarlierFile();
     void missingFolderTakesNothing();
+    void manyNamesStayKnown();
 };
 
 void TestRunPlan::flags_data()
@@ -156,6 +157,24 @@ void TestRunPlan::lateClashMarksTheEarlierFile()
     QVERIFY(planner.Files()[0].NeedsMark());
     planner.Add(u"4.mp3"_qs, u"X.mp3"_qs); // the first is already marked
     QCOMPARE(planner.EarlierClash(), -1);
+}
+
+// Enough names to fill more than one block of the planner's name store.
+void TestRunPlan::manyNamesStayKnown()
+{
+    TestDir dir;
+    PlanSettings settings{dir.path(), PlanNames::RenameColumn, false};
+    settings.m_bKeepFiles = false;
+    CRunPlanner planner(settings);
+    const auto name = [](int i) { return QStringLiteral("Title %1-Singer.mp3").arg(i); };
+    constexpr int kNames = 60000;
+    for (int i = 0; i < kNames; ++i)
+        QVERIFY(!planner.Add(name(i) + u".src"_qs, name(i)).NeedsMark());
+    for (const int i : {0, kNames / 2, kNames - 1}) {
+        QCOMPARE(planner.Add(u"again.mp3"_qs, name(i)).m_strFinalName,
+                 QStringLiteral("Title %1-Singer (1).mp3").arg(i));
+        QCOMPARE(planner.File(std::size_t(planner.EarlierClash())).m_strFinalName, name(i));
+    }
 }
 
 void TestRunPlan::missingFolderTakesNothing()
