@@ -99,7 +99,7 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
 
     NameUse* use = &UseOf(wanted);
     if (use->m_nFirstWanting == NameUse::kNobody) {
-        use->m_nFirstWanting = index;
+        use->m_nFirstWanting = std::uint32_t(index);
     } else {
         file.m_nFlags |= PlanClash;
         PlannedFile& partner = FileToUpdate(use->m_nFirstWanting, wanted);

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -116,8 +117,9 @@ private:
     // A name of the run: who wanted it first, and whether a file got it.
     struct NameUse
     {
-        static constexpr std::size_t kNobody = std::size_t(-1);
-        std::size_t m_nFirstWanting = kNobody;
+        // 32 bits, as the list's rows: the index stays small at a million names.
+        static constexpr std::uint32_t kNobody = std::uint32_t(-1);
+        std::uint32_t m_nFirstWanting = kNobody;
         bool m_bGiven = false;
     };
     NameUse& UseOf(QStringView name);
