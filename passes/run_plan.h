@@ -75,9 +75,10 @@ struct PlanSettings
     QString m_strOutputFolder; // as the convert joins it: folder + "/" + name
     PlanNames m_names = PlanNames::RenameColumn;
     bool m_bPatternMode = false; // names made by the artist/title swap
-    // False: Files() keeps only the files that need a mark, since a preview
-    // of a million rows need not hold a million plans once their cells are
-    // written. File() still answers for a clash partner.
+    // False: the planner keeps only the files that need a mark (Files()
+    // stays empty), since a preview of a million rows need not hold a
+    // million plans once their cells are written. File() still answers for
+    // a clash partner.
     bool m_bKeepFiles = true;
 };
 
