@@ -14,7 +14,10 @@ int AddSongListEntry(SongList& list, QString number, QString newName)
     list.m_pTail = &entry;
     ++list.m_nCount;
     // The first entry in file order with a number keeps it.
-    const SongListEntry*& first = list.m_firstByNumber[LeadingNumberKey(entry.m_strNumber)];
+    qint64 value = 0;
+    const SongListEntry*& first = LeadingNumberValue(entry.m_strNumber, value)
+                                      ? list.m_firstByValue[value]
+                                      : list.m_firstByNumber[LeadingNumberKey(entry.m_strNumber)];
     if (!first)
         first = &entry;
     return 0;
@@ -26,23 +29,32 @@ int ParseSongListLine(SongList& list, QString line)
     if (firstBar < 0)
         return -1;
     const qsizetype secondBar = line.indexOf(u'|', firstBar + 1);
-    QString number = line.left(firstBar);
-    QString firstPart;
-    QString secondPart;
+    const QStringView text(line);
+    QStringView firstPart;
+    QStringView secondPart;
     if (secondBar < 0) {
-        firstPart = line.mid(firstBar + 1);
+        firstPart = text.sliced(firstBar + 1);
     } else {
-        firstPart = line.mid(firstBar + 1, secondBar - firstBar - 1);
+        firstPart = text.sliced(firstBar + 1, secondBar - firstBar - 1);
         const qsizetype thirdBar = line.indexOf(u'|', secondBar + 1);
-        secondPart = thirdBar < 0 ? line.mid(secondBar + 1)
-                                  : line.mid(secondBar + 1, thirdBar - secondBar - 1);
+        secondPart = thirdBar < 0 ? text.sliced(secondBar + 1)
+                                  : text.sliced(secondBar + 1, thirdBar - secondBar - 1);
     }
-    return AddSongListEntry(list, std::move(number),
-                            firstPart.trimmed() + u'-' + secondPart.trimmed());
+    firstPart = firstPart.trimmed();
+    secondPart = secondPart.trimmed();
+    // Sized exactly: a table of a million names should not carry the slack
+    // of grown strings.
+    QString newName;
+    newName.reserve(firstPart.size() + 1 + secondPart.size());
+    newName.append(firstPart).append(u'-').append(secondPart);
+    return AddSongListEntry(list, line.left(firstBar), std::move(newName));
 }
 
 const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseName)
 {
+    qint64 value = 0;
+    if (LeadingNumberValue(baseName, value))
+        return list.m_firstByValue.value(value, nullptr);
     return list.m_firstByNumber.value(LeadingNumberKey(baseName), nullptr);
 }
 
@@ -54,5 +66,6 @@ void ClearSongList(SongList& list)
         --list.m_nCount;
     }
     list.m_pTail = nullptr;
+    list.m_firstByValue.clear();
     list.m_firstByNumber.clear();
 }

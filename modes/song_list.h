@@ -29,7 +29,10 @@ struct SongList
     SongListEntry* m_pTail = nullptr;
 
     std::deque<SongListEntry> m_entries;
-    // Leading-number key -> the first entry in file order with that number.
+    // Leading number -> the first entry in file order with that number. A
+    // number that fits in 64 bits is indexed by its value, which costs a
+    // fraction of a text key at a million lines; longer ones by their key.
+    QHash<qint64, const SongListEntry*> m_firstByValue;
     QHash<QString, const SongListEntry*> m_firstByNumber;
 };
 

@@ -119,7 +119,8 @@ qsizetype NameLimitOf(const QString& folder)
 
 bool ShortenLongName(QString& name, qsizetype limit)
 {
-    if (EncodeFileName(name).size() <= limit)
+    // No unit takes more than 3 bytes, so most names need no encoding here.
+    if (name.size() * 3 <= limit || EncodeFileName(name).size() <= limit)
         return false;
     const qsizetype dot = name.lastIndexOf(u'.');
     QString extension = dot > 0 ? name.mid(dot) : QString();

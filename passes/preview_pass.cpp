@@ -9,6 +9,8 @@
 #include "passes/rename_marker.h"
 #include "passes/total_progress.h"
 
+#include <malloc.h>
+
 namespace {
 
 // The names are shown as the rule gives them: invalid characters and taken
@@ -36,6 +38,13 @@ void PreviewItems(CPassHost& host, const NamingRule& rule, bool patternMode)
     cells.Flush();
 }
 
+// The plan's names (and the song table) are freed by now; their pages go
+// back to the system instead of staying with the window after a big preview.
+void GiveBackFreedMemory()
+{
+    ::malloc_trim(0);
+}
+
 } // namespace
 
 int PreviewSongListPass(CPassHost& host)
@@ -44,11 +53,13 @@ int PreviewSongListPass(CPassHost& host)
     ReadSongList(page);
     PreviewItems(host, SongListRule(page), false);
     ClearSongList(page);
+    GiveBackFreedMemory();
     return 0;
 }
 
 int PreviewPatternPass(CPassHost& host)
 {
     PreviewItems(host, PatternRule(), true);
+    GiveBackFreedMemory();
     return 0;
 }

@@ -17,6 +17,7 @@ CRenameMarker::CRenameMarker(const QString& outputFolder, bool patternMode)
     m_settings.m_strOutputFolder = outputFolder;
     m_settings.m_names = PlanNames::RenameColumn;
     m_settings.m_bPatternMode = patternMode;
+    m_settings.m_bKeepFiles = false; // the cells and marks carry what the window needs
 }
 
 void CRenameMarker::Add(unsigned row, const QString& listedName, const QString& newName,
@@ -36,6 +37,7 @@ void CRenameMarker::Add(unsigned row, const QString& listedName, const QString& 
         cells.AddMark(MarkOf(row, file), generation);
     const std::ptrdiff_t earlier = m_planner->EarlierClash();
     if (earlier >= 0)
-        cells.AddMark(MarkOf(m_nFirstRow + unsigned(earlier), m_planner->Files()[earlier]),
-                      generation);
+        cells.AddMark(
+            MarkOf(m_nFirstRow + unsigned(earlier), m_planner->File(std::size_t(earlier))),
+            generation);
 }

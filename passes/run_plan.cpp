@@ -72,35 +72,52 @@ CRunPlanner::CRunPlanner(const PlanSettings& settings)
 const PlannedFile& CRunPlanner::Add(const QString& listedName, const QString& newName)
 {
     m_nEarlierClash = -1;
-    PlannedFile& file = m_files.emplace_back();
+    const std::size_t index = m_nAdded++;
+    PlannedFile& file = m_settings.m_bKeepFiles ? m_files.emplace_back() : (m_last = {});
+    Plan(index, listedName, newName, file);
+    // Only files that need a mark are remembered; the others can be told
+    // again from their names should a later clash need them.
+    if (!m_settings.m_bKeepFiles && file.NeedsMark())
+        m_marked.insert_or_assign(index, file);
+    return file;
+}
+
+void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QString& newName,
+                       PlannedFile& file)
+{
     file.m_strName = listedName;
     file.m_strNewName = newName;
     if (newName.isEmpty())
-        return file;
+        return;
     // The convert refuses such a name before it cleans anything.
     if (HoldsUndecodedText(newName)) {
         file.m_status = PlanStatus::Failed;
         AddReason(file, u"The new name could not be decoded; this file will not be copied."_qs);
-        return file;
+        return;
     }
     const QString wanted = CleanedName(listedName, newName, file);
 
-    const auto first = m_firstWithName.constFind(wanted);
-    if (first == m_firstWithName.cend()) {
-        m_firstWithName.insert(wanted, m_files.size() - 1);
+    NameUse* use = &UseOf(wanted);
+    if (use->m_nFirstWanting == NameUse::kNobody) {
+        use->m_nFirstWanting = std::uint32_t(index);
     } else {
         file.m_nFlags |= PlanClash;
-        PlannedFile& partner = m_files[*first];
+        PlannedFile& partner = FileToUpdate(use->m_nFirstWanting, wanted);
         if (!(partner.m_nFlags & PlanClash)) {
             partner.m_nFlags |= PlanClash;
             AddReason(partner, u"A later file of this run has the same new name."_qs);
-            m_nEarlierClash = std::ptrdiff_t(*first);
+            m_nEarlierClash = std::ptrdiff_t(use->m_nFirstWanting);
         }
         AddReason(file, u"An earlier file of this run has the same new name."_qs);
     }
 
-    file.m_strFinalName = FreeNameFor(wanted, file);
-    m_runNames.insert(file.m_strFinalName);
+    if (!Taken(wanted, use->m_bGiven)) {
+        file.m_strFinalName = wanted;
+    } else {
+        file.m_strFinalName = NumberedFreeName(wanted, use->m_bGiven, file);
+        use = &UseOf(file.m_strFinalName);
+    }
+    use->m_bGiven = true;
     file.m_status = PlanStatus::Planned;
 
     if (m_settings.m_bPatternMode) {
@@ -112,7 +129,30 @@ const PlannedFile& CRunPlanner::Add(const QString& listedName, const QString& ne
                       u"The swap keeps two parts of the name and drops "_qs + Quoted(lost) + u'.');
         }
     }
-    return file;
+}
+
+const PlannedFile& CRunPlanner::File(std::size_t index) const
+{
+    if (m_settings.m_bKeepFiles)
+        return m_files[index];
+    if (index + 1 == m_nAdded)
+        return m_last;
+    return m_marked.at(index);
+}
+
+// A partner that was planned without a mark kept its wanted name untouched:
+// no flags, no reason, copied under the name the column shows.
+PlannedFile& CRunPlanner::FileToUpdate(std::size_t index, const QString& wanted)
+{
+    if (m_settings.m_bKeepFiles)
+        return m_files[index];
+    const auto [kept, added] = m_marked.try_emplace(index);
+    if (added) {
+        kept->second.m_strNewName = wanted;
+        kept->second.m_strFinalName = wanted;
+        kept->second.m_status = PlanStatus::Planned;
+    }
+    return kept->second;
 }
 
 // The name the convert asks for: cleaned and shortened as it does it, not
@@ -142,18 +182,29 @@ QString CRunPlanner::CleanedName(const QString& listedName, const QString& newNa
     return name;
 }
 
-QString CRunPlanner::FreeNameFor(const QString& wanted, PlannedFile& file)
+CRunPlanner::NameUse& CRunPlanner::UseOf(QStringView name)
 {
-    // An empty name points at the output folder itself, which stands.
-    const auto taken = [this](const QString& name) {
-        return name.isEmpty() || m_folderNames.contains(name) || m_runNames.contains(name);
-    };
-    if (!taken(wanted))
-        return wanted;
+    auto use = m_runNames.find(name);
+    if (use == m_runNames.end())
+        use = m_runNames.insert(m_runNameTexts.Keep(name), NameUse{});
+    return *use;
+}
+
+// An empty name points at the output folder itself, which stands.
+bool CRunPlanner::Taken(const QString& name, bool givenInRun) const
+{
+    return name.isEmpty() || givenInRun || m_folderNames.contains(name);
+}
+
+QString CRunPlanner::NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file)
+{
     file.m_nFlags |= PlanNumbered;
-    AddReason(file, Quoted(wanted) + (m_runNames.contains(wanted) && !m_folderNames.contains(wanted)
+    AddReason(file, Quoted(wanted) + (givenInRun && !m_folderNames.contains(wanted)
                                           ? u" is taken by an earlier file of this run."_qs
                                           : u" already stands in the output folder."_qs));
+    const auto taken = [this](const QString& name) {
+        return Taken(name, m_runNames.value(name).m_bGiven);
+    };
     // The first free number of a name only grows as names are taken, so the
     // search goes on where it stopped last time: a run of 100,000 equal names
     // stays linear.

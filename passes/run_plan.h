@@ -1,11 +1,15 @@
 #pragma once
 
+#include "passes/text_arena.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <cstddef>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 // The plan of a convert run: for each file, the name its copy will get in the
@@ -71,6 +75,11 @@ struct PlanSettings
     QString m_strOutputFolder; // as the convert joins it: folder + "/" + name
     PlanNames m_names = PlanNames::RenameColumn;
     bool m_bPatternMode = false; // names made by the artist/title swap
+    // False: the planner keeps only the files that need a mark (Files()
+    // stays empty), since a preview of a million rows need not hold a
+    // million plans once their cells are written. File() still answers for
+    // a clash partner.
+    bool m_bKeepFiles = true;
 };
 
 // Plans a run file by file, in list order, so a pass can plan as it goes.
@@ -93,20 +102,42 @@ public:
     // was planned before its partner came), or -1. Its entry is updated.
     std::ptrdiff_t EarlierClash() const { return m_nEarlierClash; }
 
+    // Every planned file, in order; with m_bKeepFiles false, empty.
     const std::vector<PlannedFile>& Files() const { return m_files; }
+    // File `index` of the run as last planned. With m_bKeepFiles false, a
+    // file that needs no mark is known only by its names: its listed name
+    // reads empty.
+    const PlannedFile& File(std::size_t index) const;
 
 private:
+    void Plan(std::size_t index, const QString& listedName, const QString& newName,
+              PlannedFile& file);
+    PlannedFile& FileToUpdate(std::size_t index, const QString& wanted);
+
     QString CleanedName(const QString& listedName, const QString& newName, PlannedFile& file) const;
-    QString FreeNameFor(const QString& wanted, PlannedFile& file);
+    // A name of the run: who wanted it first, and whether a file got it.
+    struct NameUse
+    {
+        // 32 bits, as the list's rows: the index stays small at a million names.
+        static constexpr std::uint32_t kNobody = std::uint32_t(-1);
+        std::uint32_t m_nFirstWanting = kNobody;
+        bool m_bGiven = false;
+    };
+    NameUse& UseOf(QStringView name);
+    bool Taken(const QString& name, bool givenInRun) const;
+    QString NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file);
 
     PlanSettings m_settings;
     qsizetype m_nNameLimit;
     int m_nFolderError = 0;
-    QSet<QString> m_folderNames;                 // what stood in the output folder
-    QSet<QString> m_runNames;                    // final names given to earlier files
-    QHash<QString, int> m_nextNumber;            // per wanted name, the first number worth trying
-    QHash<QString, std::size_t> m_firstWithName; // wanted name -> first file that wanted it
+    QSet<QString> m_folderNames;            // what stood in the output folder
+    CTextArena m_runNameTexts;              // the characters of m_runNames' keys
+    QHash<QStringView, NameUse> m_runNames; // names wanted or given in this run
+    QHash<QString, int> m_nextNumber;       // per wanted name, the first number worth trying
     std::vector<PlannedFile> m_files;
+    std::size_t m_nAdded = 0;
+    PlannedFile m_last;                                    // without kept files: the last one added
+    std::unordered_map<std::size_t, PlannedFile> m_marked; // without kept files: by index
     std::ptrdiff_t m_nEarlierClash = -1;
 };
 

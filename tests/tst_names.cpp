@@ -154,6 +154,7 @@ void TestNames::shortenLongName_data()
     // 255 - " (9999)" - ".mp3" leaves 244 bytes before the extension.
     QTest::newRow("fits exactly") << u"x"_qs.repeated(251) + u".mp3"_qs << 255
                                   << u"x"_qs.repeated(251) + u".mp3"_qs;
+    QTest::newRow("three bytes a unit, fits exactly") << korean.left(85) << 255 << korean.left(85);
     QTest::newRow("Korean, cut at a syllable")
         << korean + u".mp3"_qs << 255 << korean.left(81) + u".mp3"_qs;
     QTest::newRow("surrogate pairs stay whole")

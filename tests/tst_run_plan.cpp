@@ -27,6 +27,7 @@ private Q_SLOTS:
     void flags();
     void lateClashMarksTheEarlierFile();
     void missingFolderTakesNothing();
+    void manyNamesStayKnown();
 };
 
 void TestRunPlan::flags_data()
@@ -107,8 +108,29 @@ void TestRunPlan::flags()
     for (const QString& row : rows)
         planRows.push_back({row.section(u'|', 0, 0), row.section(u'|', 1)});
 
-    const std::vector<PlannedFile> plan =
-        PlanRun({out, computed ? PlanNames::Computed : PlanNames::RenameColumn, pattern}, planRows);
+    const PlanSettings settings{out, computed ? PlanNames::Computed : PlanNames::RenameColumn,
+                                pattern};
+    const std::vector<PlannedFile> plan = PlanRun(settings, planRows);
+
+    // A planner that keeps only marked files tells each file, and each
+    // earlier clash partner, as one that keeps them all.
+    PlanSettings lean = settings;
+    lean.m_bKeepFiles = false;
+    CRunPlanner fullPlanner(settings), leanPlanner(lean);
+    const auto sameMark = [](const PlannedFile& a, const PlannedFile& b) {
+        return a.m_strFinalName == b.m_strFinalName && a.m_strReason == b.m_strReason &&
+               a.m_nFlags == b.m_nFlags && a.NeedsMark() == b.NeedsMark();
+    };
+    for (const PlanRow& row : planRows) {
+        const PlannedFile& full = fullPlanner.Add(row.m_strName, row.m_strNewName);
+        QVERIFY(sameMark(leanPlanner.Add(row.m_strName, row.m_strNewName), full));
+        const std::ptrdiff_t earlier = leanPlanner.EarlierClash();
+        QCOMPARE(earlier, fullPlanner.EarlierClash());
+        if (earlier >= 0)
+            QVERIFY(sameMark(leanPlanner.File(std::size_t(earlier)),
+                             fullPlanner.File(std::size_t(earlier))));
+    }
+    QVERIFY(leanPlanner.Files().empty());
 
     QStringList got;
     for (const PlannedFile& file : plan) {
@@ -135,6 +157,24 @@ void TestRunPlan::lateClashMarksTheEarlierFile()
     QVERIFY(planner.Files()[0].NeedsMark());
     planner.Add(u"4.mp3"_qs, u"X.mp3"_qs); // the first is already marked
     QCOMPARE(planner.EarlierClash(), -1);
+}
+
+// Enough names to fill more than one block of the planner's name store.
+void TestRunPlan::manyNamesStayKnown()
+{
+    TestDir dir;
+    PlanSettings settings{dir.path(), PlanNames::RenameColumn, false};
+    settings.m_bKeepFiles = false;
+    CRunPlanner planner(settings);
+    const auto name = [](int i) { return QStringLiteral("Title %1-Singer.mp3").arg(i); };
+    constexpr int kNames = 60000;
+    for (int i = 0; i < kNames; ++i)
+        QVERIFY(!planner.Add(name(i) + u".src"_qs, name(i)).NeedsMark());
+    for (const int i : {0, kNames / 2, kNames - 1}) {
+        QCOMPARE(planner.Add(u"again.mp3"_qs, name(i)).m_strFinalName,
+                 QStringLiteral("Title %1-Singer (1).mp3").arg(i));
+        QCOMPARE(planner.File(std::size_t(planner.EarlierClash())).m_strFinalName, name(i));
+    }
 }
 
 void TestRunPlan::missingFolderTakesNothing()

@@ -161,6 +161,20 @@ void TestSongList::lookup_data()
     QTest::newRow("long numbers exact")
         << u"99999999999 Song"_qs << QStringList{u"99999999998|A|B"_qs, u"99999999999|C|D"_qs} << 0
         << u"C-D"_qs;
+    QTest::newRow("18 digits exact")
+        << u"999999999999999999 x"_qs
+        << QStringList{u"999999999999999998|A|B"_qs, u"0999999999999999999|C|D"_qs} << 0
+        << u"C-D"_qs;
+    QTest::newRow("negative 18 digits")
+        << u"-999999999999999999 x"_qs
+        << QStringList{u"999999999999999999|A|B"_qs, u"-999999999999999999|C|D"_qs} << 0
+        << u"C-D"_qs;
+    QTest::newRow("19 digits not met by 18")
+        << u"1234567890123456789 x"_qs << QStringList{u"123456789012345678|A|B"_qs} << -1
+        << u"untouched"_qs;
+    QTest::newRow("2^64 does not wrap to 0")
+        << u"18446744073709551616 x"_qs << QStringList{u"0|A|B"_qs, u"018446744073709551616|C|D"_qs}
+        << 0 << u"C-D"_qs;
     QTest::newRow("empty table") << u"1 Song"_qs << QStringList() << -1 << u"untouched"_qs;
 }
 
