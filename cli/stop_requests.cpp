@@ -91,8 +91,16 @@ struct CStopRequests::Listener
         s_nFirstSignal.compare_exchange_strong(none, signo);
         m_job.RequestCancel();
         const bool secondInterrupt = signo == SIGINT && m_nInterrupts++ > 0;
-        if (signo != SIGINT || secondInterrupt)
+        if (signo != SIGINT || secondInterrupt) {
             m_job.m_bAbandonCopy.store(true);
+        } else {
+            // Said at once, so the operator knows the key was heard and what
+            // a second press does (a second press before this one is taken
+            // would merge with it).
+            static constexpr char kNotice[] =
+                "\ntamro-cli: stopping after the file under way; Ctrl-C again gives it up\n";
+            (void)!::write(STDERR_FILENO, kNotice, sizeof kNotice - 1);
+        }
     }
 
     ~Listener()
