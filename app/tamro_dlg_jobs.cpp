@@ -118,7 +118,8 @@ void CtamroDlg::StartWorker()
     m_hWorker = std::thread([this] {
         WorkerThreadProc(*this, *this);
         // The last thing the worker does; the window then finishes a close.
-        QMetaObject::invokeMethod(
-            this, [this] { OnWorkerEnded(); }, Qt::QueuedConnection);
+        // Through the window's own call queue, whose hand-over the thread
+        // checkers can see.
+        m_pWindowCalls->Post([this] { OnWorkerEnded(); });
     });
 }
