@@ -19,6 +19,7 @@
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "bench/bench_common.h"
+#include "bench/window_watch.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,37 +37,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The longest gap between ticks of a 1 ms timer on the window thread.
-class BusyWatch
-{
-public:
-    BusyWatch()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longestMs = qMax(m_longestMs, double(m_clock.nsecsElapsed()) / 1e6);
-            m_clock.restart();
-        });
-    }
-    void Start()
-    {
-        m_longestMs = 0;
-        m_clock.start();
-        m_timer.start();
-    }
-    double StopMs()
-    {
-        m_timer.stop();
-        return m_longestMs;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_longestMs = 0;
-};
 
 long StatusKiB(const char* field)
 {
@@ -86,15 +56,6 @@ void ResetPeakMemory()
     QFile clear(u"/proc/self/clear_refs"_qs);
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
-}
-
-void WaitFor(const std::function<bool()>& done)
-{
-    QTimer check; // wakes the loop to look again
-    check.setInterval(2);
-    check.start();
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 double RunMs(const QStringList& command)

@@ -21,6 +21,7 @@
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "bench/bench_common.h"
+#include "bench/window_watch.h"
 #include "modes/song_list_reader.h"
 #include "modes/swap_artist_title.h"
 #include "output/names.h"
@@ -43,39 +44,6 @@
 namespace {
 
 constexpr int kConvertRounds = 9;
-
-// Notes the longest gap between ticks of a 1 ms timer on the window thread:
-// the longest stretch in which the window could not have answered the
-// operator.
-class BusyWatch
-{
-public:
-    BusyWatch()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longestMs = qMax(m_longestMs, double(m_clock.nsecsElapsed()) / 1e6);
-            m_clock.restart();
-        });
-    }
-    void Start()
-    {
-        m_longestMs = 0;
-        m_clock.start();
-        m_timer.start();
-    }
-    double StopMs()
-    {
-        m_timer.stop();
-        return m_longestMs;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_longestMs = 0;
-};
 
 // Answers "Completed." (and any other box) at once.
 class BoxAnswerer
@@ -128,17 +96,6 @@ long ResidentKiB()
             return line.mid(6).trimmed().split(' ').first().toLong();
     }
     return -1;
-}
-
-// Serves the window's events until `done`, sleeping between them: a busy
-// loop here would take a core from the job being measured.
-void WaitFor(const std::function<bool()>& done)
-{
-    QTimer check;
-    check.setInterval(2);
-    check.start();
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 double RunMs(const QStringList& command)
