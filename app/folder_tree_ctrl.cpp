@@ -37,10 +37,15 @@ CFolderTreeCtrl::CFolderTreeCtrl(QWidget* parent)
     connect(&m_scrollTimer, &QTimer::timeout, this, &CFolderTreeCtrl::ScrollToOpenedFolder);
     connect(m_pModel, &QFileSystemModel::directoryLoaded, this,
             [this] { OpenAt(m_strOpenedPath); });
-    connect(m_pModel, &QFileSystemModel::rowsInserted, this, [this] {
+    // The column is only as wide as the rows in view, so the sideways range
+    // settles after each vertical move and load; follow it until the
+    // operator takes over.
+    const auto scrollAgain = [this] {
         if (!m_strOpenedPath.isEmpty())
             m_scrollTimer.start();
-    });
+    };
+    connect(m_pModel, &QFileSystemModel::rowsInserted, this, scrollAgain);
+    connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, scrollAgain);
     OpenAt(QDir::homePath());
 }
 
