@@ -36,24 +36,61 @@ inline double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Times `ours` and `reference` in alternate rounds, each after `prepare`, so
-// a slow spell of the machine falls on both alike. Returns the two medians.
-inline std::pair<double, double> CompareRounds(int rounds, const std::function<void()>& prepare,
-                                               const std::function<void()>& ours,
-                                               const std::function<void()>& reference)
+// The medians of both sides and the median of each round's ratio
+// (reference time / ours).
+struct Compared
 {
-    std::vector<double> oursMs, referenceMs;
+    double oursMs;
+    double referenceMs;
+    double ratio;
+};
+
+// Times `ours` and `reference` once per round, each after `prepare`, taking
+// turns at going first. The ratio is the median of each round's own ratio, so
+// a slow spell of the machine (a disk flushing) weighs on both sides of a
+// round alike instead of on whichever side its rounds happened to hit.
+inline Compared CompareRounds(int rounds, const std::function<void()>& prepare,
+                              const std::function<void()>& ours,
+                              const std::function<void()>& reference)
+{
+    std::vector<double> oursMs, referenceMs, ratios;
     for (int round = 0; round < rounds; ++round) {
-        oursMs.push_back(MedianMs(1, prepare, ours));
-        referenceMs.push_back(MedianMs(1, prepare, reference));
+        double oursTime = 0;
+        double referenceTime = 0;
+        const auto timeOurs = [&] { oursTime = MedianMs(1, prepare, ours); };
+        const auto timeReference = [&] { referenceTime = MedianMs(1, prepare, reference); };
+        if (round % 2 == 0) {
+            timeOurs();
+            timeReference();
+        } else {
+            timeReference();
+            timeOurs();
+        }
+        oursMs.push_back(oursTime);
+        referenceMs.push_back(referenceTime);
+        ratios.push_back(referenceTime / oursTime);
+        if (qEnvironmentVariableIsSet("BENCH_ROUNDS"))
+            std::printf("  round %d: %.2f ms, reference %.2f ms\n", round + 1, oursTime,
+                        referenceTime);
     }
-    return {Median(oursMs), Median(referenceMs)};
+    return {Median(oursMs), Median(referenceMs), Median(ratios)};
+}
+
+inline void PrintRow(const char* what, double ours, double reference, const char* referenceName,
+                     double ratio)
+{
+    std::printf("%-46s %10.2f ms   %-12s %10.2f ms   ratio %.2f\n", what, ours, referenceName,
+                reference, ratio);
 }
 
 inline void PrintRow(const char* what, double ours, double reference, const char* referenceName)
 {
-    std::printf("%-46s %10.2f ms   %-12s %10.2f ms   ratio %.2f\n", what, ours, referenceName,
-                reference, reference / ours);
+    PrintRow(what, ours, reference, referenceName, reference / ours);
+}
+
+inline void PrintRow(const char* what, const Compared& compared, const char* referenceName)
+{
+    PrintRow(what, compared.oursMs, compared.referenceMs, referenceName, compared.ratio);
 }
 
 // The folder a benchmark works in: the first argument, else /dev/shm where it

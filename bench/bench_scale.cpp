@@ -111,7 +111,7 @@ public:
             WaitFor([this] { return !m_dlg.m_listFiles->IsReading(); });
         };
         double busyMs = 0;
-        const auto [oursMs, lsMs] = CompareRounds(
+        const Compared listing = CompareRounds(
             rounds, select,
             [&] {
                 m_watch.Start();
@@ -125,7 +125,7 @@ public:
             [&] {
                 RunMs({u"sh"_qs, u"-c"_qs, u"ls -lU \"$0\" >/dev/null"_qs, m_folder});
             });
-        PrintRow("list the folder (selection to last row)", oursMs, lsMs, "ls -lU");
+        PrintRow("list the folder (selection to last row)", listing, "ls -lU");
         std::printf("  window thread busy at most %.1f ms at one stretch\n", busyMs);
         // Leave the folder listed for the previews.
         m_dlg.m_treeFolders->SelectPath(m_folder);

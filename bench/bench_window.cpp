@@ -207,7 +207,7 @@ public:
             RunMs(
                 {u"cp"_qs, u"-r"_qs, u"--preserve=mode,timestamps"_qs, source + u"/."_qs, target});
         };
-        const auto [oursMs, cpMs] = CompareRounds(
+        const Compared convert = CompareRounds(
             kConvertRounds, fresh,
             [&] {
                 runJob();
@@ -220,7 +220,7 @@ public:
         m_watch.Start();
         runJob();
         const double busyMs = m_watch.StopMs();
-        PrintRow(what, oursMs, cpMs, "cp");
+        PrintRow(what, convert, "cp");
         std::printf("  window thread busy at most %.1f ms at one stretch\n", busyMs);
         QDir(source).removeRecursively();
         QDir(target).removeRecursively();
