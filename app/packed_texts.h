@@ -4,12 +4,15 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Many short texts kept one after the other in large blocks: 12 bytes a text
 // plus its characters, where a QString each costs some 90 bytes for a
-// 20-letter name. A text set again leaves its old characters behind until
-// Clear, which is fine for cells written about once each.
+// 20-letter name. A text whose characters all fit in Latin-1 (most song
+// names) is kept at a byte a character. A text set again leaves its old
+// characters behind until Clear, which is fine for cells written about once
+// each.
 class CPackedTexts
 {
 public:
@@ -24,9 +27,15 @@ private:
     struct Slot
     {
         std::uint32_t m_nBlock = 0;
-        std::uint32_t m_nOffset = 0;
-        std::uint32_t m_nLength = 0; // 0: empty
+        std::uint32_t m_nOffset = 0;  // in bytes
+        std::uint32_t m_nLength : 31; // in characters; 0: empty
+        std::uint32_t m_bWide : 1;    // UTF-16 rather than Latin-1
+        Slot() : m_nLength(0), m_bWide(0) {}
     };
+    char* Reserve(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset);
+
     std::vector<Slot> m_slots;
-    std::vector<QString> m_blocks; // each filled up to what it reserved, never regrown
+    std::vector<std::unique_ptr<char[]>> m_blocks; // never regrown, so slots stay valid
+    std::size_t m_nUsed = 0;                       // bytes used in the last block
+    std::size_t m_nSize = 0;                       // bytes the last block holds
 };

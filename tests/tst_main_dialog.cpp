@@ -305,6 +305,14 @@ void TestMainDialog::packedTextsKeepEveryText()
     QCOMPARE(texts.At(2), c);
     QCOMPARE(texts.At(3), QString());
     QCOMPARE(texts.Size(), 4u);
+    // Latin-1 and wider texts side by side, at odd and even offsets.
+    const QStringList mixed = {u"\u00e9t\u00e9"_qs, u"\uac00\ub098"_qs, u"x"_qs,
+                               u"\U0001F3B5 song"_qs, u"\u00ff\u0100"_qs};
+    texts.Resize(mixed.size());
+    for (int i = 0; i < mixed.size(); ++i)
+        texts.Set(std::size_t(i), mixed[i]);
+    for (int i = 0; i < mixed.size(); ++i)
+        QCOMPARE(texts.At(std::size_t(i)), mixed[i]);
 }
 
 void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
