@@ -1,5 +1,7 @@
 #include "modes/swap_artist_title.h"
 
+#include <utility>
+
 int SwapArtistTitle(QString baseName, QString& result)
 {
     // Only the last hyphen decides whether the name is used at all; the parts
@@ -10,10 +12,14 @@ int SwapArtistTitle(QString baseName, QString& result)
     }
     const qsizetype first = baseName.indexOf(u'-');
     const qsizetype second = baseName.indexOf(u'-', first + 1);
-    const QString firstPart = baseName.left(first).trimmed();
-    const QString secondPart =
-        (second < 0 ? baseName.mid(first + 1) : baseName.mid(first + 1, second - first - 1))
+    const QStringView name(baseName);
+    const QStringView firstPart = name.left(first).trimmed();
+    const QStringView secondPart =
+        (second < 0 ? name.sliced(first + 1) : name.sliced(first + 1, second - first - 1))
             .trimmed();
-    result = secondPart + u'-' + firstPart;
+    QString swapped;
+    swapped.reserve(secondPart.size() + 1 + firstPart.size());
+    swapped.append(secondPart).append(u'-').append(firstPart);
+    result = std::move(swapped);
     return 0;
 }

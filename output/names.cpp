@@ -66,21 +66,31 @@ QString SplitExtension(QString name, QString& extension)
 {
     const qsizetype dot = name.lastIndexOf(u'.');
     extension = dot > 0 ? name.mid(dot) : QString();
-    if (!extension.isEmpty())
+    if (extension.isEmpty())
+        return name;
+    // Every occurrence goes; when the only one is the ending (the usual
+    // case), cutting it off is the same and much cheaper.
+    if (name.indexOf(extension) == dot)
+        name.truncate(dot);
+    else
         name.replace(extension, QString(), Qt::CaseSensitive);
     return name;
 }
 
 bool RemoveInvalidChars(QString& name)
 {
-    static constexpr char16_t kInvalid[] = {u'\\', u'/', u':', u'*', u'?', u'"', u'<', u'>', u'|'};
-    const qsizetype before = name.size();
-    for (const char16_t c : kInvalid)
-        name.remove(QChar(c));
     // A control character is legal on Linux but turns a name unreadable in
     // every listing, and FAT refuses it.
-    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
-    return name.size() != before;
+    const auto invalid = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || u == 0x7F || u == u'\\' || u == u'/' || u == u':' || u == u'*' ||
+               u == u'?' || u == u'"' || u == u'<' || u == u'>' || u == u'|';
+    };
+    // Most names hold none, and a look costs no copy.
+    if (std::none_of(name.cbegin(), name.cend(), invalid))
+        return false;
+    name.removeIf(invalid);
+    return true;
 }
 
 bool FileExists(QString path)

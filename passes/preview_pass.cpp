@@ -20,7 +20,8 @@ void PreviewItems(CPassHost& host, const NamingRule& rule, bool patternMode)
 {
     CListRowCursor rows(host);
     CRenameCellWriter cells(host);
-    CRenameMarker marker(host.Job().m_strOutputFolder.Load(), patternMode);
+    CRenameMarker marker(host.Job().m_strOutputFolder.Load(), patternMode,
+                         host.Job().m_nFileCount.load());
     CTotalProgressSender progress(host, &cells);
     // The count is read for every item, so a change of folder takes effect
     // from the next one.

@@ -12,7 +12,8 @@ RenameMark MarkOf(unsigned row, const PlannedFile& file)
 
 } // namespace
 
-CRenameMarker::CRenameMarker(const QString& outputFolder, bool patternMode)
+CRenameMarker::CRenameMarker(const QString& outputFolder, bool patternMode, unsigned expectedRows)
+    : m_nExpectedRows(expectedRows)
 {
     m_settings.m_strOutputFolder = outputFolder;
     m_settings.m_names = PlanNames::RenameColumn;
@@ -29,6 +30,7 @@ void CRenameMarker::Add(unsigned row, const QString& listedName, const QString& 
     // their cells.
     if (!m_planner || generation != m_nGeneration) {
         m_planner.emplace(m_settings);
+        m_planner->Reserve(m_nExpectedRows);
         m_nGeneration = generation;
         m_nFirstRow = row;
     }

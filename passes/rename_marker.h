@@ -16,7 +16,8 @@ class CRenameMarker
 public:
     // Marks nothing when `outputFolder` is empty: there is nothing to plan
     // against yet.
-    CRenameMarker(const QString& outputFolder, bool patternMode);
+    // `expectedRows` sizes the plan's name index once instead of growing it.
+    CRenameMarker(const QString& outputFolder, bool patternMode, unsigned expectedRows);
 
     // Plans row `row` (rows come in list order) and queues its mark, and
     // that of an earlier row it clashes with, on `cells`.
@@ -28,4 +29,5 @@ private:
     std::optional<CRunPlanner> m_planner;
     std::uint64_t m_nGeneration = 0;
     unsigned m_nFirstRow = 0; // the row of the planner's first file
+    unsigned m_nExpectedRows;
 };

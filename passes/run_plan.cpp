@@ -69,6 +69,13 @@ CRunPlanner::CRunPlanner(const PlanSettings& settings)
     m_nFolderError = ReadFolderNames(settings.m_strOutputFolder, m_folderNames);
 }
 
+void CRunPlanner::Reserve(std::size_t files)
+{
+    m_runNames.reserve(qsizetype(m_nAdded + files));
+    if (m_settings.m_bKeepFiles)
+        m_files.reserve(m_nAdded + files);
+}
+
 const PlannedFile& CRunPlanner::Add(const QString& listedName, const QString& newName)
 {
     m_nEarlierClash = -1;
@@ -182,12 +189,16 @@ QString CRunPlanner::CleanedName(const QString& listedName, const QString& newNa
     return name;
 }
 
+// One lookup per name: the copy a new key needs is made first, and given
+// back when the name was there already.
 CRunPlanner::NameUse& CRunPlanner::UseOf(QStringView name)
 {
-    auto use = m_runNames.find(name);
-    if (use == m_runNames.end())
-        use = m_runNames.insert(m_runNameTexts.Keep(name), NameUse{});
-    return *use;
+    const qsizetype known = m_runNames.size();
+    const QStringView kept = m_runNameTexts.Keep(name);
+    NameUse& use = m_runNames[kept];
+    if (m_runNames.size() == known)
+        m_runNameTexts.Unkeep(kept);
+    return use;
 }
 
 // An empty name points at the output folder itself, which stands.
@@ -219,6 +230,7 @@ QString CRunPlanner::NumberedFreeName(const QString& wanted, bool givenInRun, Pl
 std::vector<PlannedFile> PlanRun(const PlanSettings& settings, const std::vector<PlanRow>& rows)
 {
     CRunPlanner planner(settings);
+    planner.Reserve(rows.size());
     for (const PlanRow& row : rows)
         planner.Add(row.m_strName, row.m_strNewName);
     return planner.Files();

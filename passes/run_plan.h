@@ -97,6 +97,9 @@ public:
     // extension included, as the "Rename" column shows it; empty for none.
     // The reference holds until the next Add.
     const PlannedFile& Add(const QString& listedName, const QString& newName);
+    // Room for `files` more files, so a big run does not grow its indexes
+    // step by step.
+    void Reserve(std::size_t files);
 
     // Index of an earlier file that this last Add turned into a clash (it
     // was planned before its partner came), or -1. Its entry is updated.
