@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/packed_texts.h"
+#include "platform/packed_texts.h"
 #include "passes/folder_listing.h"
 #include "passes/rename_mark.h"
 

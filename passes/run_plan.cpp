@@ -71,7 +71,7 @@ CRunPlanner::CRunPlanner(const PlanSettings& settings)
 
 void CRunPlanner::Reserve(std::size_t files)
 {
-    m_runNames.reserve(qsizetype(m_nAdded + files));
+    m_runNames.Reserve(m_runNames.Size() + files);
     if (m_settings.m_bKeepFiles)
         m_files.reserve(m_nAdded + files);
 }
@@ -104,7 +104,7 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
     }
     const QString wanted = CleanedName(listedName, newName, file);
 
-    NameUse* use = &UseOf(wanted);
+    NameUse* use = &m_runNames.FindOrAdd(wanted);
     if (use->m_nFirstWanting == NameUse::kNobody) {
         use->m_nFirstWanting = std::uint32_t(index);
     } else {
@@ -122,7 +122,7 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
         file.m_strFinalName = wanted;
     } else {
         file.m_strFinalName = NumberedFreeName(wanted, use->m_bGiven, file);
-        use = &UseOf(file.m_strFinalName);
+        use = &m_runNames.FindOrAdd(file.m_strFinalName);
     }
     use->m_bGiven = true;
     file.m_status = PlanStatus::Planned;
@@ -189,18 +189,6 @@ QString CRunPlanner::CleanedName(const QString& listedName, const QString& newNa
     return name;
 }
 
-// One lookup per name: the copy a new key needs is made first, and given
-// back when the name was there already.
-CRunPlanner::NameUse& CRunPlanner::UseOf(QStringView name)
-{
-    const qsizetype known = m_runNames.size();
-    const QStringView kept = m_runNameTexts.Keep(name);
-    NameUse& use = m_runNames[kept];
-    if (m_runNames.size() == known)
-        m_runNameTexts.Unkeep(kept);
-    return use;
-}
-
 // An empty name points at the output folder itself, which stands.
 bool CRunPlanner::Taken(const QString& name, bool givenInRun) const
 {
@@ -214,7 +202,8 @@ QString CRunPlanner::NumberedFreeName(const QString& wanted, bool givenInRun, Pl
                                           ? u" is taken by an earlier file of this run."_qs
                                           : u" already stands in the output folder."_qs));
     const auto taken = [this](const QString& name) {
-        return Taken(name, m_runNames.value(name).m_bGiven);
+        const NameUse* use = m_runNames.Find(name);
+        return Taken(name, use && use->m_bGiven);
     };
     // The first free number of a name only grows as names are taken, so the
     // search goes on where it stopped last time: a run of 100,000 equal names

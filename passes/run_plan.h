@@ -1,6 +1,6 @@
 #pragma once
 
-#include "passes/text_arena.h"
+#include "passes/run_name_index.h"
 
 #include <QHash>
 #include <QSet>
@@ -119,24 +119,16 @@ private:
 
     QString CleanedName(const QString& listedName, const QString& newName, PlannedFile& file) const;
     // A name of the run: who wanted it first, and whether a file got it.
-    struct NameUse
-    {
-        // 32 bits, as the list's rows: the index stays small at a million names.
-        static constexpr std::uint32_t kNobody = std::uint32_t(-1);
-        std::uint32_t m_nFirstWanting = kNobody;
-        bool m_bGiven = false;
-    };
-    NameUse& UseOf(QStringView name);
+    using NameUse = CRunNameIndex::Use;
     bool Taken(const QString& name, bool givenInRun) const;
     QString NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file);
 
     PlanSettings m_settings;
     qsizetype m_nNameLimit;
     int m_nFolderError = 0;
-    QSet<QString> m_folderNames;            // what stood in the output folder
-    CTextArena m_runNameTexts;              // the characters of m_runNames' keys
-    QHash<QStringView, NameUse> m_runNames; // names wanted or given in this run
-    QHash<QString, int> m_nextNumber;       // per wanted name, the first number worth trying
+    QSet<QString> m_folderNames;      // what stood in the output folder
+    CRunNameIndex m_runNames;         // names wanted or given in this run
+    QHash<QString, int> m_nextNumber; // per wanted name, the first number worth trying
     std::vector<PlannedFile> m_files;
     std::size_t m_nAdded = 0;
     PlannedFile m_last;                                    // without kept files: the last one added

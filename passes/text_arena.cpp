@@ -22,9 +22,3 @@ QStringView CTextArena::Keep(QStringView text)
     m_nUsed += text.size();
     return QStringView(copy, text.size());
 }
-
-void CTextArena::Unkeep(QStringView kept)
-{
-    if (!m_blocks.empty() && kept.utf16() + kept.size() == m_blocks.back().get() + m_nUsed)
-        m_nUsed -= kept.size();
-}

@@ -14,8 +14,6 @@ class CTextArena
 public:
     // A view of a copy of `text` that lives as long as the arena.
     QStringView Keep(QStringView text);
-    // Gives back the room of `kept` if it is the text kept last.
-    void Unkeep(QStringView kept);
 
 private:
     std::vector<std::unique_ptr<char16_t[]>> m_blocks;

@@ -4,7 +4,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
-#include "app/packed_texts.h"
+#include "platform/packed_texts.h"
 #include "app/stop_signals.h"
 #include "app/tab_pattern.h"
 #include "app/tab_use_text_file.h"

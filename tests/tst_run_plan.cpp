@@ -159,20 +159,23 @@ void TestRunPlan::lateClashMarksTheEarlierFile()
     QCOMPARE(planner.EarlierClash(), -1);
 }
 
-// Enough names to fill more than one block of the planner's name store.
+// Enough names to fill more than one block of the planner's name store and
+// grow its index several times; Latin-1 and wider names side by side.
 void TestRunPlan::manyNamesStayKnown()
 {
     TestDir dir;
     PlanSettings settings{dir.path(), PlanNames::RenameColumn, false};
     settings.m_bKeepFiles = false;
     CRunPlanner planner(settings);
-    const auto name = [](int i) { return QStringLiteral("Title %1-Singer.mp3").arg(i); };
+    const auto stem = [](int i) {
+        return (i % 3 ? u"Title %1-Singer"_qs : u"\ub178\ub798 %1-\uac00\uc218"_qs).arg(i);
+    };
+    const auto name = [&](int i) { return stem(i) + u".mp3"_qs; };
     constexpr int kNames = 60000;
     for (int i = 0; i < kNames; ++i)
         QVERIFY(!planner.Add(name(i) + u".src"_qs, name(i)).NeedsMark());
-    for (const int i : {0, kNames / 2, kNames - 1}) {
-        QCOMPARE(planner.Add(u"again.mp3"_qs, name(i)).m_strFinalName,
-                 QStringLiteral("Title %1-Singer (1).mp3").arg(i));
+    for (const int i : {0, 1, kNames / 2, kNames - 1}) {
+        QCOMPARE(planner.Add(u"again.mp3"_qs, name(i)).m_strFinalName, stem(i) + u" (1).mp3"_qs);
         QCOMPARE(planner.File(std::size_t(planner.EarlierClash())).m_strFinalName, name(i));
     }
 }

@@ -1,4 +1,4 @@
-#include "app/packed_texts.h"
+#include "platform/packed_texts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,19 +27,33 @@ QString CPackedTexts::At(std::size_t index) const
     if (index >= m_slots.size() || m_slots[index].m_nLength == 0)
         return {};
     const Slot& slot = m_slots[index];
-    const char* start = m_blocks[slot.m_nBlock].get() + slot.m_nOffset;
     if (!slot.m_bWide)
-        return QString::fromLatin1(start, slot.m_nLength);
-    QString text(slot.m_nLength, Qt::Uninitialized);
-    std::memcpy(text.data(), start, std::size_t(slot.m_nLength) * sizeof(char16_t));
-    return text;
+        return QString::fromLatin1(Start(slot), slot.m_nLength);
+    return QString(reinterpret_cast<const QChar*>(Start(slot)), slot.m_nLength);
 }
 
-// Room for `bytes`; texts are copied in and out byte-wise, so wide ones need
-// no alignment.
-char* CPackedTexts::Reserve(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset)
+bool CPackedTexts::Equals(std::size_t index, QStringView text) const
 {
-    if (m_blocks.empty() || m_nSize - m_nUsed < bytes) {
+    if (index >= m_slots.size())
+        return false;
+    const Slot& slot = m_slots[index];
+    if (slot.m_nLength != std::size_t(text.size()))
+        return false;
+    if (slot.m_nLength == 0)
+        return true;
+    if (!slot.m_bWide)
+        return QLatin1StringView(Start(slot), slot.m_nLength) == text;
+    return QStringView(reinterpret_cast<const char16_t*>(Start(slot)), slot.m_nLength) == text;
+}
+
+// Room for `bytes`; wide texts start at an even offset of a block that
+// operator new aligned, so they read in place as UTF-16.
+char* CPackedTexts::Reserve(std::size_t bytes, bool wide, std::uint32_t& block,
+                            std::uint32_t& offset)
+{
+    if (wide)
+        m_nUsed += m_nUsed & 1;
+    if (m_blocks.empty() || m_nUsed > m_nSize || m_nSize - m_nUsed < bytes) {
         m_nSize = std::max(kBlockBytes, bytes);
         m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_nSize));
         m_nUsed = 0;
@@ -60,7 +74,8 @@ void CPackedTexts::Set(std::size_t index, QStringView text)
         return;
     const bool wide = !FitsLatin1(text);
     const std::size_t count = std::size_t(text.size());
-    char* copy = Reserve(wide ? count * sizeof(char16_t) : count, slot.m_nBlock, slot.m_nOffset);
+    char* copy =
+        Reserve(wide ? count * sizeof(char16_t) : count, wide, slot.m_nBlock, slot.m_nOffset);
     if (wide) {
         std::memcpy(copy, text.utf16(), count * sizeof(char16_t));
     } else {
@@ -69,4 +84,10 @@ void CPackedTexts::Set(std::size_t index, QStringView text)
     }
     slot.m_nLength = std::uint32_t(count);
     slot.m_bWide = wide;
+}
+
+void CPackedTexts::Append(QStringView text)
+{
+    m_slots.emplace_back();
+    Set(m_slots.size() - 1, text);
 }

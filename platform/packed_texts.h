@@ -19,9 +19,12 @@ public:
     std::size_t Size() const { return m_slots.size(); }
     // Texts added at the end are empty.
     void Resize(std::size_t count) { m_slots.resize(count); }
+    void Reserve(std::size_t count) { m_slots.reserve(count); }
     void Clear();
     QString At(std::size_t index) const;
+    bool Equals(std::size_t index, QStringView text) const;
     void Set(std::size_t index, QStringView text);
+    void Append(QStringView text);
 
 private:
     struct Slot
@@ -32,7 +35,11 @@ private:
         std::uint32_t m_bWide : 1;    // UTF-16 rather than Latin-1
         Slot() : m_nLength(0), m_bWide(0) {}
     };
-    char* Reserve(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset);
+    char* Reserve(std::size_t bytes, bool wide, std::uint32_t& block, std::uint32_t& offset);
+    const char* Start(const Slot& slot) const
+    {
+        return m_blocks[slot.m_nBlock].get() + slot.m_nOffset;
+    }
 
     std::vector<Slot> m_slots;
     std::vector<std::unique_ptr<char[]>> m_blocks; // never regrown, so slots stay valid
