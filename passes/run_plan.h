@@ -1,6 +1,6 @@
 #pragma once
 
-#include "passes/text_arena.h"
+#include "platform/text_arena.h"
 
 #include <QHash>
 #include <QSet>

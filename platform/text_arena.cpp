@@ -1,4 +1,4 @@
-#include "passes/text_arena.h"
+#include "platform/text_arena.h"
 
 #include <algorithm>
 
