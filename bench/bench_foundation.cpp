@@ -46,7 +46,7 @@ int LinearLookup(const SongList& list, const QString& baseName, QString& result)
     const QString key = LeadingNumberKey(baseName);
     for (const SongListEntry* e = list.m_pHead; e; e = e->m_pNext) {
         if (LeadingNumberKey(e->m_strNumber) == key) {
-            result = e->m_strNewName;
+            result = e->m_strNewName.toString();
             return 0;
         }
     }

@@ -2,11 +2,14 @@
 
 #include "modes/leading_number.h"
 
-int AddSongListEntry(SongList& list, QString number, QString newName)
+namespace {
+
+// Links an entry whose texts are already in the table's arena.
+int AppendKeptEntry(SongList& list, QStringView keptNumber, QStringView keptNewName)
 {
     SongListEntry& entry = list.m_entries.emplace_back();
-    entry.m_strNumber = std::move(number);
-    entry.m_strNewName = std::move(newName);
+    entry.m_strNumber = keptNumber;
+    entry.m_strNewName = keptNewName;
     if (!list.m_pHead && !list.m_pTail)
         list.m_pHead = &entry;
     else
@@ -21,6 +24,13 @@ int AddSongListEntry(SongList& list, QString number, QString newName)
     if (!first)
         first = &entry;
     return 0;
+}
+
+} // namespace
+
+int AddSongListEntry(SongList& list, QStringView number, QStringView newName)
+{
+    return AppendKeptEntry(list, list.m_texts.Keep(number), list.m_texts.Keep(newName));
 }
 
 int ParseSongListLine(SongList& list, QString line)
@@ -42,12 +52,9 @@ int ParseSongListLine(SongList& list, QString line)
     }
     firstPart = firstPart.trimmed();
     secondPart = secondPart.trimmed();
-    // Sized exactly: a table of a million names should not carry the slack
-    // of grown strings.
-    QString newName;
-    newName.reserve(firstPart.size() + 1 + secondPart.size());
-    newName.append(firstPart).append(u'-').append(secondPart);
-    return AddSongListEntry(list, line.left(firstBar), std::move(newName));
+    // Joined straight into the arena: no string per line on the way.
+    return AppendKeptEntry(list, list.m_texts.Keep(text.first(firstBar)),
+                           list.m_texts.KeepJoined({firstPart, u"-", secondPart}));
 }
 
 const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseName)
@@ -68,4 +75,6 @@ void ClearSongList(SongList& list)
     list.m_pTail = nullptr;
     list.m_firstByValue.clear();
     list.m_firstByNumber.clear();
+    // Last: the views just dropped pointed into it.
+    list.m_texts.Clear();
 }

@@ -1,33 +1,41 @@
 #pragma once
 
+#include "platform/text_arena.h"
+
 #include <QHash>
 #include <QString>
+#include <QStringView>
 
 #include <deque>
 
 // One line of the song-list file: "12|Title|Singer" holds the number text
-// "12" and the new name "Title-Singer".
+// "12" and the new name "Title-Singer". The texts live in the table's arena.
 struct SongListEntry
 {
-    QString m_strNumber;              // field 1, raw
-    QString m_strNewName;             // field 2 + "-" + field 3
+    QStringView m_strNumber;          // field 1, raw
+    QStringView m_strNewName;         // field 2 + "-" + field 3
     SongListEntry* m_pNext = nullptr; // next entry in file order
 };
 
 // The song table, in file order, with an index on the leading number so a
 // lookup costs O(1) however long the list is. Entries live in a deque, so
 // their addresses stay put while entries are added at the tail and removed at
-// the head.
+// the head; their texts sit in one arena, so a million of them cost their
+// characters rather than two strings each. Entries point at each other and
+// into the arena, so a table is neither copied nor moved.
 struct SongList
 {
     SongList() = default;
     SongList(const SongList&) = delete;
     SongList& operator=(const SongList&) = delete;
+    SongList(SongList&&) = delete;
+    SongList& operator=(SongList&&) = delete;
 
     int m_nCount = 0;
     SongListEntry* m_pHead = nullptr;
     SongListEntry* m_pTail = nullptr;
 
+    CTextArena m_texts; // the characters of every entry's texts
     std::deque<SongListEntry> m_entries;
     // Leading number -> the first entry in file order with that number. A
     // number that fits in 64 bits is indexed by its value, which costs a
@@ -36,8 +44,8 @@ struct SongList
     QHash<QString, const SongListEntry*> m_firstByNumber;
 };
 
-// Appends an entry at the tail. Returns 0.
-int AddSongListEntry(SongList& list, QString number, QString newName);
+// Appends an entry holding copies of both texts at the tail. Returns 0.
+int AddSongListEntry(SongList& list, QStringView number, QStringView newName);
 
 // Parses "number|first|second[|ignored]" and appends its entry. Returns 0, or
 // -1 without appending when the line has no "|".
@@ -47,5 +55,5 @@ int ParseSongListLine(SongList& list, QString line);
 // `baseName`, or null.
 const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseName);
 
-// Empties the table, head first.
+// Empties the table, head first, and frees its texts.
 void ClearSongList(SongList& list);

@@ -43,7 +43,7 @@ int LookupSongName(const CSongListPageBase& page, QString baseName, QString& res
     const SongListEntry* entry = FindSongListEntry(page.m_songList, baseName);
     if (!entry)
         return -1;
-    result = entry->m_strNewName;
+    result = entry->m_strNewName.toString();
     return 0;
 }
 
