@@ -48,8 +48,7 @@ bool CPackedTexts::Equals(std::size_t index, QStringView text) const
 
 // Room for `bytes`; wide texts start at an even offset of a block that
 // operator new aligned, so they read in place as UTF-16.
-char* CPackedTexts::Reserve(std::size_t bytes, bool wide, std::uint32_t& block,
-                            std::uint32_t& offset)
+char* CPackedTexts::Room(std::size_t bytes, bool wide, std::uint32_t& block, std::uint32_t& offset)
 {
     if (wide)
         m_nUsed += m_nUsed & 1;
@@ -74,8 +73,7 @@ void CPackedTexts::Set(std::size_t index, QStringView text)
         return;
     const bool wide = !FitsLatin1(text);
     const std::size_t count = std::size_t(text.size());
-    char* copy =
-        Reserve(wide ? count * sizeof(char16_t) : count, wide, slot.m_nBlock, slot.m_nOffset);
+    char* copy = Room(wide ? count * sizeof(char16_t) : count, wide, slot.m_nBlock, slot.m_nOffset);
     if (wide) {
         std::memcpy(copy, text.utf16(), count * sizeof(char16_t));
     } else {

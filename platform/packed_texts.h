@@ -35,7 +35,7 @@ private:
         std::uint32_t m_bWide : 1;    // UTF-16 rather than Latin-1
         Slot() : m_nLength(0), m_bWide(0) {}
     };
-    char* Reserve(std::size_t bytes, bool wide, std::uint32_t& block, std::uint32_t& offset);
+    char* Room(std::size_t bytes, bool wide, std::uint32_t& block, std::uint32_t& offset);
     const char* Start(const Slot& slot) const
     {
         return m_blocks[slot.m_nBlock].get() + slot.m_nOffset;

@@ -10,11 +10,7 @@ constexpr qsizetype kBlockChars = qsizetype(1) << 19;
 
 QStringView CTextArena::Keep(QStringView text)
 {
-    if (text.isEmpty())
-        return {};
-    char16_t* copy = Room(text.size());
-    std::copy(text.utf16(), text.utf16() + text.size(), copy);
-    return QStringView(copy, text.size());
+    return KeepJoined({text});
 }
 
 QStringView CTextArena::KeepJoined(std::initializer_list<QStringView> parts)
