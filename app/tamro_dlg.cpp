@@ -1,6 +1,7 @@
 #include "app/tamro_dlg.h"
 
 #include "app/about_dlg.h"
+#include "app/dialog_job_observer.h"
 #include "app/dialog_layout.h"
 #include "app/file_list_ctrl.h"
 #include "app/folder_tree_ctrl.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -28,6 +30,8 @@ CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
     setObjectName(u"CtamroDlg"_qs);
     m_pWindowCalls = new CWindowCalls(this);
     m_pWindowCalls->SetBeforeEachCall([this] { ShowFilePercent(); });
+    m_pJobObserver = std::make_unique<CDialogJobObserver>(*this, *m_pWindowCalls);
+    m_pJob = std::make_unique<CJob>(*m_pJobObserver);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf16(kMainTemplate.caption));
@@ -129,7 +133,7 @@ void CtamroDlg::contextMenuEvent(QContextMenuEvent* event)
     menu.setObjectName(u"dialogMenu"_qs);
     QAction* undo = menu.addAction(u"Undo last convert\u2026"_qs);
     undo->setObjectName(u"undoAction"_qs);
-    undo->setEnabled(m_nCommand.load() == JOB_IDLE);
+    undo->setEnabled(Job().m_nCommand.load() == JOB_IDLE);
     QAction* about = menu.addAction(u"&About tamro..."_qs);
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == about)
@@ -180,7 +184,7 @@ void CtamroDlg::hideEvent(QHideEvent* event)
 
 void CtamroDlg::OnStopSignal()
 {
-    m_bAbandonCopy = true;
+    Job().m_bAbandonCopy = true;
     // Menus, boxes and file dialogs over the window would hold the close up;
     // they go as if dismissed.
     while (QWidget* popup = QApplication::activePopupWidget())
@@ -223,7 +227,7 @@ bool CtamroDlg::StopWorker()
         return true;
     // A running convert stops after its current file and closes its logs;
     // the window keeps serving the worker meanwhile. No thread is killed.
-    StopWorkerLoop();
+    Job().StopWorkerLoop();
     return false;
 }
 
@@ -238,7 +242,6 @@ void CtamroDlg::OnWorkerEnded()
 
 void CtamroDlg::FinishClose()
 {
-    SetSongListPage(nullptr);
     delete m_pTabSongList;
     m_pTabSongList = nullptr;
     delete m_pTabPattern;
@@ -246,4 +249,49 @@ void CtamroDlg::FinishClose()
     m_bClosed = true;
     done(QDialog::Rejected);
     Q_EMIT closed();
+}
+
+bool CtamroDlg::HasPreviewColumn() const
+{
+    return m_listFiles->GetColumn1Heading() == u"Rename"_qs;
+}
+
+void CtamroDlg::ShowFilePercent()
+{
+    m_progressFile->setValue(qBound(0, m_nFilePercent.load(), 100));
+}
+
+void CtamroDlg::ShowMessage(const QString& text)
+{
+    ShowBox(QMessageBox::Information, text);
+}
+
+void CtamroDlg::ShowBox(QMessageBox::Icon icon, const QString& text)
+{
+    // A window on its way out (a stop signal, a close during the job) must
+    // not wait on a box nobody may see; the terminal gets the text.
+    if (m_bClosing) {
+        qWarning("tamro: %s", qUtf8Printable(text));
+        return;
+    }
+    QMessageBox box(icon, u"tamro"_qs, text, QMessageBox::Ok, this);
+    box.setObjectName(u"messageBox"_qs);
+    box.exec();
+}
+
+bool CtamroDlg::AskYesNo(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, u"tamro"_qs, question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(u"messageBox"_qs);
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    // A box dismissed any other way (a stop signal) is a No.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+void CtamroDlg::PutBackConvertCaption()
+{
+    const QString caption = u"Convert"_qs;
+    OnSetCtrlText(IDC_CONVERT, &caption);
 }

@@ -20,7 +20,7 @@
 void CtamroDlg::InitDesktop()
 {
     auto* drops = new CPathDropFilter(
-        this, [this] { return m_nCommand.load() != JOB_IDLE; },
+        this, [this] { return Job().m_nCommand.load() != JOB_IDLE; },
         [this](DropTarget target, const QList<QUrl>& urls) { OnDropUrls(target, urls); });
     drops->Watch(this, DropTarget::Window);
     drops->Watch(m_pTabSongList->m_editSongList, DropTarget::SongListEdit);
@@ -97,7 +97,7 @@ void CtamroDlg::OnDropUrls(DropTarget target, const QList<QUrl>& urls)
 {
     if (urls.isEmpty())
         return;
-    if (m_nCommand.load() != JOB_IDLE) {
+    if (Job().m_nCommand.load() != JOB_IDLE) {
         ShowMessage(u"A job is running, so nothing it reads may change now. "
                     "Drop it again when the job has ended."_qs);
         return;

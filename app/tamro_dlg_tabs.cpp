@@ -11,11 +11,10 @@
 void CtamroDlg::InitTabPages()
 {
     m_tabMode->InsertItem(0, u"Convert"_qs);
-    m_pTabSongList = new CTabUseTextFile(*m_pWindowCalls, m_tabMode);
+    m_pTabSongList = new CTabUseTextFile(m_tabMode);
     m_pTabSongList->setObjectName(u"m_pTabSongList"_qs);
     m_pTabSongList->setGeometry(m_tabMode->PageRect());
     m_pTabSongList->hide();
-    SetSongListPage(m_pTabSongList);
     connect(m_pTabSongList, &CTabUseTextFile::showSongListFolder, this,
             &CtamroDlg::OnShowSongListFolder);
 

@@ -144,7 +144,7 @@ public:
         QElapsedTimer timer;
         timer.start();
         preview->click();
-        WaitFor([this] { return m_dlg.m_nCommand.load() == JOB_IDLE; });
+        WaitFor([this] { return m_dlg.Job().m_nCommand.load() == JOB_IDLE; });
         m_dlg.m_listFiles->viewport()->repaint();
         const double previewMs = double(timer.nsecsElapsed()) / 1e6;
         const double busyMs = m_watch.StopMs();

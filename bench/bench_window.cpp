@@ -166,7 +166,7 @@ public:
         QElapsedTimer timer;
         timer.start();
         m_dlg.findChild<QPushButton*>(u"m_btnPreview"_qs)->click();
-        WaitFor([this] { return m_dlg.m_nCommand.load() == JOB_IDLE; });
+        WaitFor([this] { return m_dlg.Job().m_nCommand.load() == JOB_IDLE; });
         m_dlg.m_listFiles->viewport()->repaint();
         const double previewMs = double(timer.nsecsElapsed()) / 1e6;
         const double busyMs = m_watch.StopMs();
@@ -211,7 +211,8 @@ public:
             kConvertRounds, fresh,
             [&] {
                 runJob();
-                if (QDir(target).entryList(QDir::Files).size() != count || m_dlg.m_nErrorCount != 0)
+                if (QDir(target).entryList(QDir::Files).size() != count ||
+                    m_dlg.Job().m_nErrorCount != 0)
                     qFatal("the convert job did not copy every file");
             },
             runCp);
@@ -235,13 +236,8 @@ private:
 
     static void ComputeNames(int tab, const QString& list, const QStringList& names)
     {
-        class Page : public CSongListPageBase
-        {
-        public:
-            QString GetSongListPath() const override { return m_path; }
-            QString m_path;
-        } page;
-        page.m_path = list;
+        CSongListPageBase page;
+        page.m_strSongListPath = list;
         if (tab == 0)
             ReadSongList(page);
         QStringList column;

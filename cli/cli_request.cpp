@@ -12,7 +12,7 @@ const char kDescription[] =
 Commands:
   preview --song-list LIST [--source FOLDER]   the new name of every file
   preview --pattern --source FOLDER
-  convert ... --output FOLDER                  copy under the new names
+  convert ... --output FOLDER [--from-preview] copy under the new names
   undo [--log-dir DIR] [--dry-run]             remove the last run's copies
 
 The source folder defaults to the song list's folder. Files are taken as the
@@ -62,7 +62,7 @@ QString MissingOrExtra(const CliRequest& request)
     const bool modeGiven = request.m_bPattern || !request.m_strSongList.isEmpty();
     if (request.m_command == CliRequest::Undo) {
         if (modeGiven || !request.m_strSource.isEmpty() || !request.m_strOutput.isEmpty() ||
-            request.m_bJson || request.m_bCreateOutput)
+            request.m_bJson || request.m_bCreateOutput || request.m_bFromPreview)
             return QStringLiteral("undo takes only --log-dir and --dry-run.");
         return {};
     }
@@ -78,6 +78,8 @@ QString MissingOrExtra(const CliRequest& request)
         return QStringLiteral("convert needs --output FOLDER.");
     if (request.m_command == CliRequest::Preview && request.m_bCreateOutput)
         return QStringLiteral("--create-output belongs to convert.");
+    if (request.m_command == CliRequest::Preview && request.m_bFromPreview)
+        return QStringLiteral("--from-preview belongs to convert.");
     return {};
 }
 
@@ -113,8 +115,12 @@ CliRequest ParseCliRequest(const QStringList& arguments)
                                   QStringLiteral("One JSON object per line and file."));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("undo: lists what it would remove."));
-    parser.addOptions(
-        {help, version, songList, pattern, source, output, createOutput, logDir, json, dryRun});
+    const QCommandLineOption fromPreview(
+        QStringLiteral("from-preview"),
+        QStringLiteral("convert: copies under the names a preview shows, as the window does "
+                       "after Preview (its log lines then name them with their extensions)."));
+    parser.addOptions({help, version, songList, pattern, source, output, createOutput, logDir, json,
+                       dryRun, fromPreview});
     parser.addPositionalArgument(QStringLiteral("COMMAND"),
                                  QStringLiteral("preview, convert or undo."));
 
@@ -148,6 +154,7 @@ CliRequest ParseCliRequest(const QStringList& arguments)
     request.m_bJson = parser.isSet(json);
     request.m_bDryRun = parser.isSet(dryRun);
     request.m_bCreateOutput = parser.isSet(createOutput);
+    request.m_bFromPreview = parser.isSet(fromPreview);
     if (const QString problem = MissingOrExtra(request); !problem.isEmpty())
         return UsageError(problem);
     return request;

@@ -33,6 +33,9 @@ struct CliRequest
     bool m_bJson = false;
     bool m_bDryRun = false;
     bool m_bCreateOutput = false;
+    // convert: copy under the names a preview shows, as the window's convert
+    // does with a preview on screen.
+    bool m_bFromPreview = false;
 
     bool m_bExit = false; // answered already (help, version, usage error)
     int m_nExitCode = EXIT_ALL_DONE;

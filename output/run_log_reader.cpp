@@ -1,5 +1,6 @@
 #include "output/run_log_reader.h"
 
+#include "platform/fd_read.h"
 #include "platform/file_name_codec.h"
 
 #include <cerrno>
@@ -27,21 +28,6 @@ QString WhyNotReadable(int error)
         return QStringLiteral("a convert job is still writing it; wait until the job has ended");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
-
-int ReadAll(int fd, QByteArray& content)
-{
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0)
-            return 0;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return errno;
-        content.append(buffer, got);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "output/undo_copy.h"
 
+#include "platform/fd_read.h"
 #include "platform/unique_fd.h"
 
 #include <cerrno>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr ssize_t kCompareBlock = ssize_t{256} * 1024;
+constexpr size_t kCompareBlock = size_t{256} * 1024;
 
 QString SystemReason(int error)
 {
@@ -39,39 +40,22 @@ int OpenForReading(int folder, const char* name, int extraFlags)
     return fd;
 }
 
-// Fills `buffer` up to `size` bytes; fewer only at the end of the file.
-ssize_t ReadBlock(int fd, char* buffer, ssize_t size)
-{
-    ssize_t done = 0;
-    while (done < size) {
-        const ssize_t got = ::read(fd, buffer + done, size - done);
-        if (got == 0)
-            break;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return -1;
-        done += got;
-    }
-    return done;
-}
-
 // Empty when both hold the same bytes, else why the copy counts as changed.
 QString CompareContents(int source, int copy)
 {
     auto sourceBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
     auto copyBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
     for (;;) {
-        const ssize_t fromSource = ReadBlock(source, sourceBlock.get(), kCompareBlock);
+        const ssize_t fromSource = ReadFull(source, sourceBlock.get(), kCompareBlock);
         if (fromSource < 0)
             return QStringLiteral("its source could not be read: ") + SystemReason(errno);
-        const ssize_t fromCopy = ReadBlock(copy, copyBlock.get(), kCompareBlock);
+        const ssize_t fromCopy = ReadFull(copy, copyBlock.get(), kCompareBlock);
         if (fromCopy < 0)
             return QStringLiteral("it could not be read: ") + SystemReason(errno);
         if (fromSource != fromCopy ||
             std::memcmp(sourceBlock.get(), copyBlock.get(), size_t(fromCopy)) != 0)
             return QStringLiteral("it was changed since the copy");
-        if (fromCopy < kCompareBlock)
+        if (size_t(fromCopy) < kCompareBlock)
             return {};
     }
 }

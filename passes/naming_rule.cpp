@@ -17,6 +17,17 @@ NamingRule PatternRule()
         [](const QString& baseName, QString& result) { return SwapArtistTitle(baseName, result); };
 }
 
+QString NoNewNameReason(NamingMode mode)
+{
+    switch (mode) {
+    case NamingMode::SongList:
+        return QStringLiteral("No line of the song list has its number.");
+    case NamingMode::Pattern:
+        break;
+    }
+    return QStringLiteral("Its name has no hyphen to swap around.");
+}
+
 int NewBaseName(const NamingRule& rule, const QString& listedName, QString& newBase,
                 QString& extension)
 {

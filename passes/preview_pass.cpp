@@ -2,9 +2,8 @@
 
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
-#include "passes/list_row_cursor.h"
+#include "passes/job_run.h"
 #include "passes/naming_rule.h"
-#include "passes/pass_host.h"
 #include "passes/rename_cell_writer.h"
 #include "passes/rename_marker.h"
 #include "passes/total_progress.h"
@@ -16,24 +15,25 @@ namespace {
 // The names are shown as the rule gives them: invalid characters and taken
 // names are dealt with only when a file is copied. Cells whose copy would be
 // named otherwise are marked.
-void PreviewItems(CPassHost& host, const NamingRule& rule, bool patternMode)
+void PreviewItems(CJobRun& run, const NamingRule& rule)
 {
-    CListRowCursor rows(host);
-    CRenameCellWriter cells(host);
-    CRenameMarker marker(host.Job().m_strOutputFolder.Load(), patternMode,
-                         host.Job().m_nFileCount.load());
-    CTotalProgressSender progress(host, &cells);
-    // The count is read for every item, so a change of folder takes effect
-    // from the next one.
-    for (unsigned i = 0, count; i < (count = host.Job().m_nFileCount.load()); ++i) {
-        const ListRow row = rows.Row(i);
+    const NamingMode mode = run.Request().m_mode;
+    const QString noName = NoNewNameReason(mode);
+    CRenameCellWriter cells(run.Observer());
+    CRenameMarker marker(run.OutputFolder(), mode == NamingMode::Pattern, run.Listing().Count());
+    CTotalProgressSender progress(run.Observer(), &cells);
+    // The listing is looked at for every item, so a change of folder takes
+    // effect from the next one.
+    for (unsigned i = 0, count; i < (count = run.Listing().Count()); ++i) {
+        const JobListing& listing = run.Listing();
+        const QString name = listing.Name(i);
         QString newName, extension;
-        if (NewBaseName(rule, row.m_strName, newName, extension) == 0)
+        if (NewBaseName(rule, name, newName, extension) == 0)
             newName += extension;
         else
             newName.clear();
-        marker.Add(i, row.m_strName, newName, rows.Generation(), cells);
-        cells.Add(i, newName, rows.Generation());
+        marker.Add(i, name, newName, listing.m_nGeneration, cells);
+        cells.Add(i, newName, noName, listing.m_nGeneration);
         progress.AfterItem(i, count);
     }
     cells.Flush();
@@ -48,19 +48,19 @@ void GiveBackFreedMemory()
 
 } // namespace
 
-int PreviewSongListPass(CPassHost& host)
+int PreviewSongListPass(CJobRun& run)
 {
-    CSongListPageBase& page = host.Job().SongListPage();
+    CSongListPageBase& page = run.SongListPage();
     ReadSongList(page);
-    PreviewItems(host, SongListRule(page), false);
+    PreviewItems(run, SongListRule(page));
     ClearSongList(page);
     GiveBackFreedMemory();
     return 0;
 }
 
-int PreviewPatternPass(CPassHost& host)
+int PreviewPatternPass(CJobRun& run)
 {
-    PreviewItems(host, PatternRule(), true);
+    PreviewItems(run, PatternRule());
     GiveBackFreedMemory();
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "passes/total_progress.h"
 
-#include "passes/pass_host.h"
+#include "passes/job_observer.h"
 #include "passes/rename_cell_writer.h"
 
 int TotalPercent(unsigned done, unsigned count)
@@ -9,8 +9,8 @@ int TotalPercent(unsigned done, unsigned count)
     return static_cast<int>(100.0 * done / count);
 }
 
-CTotalProgressSender::CTotalProgressSender(CPassHost& host, CRenameCellWriter* cellsFirst)
-    : m_host(host), m_pCellsFirst(cellsFirst)
+CTotalProgressSender::CTotalProgressSender(CJobObserver& observer, CRenameCellWriter* cellsFirst)
+    : m_observer(observer), m_pCellsFirst(cellsFirst)
 {}
 
 void CTotalProgressSender::AfterItem(unsigned index, unsigned count)
@@ -29,6 +29,6 @@ void CTotalProgressSender::Send(int percent)
 {
     if (m_pCellsFirst)
         m_pCellsFirst->Flush();
-    m_host.SetTotalProgress(percent);
+    m_observer.RunProgress(percent);
     m_nLastSent = percent;
 }

@@ -136,7 +136,7 @@ void TestDesktop::fieldsAreRememberedAndMissingFoldersSkipped()
         QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 1);
         QVERIFY(m_dlg->m_pTabPattern->isVisible());
         QCOMPARE(m_dlg->m_editOutput->text(), foldersGone ? QString() : output);
-        QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), foldersGone ? QString() : source);
+        QTRY_COMPARE(m_dlg->m_strCurrentFolder, foldersGone ? QString() : source);
         if (!foldersGone)
             Close(m_dlg);
     }
@@ -201,7 +201,7 @@ void TestDesktop::drops()
     QApplication::sendEvent(target, &drop);
 
     QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), inDir(songList));
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), inDir(source));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, inDir(source));
     QCOMPARE(m_dlg->m_editOutput->text(), inDir(output));
     if (!songList.isEmpty())
         QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 0);
@@ -211,13 +211,15 @@ void TestDesktop::drops()
                  qPrintable(m_messages->Texts().first()));
 
     // While a job runs the same drag is turned away at the door. (The
-    // worker's preview waits for this thread's event loop, so the job is
-    // still under way when the drag arrives.)
-    QVERIFY(m_dlg->StartPreview());
+    // preview's end waits for this thread's event loop, so the job is still
+    // under way when the drag arrives.)
+    JobRequest preview;
+    preview.m_mode = NamingMode::Pattern;
+    QVERIFY(m_dlg->Job().StartPreview(preview));
     QDragEnterEvent busy(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(target, &busy);
     QVERIFY(!busy.isAccepted());
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
 }
 
 void TestDesktop::startPathOpensFolderOrSongList()
@@ -226,7 +228,7 @@ void TestDesktop::startPathOpensFolderOrSongList()
     const QString list = dir.makeFile(u"lists/songs.txt"_qs, "1|A|B\n");
     const QString folder = dir.makeFolder(u"music"_qs);
     m_dlg->OpenStartPath(folder);
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, folder);
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), folder);
 
     const QString kept = QDir::currentPath();
@@ -234,12 +236,12 @@ void TestDesktop::startPathOpensFolderOrSongList()
     m_dlg->OpenStartPath(u"lists/songs.txt"_qs); // relative to where tamro started
     QDir::setCurrent(kept);
     QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, dir.path(u"lists"_qs));
 
     m_dlg->OpenStartPath(dir.path(u"nowhere"_qs));
     QCOMPARE(m_messages->Texts().size(), 1);
     QVERIFY(m_messages->Texts().first().endsWith(dir.path(u"nowhere"_qs)));
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, dir.path(u"lists"_qs));
 }
 
 void TestDesktop::helpAndVersionNeedNoDisplay_data()
@@ -326,7 +328,7 @@ void TestDesktop::renameColumnFitsTheLongestName()
     QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), Qt::LeftButton);
     CFileListCtrl* list = m_dlg->m_listFiles;
     QTRY_COMPARE(list->Model()->Column1Text(1), longest);
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QVERIFY(list->columnWidth(1) >= list->fontMetrics().horizontalAdvance(longest));
     QVERIFY(list->columnWidth(1) <= list->viewport()->width());
     QCOMPARE(list->horizontalHeader()->sectionResizeMode(1), QHeaderView::Interactive);

@@ -41,11 +41,10 @@ constexpr char kChildArgument[] = "--convert-until-stopped";
 // told to quit: a stop signal always finds a copy under way.
 class CCopyWaitsForStopDlg : public CtamroDlg
 {
-public:
-    void SetFileProgress(int percent) override
+protected:
+    void OnWorkerFileProgress(int percent) override
     {
-        CtamroDlg::SetFileProgress(percent);
-        while (percent > 0 && percent < 100 && !m_bAbandonCopy.load())
+        while (percent > 0 && percent < 100 && !Job().m_bAbandonCopy.load())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 };
@@ -56,17 +55,17 @@ public:
 class CHoldThirdCopyDlg : public CtamroDlg
 {
 public:
-    void SetFileProgress(int percent) override
+    std::atomic<bool> m_bHold{false};
+
+protected:
+    void OnWorkerFileProgress(int percent) override
     {
-        CtamroDlg::SetFileProgress(percent);
         if (percent != 0 || !m_bHold.load() || ++m_nCopiesStarted != 3)
             return;
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (m_nCommand.load() == JOB_CONVERT && std::chrono::steady_clock::now() < giveUp)
+        while (Job().m_nCommand.load() == JOB_CONVERT && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-
-    std::atomic<bool> m_bHold{false};
 
 private:
     std::atomic<int> m_nCopiesStarted{0};
@@ -260,7 +259,7 @@ void TestJobs::SelectSource()
 
 void TestJobs::WaitUntilIdle()
 {
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QTRY_COMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
 }
 
@@ -319,11 +318,11 @@ void TestJobs::previewShowsNewNames()
 
     Click(PreviewButton());
     QVERIFY(m_dlg->HasPreviewColumn());
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QTRY_COMPARE(Column(1), renames);
     QTRY_COMPARE(m_dlg->m_progressTotal->value(), 100); // posted, not waited for
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
-    QCOMPARE(m_dlg->SongListPage().m_songList.m_nCount, 0); // read and emptied
+    QCOMPARE(m_dlg->Job().SongListPage().m_songList.m_nCount, 0); // read and emptied
     QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs)));
     QCOMPARE(m_boxes->Texts(), QStringList());
 }
@@ -335,7 +334,7 @@ void TestJobs::previewTwiceTakesThePreviewAway()
     SelectTab(1);
     Click(PreviewButton());
     QTRY_COMPARE(Column(1), QStringList{u"B-A.mp3"_qs});
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QTRY_COMPARE(m_dlg->m_progressTotal->value(), 100);
     Click(PreviewButton());
     QVERIFY(!m_dlg->HasPreviewColumn());
@@ -365,7 +364,7 @@ void TestJobs::convertCopiesUnderNewNames()
     SelectTab(tab);
     if (withPreview) {
         Click(PreviewButton());
-        QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+        QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
         QTRY_VERIFY(!Column(1).first().isEmpty());
     }
     RunConvert();
@@ -393,7 +392,7 @@ void TestJobs::previewOfOneModeIsConvertedByTheOther()
     SelectTab(1);
     Click(PreviewButton());
     QTRY_COMPARE(Column(1), QStringList{u"Artist-Title.mp3"_qs});
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     SelectTab(0); // the song list has no entry for the file, but the column decides
     RunConvert();
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"Artist-Title.mp3"_qs});
@@ -463,7 +462,7 @@ void TestJobs::failuresAreCountedAndCancelKeepsTheCount()
 
     // A preview and a failed check leave the count on show; a new job resets it.
     Click(PreviewButton());
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QCOMPARE(m_dlg->m_staticError->text(), u"Error : 2"_qs);
     m_dlg->m_editOutput->clear();
     Click(m_dlg->m_btnConvert);
@@ -507,7 +506,7 @@ void TestJobs::cancelDuringTheThirdFile()
     QCOMPARE(m_boxes->Texts(), QStringList()); // no "Completed."
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
-    QCOMPARE(m_dlg->SongListPage().m_bStopReading.load(), 0);
+    QCOMPARE(m_dlg->Job().SongListPage().m_bStopReading.load(), 0);
 }
 
 void TestJobs::cancelBeforeTheWorkerTakesTheJob()
@@ -565,7 +564,7 @@ void TestJobs::inputChecks()
 
     Click(PreviewButton());
     QCOMPARE(m_dlg->HasPreviewColumn(), previewMessage.isEmpty());
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QCOMPARE(m_boxes->Texts(),
              previewMessage.isEmpty() ? QStringList() : QStringList{previewMessage});
     m_boxes->Clear();
@@ -577,7 +576,7 @@ void TestJobs::inputChecks()
         QCOMPARE(m_boxes->Texts(), QStringList{kCompleted});
     } else {
         QCOMPARE(m_boxes->Texts(), QStringList{convertMessage});
-        QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+        QCOMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
         QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
     }
 }
@@ -703,7 +702,7 @@ void TestJobs::unusableSongListRunsNothing()
     for (const QString& text : m_boxes->Texts())
         QVERIFY2(text.contains(m_dir->path(songList)), qPrintable(text));
     QVERIFY(!m_dlg->HasPreviewColumn());
-    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QCOMPARE(VisibleCaption(m_dlg->m_btnConvert->text()), u"Convert"_qs);
     QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs)));
 }
@@ -796,7 +795,7 @@ void TestJobs::jobPressedDuringAReadWaitsForTheWholeFolder()
     QVERIFY(lister.WaitUntilHeld());
     QTRY_COMPARE(m_dlg->m_listFiles->GetItemCount(), 1); // the rows found so far
     Click(convert ? m_dlg->m_btnConvert : PreviewButton());
-    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE)); // not on a part of the folder
+    QCOMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE)); // not on a part of the folder
     lister.Release();
 
     const QStringList newNames{u"1-A.mp3"_qs, u"2-B.mp3"_qs, u"3-C.mp3"_qs};
@@ -807,7 +806,7 @@ void TestJobs::jobPressedDuringAReadWaitsForTheWholeFolder()
         QTRY_COMPARE(Column(1), newNames);
     }
     WaitUntilIdle();
-    QCOMPARE(m_dlg->m_nFileCount.load(), 3u);
+    QCOMPARE(m_dlg->m_nFileCount, 3u);
 }
 
 void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name)

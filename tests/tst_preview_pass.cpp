@@ -1,6 +1,7 @@
 #include "modes/song_list.h"
 #include "passes/preview_pass.h"
-#include "tests/fake_pass_host.h"
+#include "passes/rename_cell_writer.h"
+#include "tests/fake_front_end.h"
 #include "tests/testdir.h"
 
 #include <QtTest>
@@ -65,15 +66,17 @@ void TestPreviewPass::newNames()
     QFETCH(QString, name);
     QFETCH(QString, rename);
     TestDir dir;
-    FakePassHost host;
-    host.m_page.m_strPath =
+    FakeFrontEnd host;
+    host.m_mode = songList ? NamingMode::SongList : NamingMode::Pattern;
+    host.m_strSongListPath =
         dir.makeFile(u"songs.txt"_qs, "12|First Title|First Singer\n7|Why?|Singer\n");
     host.SetRows({name, u"Title - Artist.mp3"_qs});
 
-    QCOMPARE(songList ? PreviewSongListPass(host) : PreviewPatternPass(host), 0);
+    QCOMPARE(host.RunPass(JobKind::Preview, songList ? PreviewSongListPass : PreviewPatternPass),
+             0);
 
     QCOMPARE(host.m_renames.first(), rename);
-    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+    QCOMPARE(host.SongListPage().m_songList.m_nCount, 0);
 }
 
 void TestPreviewPass::totalBar_data()
@@ -90,9 +93,9 @@ void TestPreviewPass::totalBar()
 {
     QFETCH(int, count);
     QFETCH(QStringList, positions);
-    FakePassHost host;
+    FakeFrontEnd host;
     host.SetRows(Numbered(u"Title %1 - Artist.mp3"_qs, count));
-    PreviewPatternPass(host);
+    host.RunPass(JobKind::Preview, PreviewPatternPass);
     // Only the run bar moves: no per-file bar, no message.
     QCOMPARE(host.Calls(u"total"_qs), positions);
     QCOMPARE(host.m_calls.size(), positions.size());
@@ -100,11 +103,10 @@ void TestPreviewPass::totalBar()
 
 void TestPreviewPass::emptyListStillReadsAndClearsSongList()
 {
-    FakePassHost host;
-    AddSongListEntry(host.m_page.m_songList, u"1"_qs, u"Left-Over"_qs);
-    PreviewSongListPass(host);
-    QCOMPARE(host.m_page.m_nPathReads, 1);
-    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+    FakeFrontEnd host;
+    AddSongListEntry(host.SongListPage().m_songList, u"1"_qs, u"Left-Over"_qs);
+    host.RunPass(JobKind::Preview, PreviewSongListPass);
+    QCOMPARE(host.SongListPage().m_songList.m_nCount, 0);
     QCOMPARE(host.m_calls, QStringList());
     QCOMPARE(host.m_nWrites, 0);
 }
@@ -112,7 +114,7 @@ void TestPreviewPass::emptyListStillReadsAndClearsSongList()
 void TestPreviewPass::longListIsReadAndWrittenInBatches()
 {
     const int count = 10000;
-    FakePassHost host;
+    FakeFrontEnd host;
     host.SetRows(Numbered(u"Title %1 - Artist.mp3"_qs, count));
     host.m_onCall = [&](const QString& call) {
         // Every position stands behind the cells already on screen.
@@ -121,23 +123,22 @@ void TestPreviewPass::longListIsReadAndWrittenInBatches()
         QVERIFY(host.m_nCellsWritten >= qsizetype(percent) * count / 100);
     };
 
-    PreviewPatternPass(host);
+    host.RunPass(JobKind::Preview, PreviewPatternPass);
 
     QCOMPARE(host.m_renames, Numbered(u"Artist-Title %1.mp3"_qs, count));
-    // A read per batch of rows, at most a write per bar position.
-    QCOMPARE(host.m_nReads, 3);
+    // At most a hand-over of cells per bar position.
     QVERIFY2(host.m_nWrites <= 101, qPrintable(QString::number(host.m_nWrites)));
 }
 
 void TestPreviewPass::refilledListIsReadAfresh()
 {
-    FakePassHost host;
+    FakeFrontEnd host;
     host.SetRows(Numbered(u"Old %1 - A.mp3"_qs, 10));
     host.m_onCall = [&](const QString& call) {
         if (call == u"total:50"_qs)
             host.SetRows(Numbered(u"New %1 - B.mp3"_qs, 10));
     };
-    PreviewPatternPass(host);
+    host.RunPass(JobKind::Preview, PreviewPatternPass);
     QStringList expected = Numbered(u"B-New %1.mp3"_qs, 10);
     std::fill_n(expected.begin(), 5, QString());
     QCOMPARE(host.m_renames, expected);
@@ -146,22 +147,22 @@ void TestPreviewPass::refilledListIsReadAfresh()
 void TestPreviewPass::cellsOfARefilledListAreDropped()
 {
     // A refill between two bar positions: the cells queued from the old rows
-    // must not land in the new list.
-    const int count = 1000;
-    FakePassHost host;
+    // never travel with those of the new ones, so the front end can tell
+    // them apart and drop them.
+    const unsigned count = 1000;
+    FakeFrontEnd host;
     host.SetRows(Numbered(u"Old %1 - A.mp3"_qs, count));
-    int reads = 0;
-    host.m_onGenerationRead = [&] {
-        if (++reads == 155)
-            host.SetRows(Numbered(u"New %1 - B.mp3"_qs, count));
-    };
-    PreviewPatternPass(host);
-    const QStringList expected = Numbered(u"B-New %1.mp3"_qs, count);
-    qsizetype start = 0;
-    while (start < count && host.m_renames[start].isEmpty())
-        ++start;
-    QVERIFY(start > 0 && start < count);
-    QCOMPARE(host.m_renames.mid(start), expected.mid(start));
+    CRenameCellWriter cells(host);
+    for (unsigned row = 0; row < 155; ++row)
+        cells.Add(row, u"Old"_qs, {}, host.m_nGeneration);
+    host.SetRows(Numbered(u"New %1 - B.mp3"_qs, count));
+    for (unsigned row = 155; row < count; ++row)
+        cells.Add(row, u"New"_qs, {}, host.m_nGeneration);
+    cells.Flush();
+    QStringList expected(155, QString());
+    expected += QStringList(count - 155, u"New"_qs);
+    QCOMPARE(host.m_renames, expected);
+    QCOMPARE(host.m_nWrites, 2);
 }
 
 void TestPreviewPass::cellsNamedOtherwiseAreMarked()
@@ -171,10 +172,10 @@ void TestPreviewPass::cellsNamedOtherwiseAreMarked()
     QStringList names = Numbered(u"Title %1 - X.mp3"_qs, 10000);
     names[0] = u"A - B.mp3"_qs;
     names[5000] = u"A-B.mp3"_qs; // the same new name, batches later
-    FakePassHost host;
+    FakeFrontEnd host;
     host.SetRows(names);
-    host.m_strOutputFolder.Store(dir.path());
-    PreviewPatternPass(host);
+    host.m_strOutputFolder = dir.path();
+    host.RunPass(JobKind::Preview, PreviewPatternPass);
     QCOMPARE(host.m_marks,
              (QMap<unsigned, QString>{
                  {0, u"B-A.mp3"_qs}, {7, u"X-Title 7 (1).mp3"_qs}, {5000, u"B-A (1).mp3"_qs}}));

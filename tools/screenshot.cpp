@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     // but the job only counts as started once the read has ended.
     waitWhile([&] { return dialog.m_listFiles->IsReading(); });
     dialog.findChild<QPushButton*>(u"m_btnPreview"_qs)->click();
-    waitWhile([&] { return dialog.m_nCommand.load() != JOB_IDLE; });
+    waitWhile([&] { return dialog.Job().m_nCommand.load() != JOB_IDLE; });
     QTimer::singleShot(300, [&] { // let the tree finish loading its folders
         const bool saved = dialog.grab().save(output);
         std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(output));

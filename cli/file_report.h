@@ -7,14 +7,14 @@
 #include <cstdint>
 
 // What became of one listed file, as the command line reports it.
-struct FileOutcome
+struct FileReport
 {
     enum Status
     {
         Skipped, // no new name, or a cancelled run never reached it
         Planned, // a preview: it would be copied
         Copied,
-        Failed,
+        Failed, // also a copy given up part-way
     };
 
     QString m_strName; // listed name, exact (see DecodeFileName)
@@ -29,7 +29,7 @@ struct FileOutcome
 // One line of JSON (no line end), always valid UTF-8: names that are not
 // UTF-8 are given in their readable form, with U+FFFD for each byte that
 // does not decode.
-QByteArray OutcomeJson(const FileOutcome& outcome);
+QByteArray ReportJson(const FileReport& report);
 
 // "listed name  ->  new name" for people, names readable.
-QString OutcomeText(const FileOutcome& outcome, qsizetype nameWidth);
+QString ReportText(const FileReport& report, qsizetype nameWidth);
