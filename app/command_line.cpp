@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "platform/file_name_codec.h"
+#include "res/version.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -80,7 +81,7 @@ CommandLine ParseCommandLine(int argc, char** argv)
         return result;
     }
     if (parser.isSet(version)) {
-        Print(stdout, u"tamro 1.0.0.1\n"_qs);
+        Print(stdout, u"tamro "_qs + QString::fromUtf16(kTamroVersion) + u'\n');
         result.m_bExit = true;
         return result;
     }

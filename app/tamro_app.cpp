@@ -4,6 +4,7 @@
 #include "app/stop_signals.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
+#include "res/version.h"
 
 #include <QIcon>
 #include <QTimer>
@@ -11,7 +12,7 @@
 CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
 {
     QCoreApplication::setApplicationName(u"tamro"_qs);
-    QCoreApplication::setApplicationVersion(u"1.0.0.1"_qs);
+    QCoreApplication::setApplicationVersion(QString::fromUtf16(kTamroVersion));
     QGuiApplication::setDesktopFileName(u"org.tamro.tamro"_qs);
     InitTamroResources();
     QIcon icon;

@@ -1,5 +1,7 @@
 #include "cli/cli_request.h"
 
+#include "res/version.h"
+
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -137,7 +139,7 @@ CliRequest ParseCliRequest(const QStringList& arguments)
     if (parser.isSet(version)) {
         CliRequest request;
         request.m_bExit = true;
-        Print(stdout, QStringLiteral("tamro-cli 1.0.0.1\n"));
+        Print(stdout, u"tamro-cli "_qs + QString::fromUtf16(kTamroVersion) + u'\n');
         return request;
     }
     const QStringList words = parser.positionalArguments();

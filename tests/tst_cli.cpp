@@ -1,4 +1,5 @@
 // tamro-cli run as a program on real temporary folders.
+#include "res/version.h"
 #include "testdir.h"
 
 #include <QJsonDocument>
@@ -90,7 +91,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saying"); // on stdout for 0, on stderr otherwise
 
         QTest::newRow("help") << QStringList{u"--help"_qs} << 0 << u"convert"_qs;
-        QTest::newRow("version") << QStringList{u"--version"_qs} << 0 << u"tamro-cli 1.0.0.1"_qs;
+        QTest::newRow("version") << QStringList{u"--version"_qs} << 0
+                                 << u"tamro-cli "_qs + QString::fromUtf16(kTamroVersion);
         QTest::newRow("no command") << QStringList{} << 2 << u"one command"_qs;
         QTest::newRow("unknown command") << QStringList{u"rename"_qs} << 2 << u"one command"_qs;
         QTest::newRow("unknown option")

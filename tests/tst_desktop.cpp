@@ -9,6 +9,7 @@
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
+#include "res/version.h"
 #include "tests/gui_helpers.h"
 #include "tests/testdir.h"
 
@@ -251,7 +252,8 @@ void TestDesktop::helpAndVersionNeedNoDisplay_data()
     QTest::addColumn<QString>("printed");
     QTest::newRow("help") << u"--help"_qs << 0 << u"Usage: tamro [options] [PATH]"_qs;
     QTest::newRow("help names the logs") << u"-h"_qs << 0 << u"ErrorLog.txt"_qs;
-    QTest::newRow("version") << u"--version"_qs << 0 << u"tamro 1.0.0.1"_qs;
+    QTest::newRow("version") << u"--version"_qs << 0
+                             << u"tamro "_qs + QString::fromUtf16(kTamroVersion);
     QTest::newRow("unknown option") << u"--frobnicate"_qs << 2 << u"--help"_qs;
 }
 

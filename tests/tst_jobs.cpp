@@ -7,7 +7,6 @@
 #include "app/tab_use_text_file.h"
 #include "app/tamro_app.h"
 #include "app/tamro_dlg.h"
-#include "modes/song_list_check.h"
 #include "output/output_folder.h"
 #include "platform/file_copy.h"
 #include "tests/gui_helpers.h"
@@ -18,6 +17,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -120,21 +120,6 @@ public:
     pid_t m_pid = 0;
 };
 
-// Whether the copy removes its partial file when the progress routine
-// abandons it; the signal test needs it.
-bool CopiesCanBeAbandoned(const TestDir& dir)
-{
-    const QString source = dir.makeFile(u"probe-source"_qs, QByteArray(16, 'x'));
-    const QString destination = dir.path(u"probe-copy"_qs);
-    (void)CopyFileWithProgress(
-        EncodeFileName(source), EncodeFileName(destination),
-        [](std::int64_t, std::int64_t, void*) { return PROGRESS_CANCEL; }, nullptr);
-    const bool abandoned = !QFileInfo::exists(destination);
-    QFile::remove(source);
-    QFile::remove(destination);
-    return abandoned;
-}
-
 bool EndsWithLineEnd(const QByteArray& log)
 {
     return log.endsWith(QByteArray("\r\0\n\0", 4));
@@ -183,6 +168,8 @@ private Q_SLOTS:
     void jobPressedDuringAReadWaitsForTheWholeFolder();
     void stopSignalAbandonsTheCopyAndEnds();
     void logsHeldByAnotherTamroStartNoJob();
+    void windowAndConsoleWriteTheSameLogs_data();
+    void windowAndConsoleWriteTheSameLogs();
 
 private:
     void SelectTab(int tab);
@@ -686,8 +673,6 @@ void TestJobs::unusableSongListRunsNothing_data()
 
 void TestJobs::unusableSongListRunsNothing()
 {
-    if (SongListProblem(m_dir->path(u"missing.txt"_qs)).isEmpty())
-        QSKIP("song lists are not checked before a job in this build");
     QFETCH(QString, songList);
     m_dir->makeFolder(u"folder.txt"_qs);
     m_dir->makeFile(u"plain.txt"_qs, "1 Title Singer\n");
@@ -822,8 +807,6 @@ void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QSt
 
 void TestJobs::stopSignalAbandonsTheCopyAndEnds()
 {
-    if (!CopiesCanBeAbandoned(*m_dir))
-        QSKIP("a copy under way cannot be abandoned in this build");
     m_dir->makeFile(u"src/Song 1 - Band.mp3"_qs, "first");
     m_dir->makeFile(u"src/Song 3 - Band.mp3"_qs, "third");
     std::unique_ptr<ConvertChild> child;
@@ -852,12 +835,91 @@ void TestJobs::logsHeldByAnotherTamroStartNoJob()
     Click(m_dlg->m_btnConvert); // the same current folder: the same logs
     QTRY_COMPARE(m_boxes->Texts().size(), 1);
     WaitUntilIdle();
-    if (m_boxes->Texts().first() == kCompleted)
-        QSKIP("the run logs are not guarded against another tamro in this build");
     QCOMPARE(m_boxes->Icons(), QList{QMessageBox::Information});
     QCOMPARE(child->Stop(SIGTERM) != -1, true);
     // The other job's logs were neither truncated nor written by this one.
     QCOMPARE(InfoLines(), QStringList{CopyLine(u"Song - Band.mp3"_qs, u"Band-Song.mp3"_qs)});
+}
+
+void TestJobs::windowAndConsoleWriteTheSameLogs_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("previewed");
+    QTest::newRow("song list") << 0 << false;
+    QTest::newRow("song list, previewed") << 0 << true;
+    QTest::newRow("pattern") << 1 << false;
+    QTest::newRow("pattern, previewed") << 1 << true;
+}
+
+void TestJobs::windowAndConsoleWriteTheSameLogs()
+{
+    // One job of each kind, through the window and through tamro-cli into the
+    // same output folder: a removed character, a numbered name, a name that
+    // never decoded, and a copy that fails (a taken name of 253 or 254 bytes,
+    // whose numbered form no file system takes).
+    QFETCH(int, tab);
+    QFETCH(bool, previewed);
+    const bool songList = tab == 0;
+    const QString longName =
+        songList ? QString(248, u'x') + u"-S.mp3"_qs : u"S-"_qs + QString(247, u'x') + u".mp3"_qs;
+    const QStringList sources =
+        songList ? QStringList{u"07 Why.mp3"_qs, u"12 Song.mp3"_qs, u"12 Song (live).mp3"_qs,
+                               u"14 Long.mp3"_qs, u"15 Bad.mp3"_qs}
+                 : QStringList{u"Wh?y - Band.mp3"_qs, u"A - B.mp3"_qs, u"A-B.mp3"_qs,
+                               QString(247, u'x') + u" - S.mp3"_qs, u"Ti\uFFFDle - X.mp3"_qs};
+    for (const QString& name : sources)
+        m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    const QString list =
+        m_dir->makeFile(u"list.txt"_qs, "7|Why?|Singer\n12|Title|Singer\n14|" +
+                                            QByteArray(248, 'x') + "|S\n15|Ti\xEF\xBF\xBDle|X\n");
+    const auto freshOutput = [&] {
+        QDir(m_dir->path(u"out"_qs)).removeRecursively();
+        m_dir->makeFolder(u"out"_qs);
+        m_dir->makeFile(u"out/"_qs + longName, "taken");
+    };
+    freshOutput();
+
+    m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
+    m_dlg->m_pTabSongList->m_editSongList->setText(list);
+    SelectSource();
+    SelectTab(tab);
+    if (previewed) {
+        Click(PreviewButton());
+        QTRY_VERIFY(Column(1).contains(songList ? u"Why?-Singer.mp3"_qs : u"Band-Wh?y.mp3"_qs));
+        QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
+    }
+    RunConvert();
+    const QByteArray windowInfo = TestDir::read(m_dir->path(u"InfoLog.txt"_qs));
+    const QByteArray windowErrors = TestDir::read(m_dir->path(u"ErrorLog.txt"_qs));
+
+    freshOutput();
+    QProcess cli;
+    cli.setWorkingDirectory(m_dir->path());
+    QStringList arguments{u"convert"_qs,
+                          u"--source"_qs,
+                          u"src"_qs,
+                          u"--output"_qs,
+                          u"out"_qs,
+                          u"--log-dir"_qs,
+                          m_dir->makeFolder(u"cli"_qs)};
+    arguments += songList ? QStringList{u"--song-list"_qs, list} : QStringList{u"--pattern"_qs};
+    if (previewed)
+        arguments.append(u"--from-preview"_qs);
+    cli.start(QStringLiteral(TAMRO_CLI_BINARY), arguments);
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 1); // some copies failed
+
+    QCOMPARE(TestDir::read(m_dir->path(u"cli/InfoLog.txt"_qs)), windowInfo);
+    QCOMPARE(TestDir::read(m_dir->path(u"cli/ErrorLog.txt"_qs)), windowErrors);
+    // The logs hold what the comparison is about.
+    const QStringList deleted = InfoLines().filter(u"Deleted Invalid char : "_qs);
+    QCOMPARE(deleted.size(), 1);
+    // Names from a preview carry their extension in this line; computed ones do not.
+    QCOMPARE(deleted.first().contains(u".mp3"_qs), previewed);
+    QVERIFY(InfoLines().join(u'\n').contains(u" (1).mp3"_qs));
+    const QString errors = ErrorLines().join(u'\n');
+    QVERIFY2(errors.contains(u"File name too long"_qs), qPrintable(errors));
+    QVERIFY2(errors.contains(u"could not be decoded"_qs), qPrintable(errors));
 }
 
 // The test binary doubles as the program under a stop signal.
