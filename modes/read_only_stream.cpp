@@ -14,7 +14,9 @@ namespace {
 // comment page.
 constexpr long kBlockSize = long{16} * 1024;
 
-int OpenForReading(const char* path, int& error)
+// Opens `path` for reading; -1 with `error` set when it cannot, or is no
+// regular file (ENODEV). `length` is its size.
+int OpenForReading(const char* path, int& error, long& length)
 {
     struct stat info
     {};
@@ -27,9 +29,11 @@ int OpenForReading(const char* path, int& error)
         error = ENODEV;
         return -1;
     }
-    // O_NOATIME is for the file's owner only; anyone else opens without it.
+    // O_NOATIME is for the file's owner (and root) only; anyone else opens
+    // without it, and a refusal still gets a second try.
     constexpr int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    int fd = ::open(path, flags | O_NOATIME);
+    const uid_t user = ::geteuid();
+    int fd = ::open(path, user == 0 || user == info.st_uid ? flags | O_NOATIME : flags);
     if (fd < 0 && errno == EPERM)
         fd = ::open(path, flags);
     if (fd < 0) {
@@ -42,18 +46,17 @@ int OpenForReading(const char* path, int& error)
         error = ENODEV;
         return -1;
     }
+    length = long(info.st_size);
     return fd;
 }
 
 } // namespace
 
-CReadOnlyStream::CReadOnlyStream(QByteArray path)
-    : m_path(std::move(path)), m_fd(OpenForReading(m_path.constData(), m_nOpenError))
+CReadOnlyStream::CReadOnlyStream(QByteArray path, QByteArray& block)
+    : m_path(std::move(path)), m_fd(OpenForReading(m_path.constData(), m_nOpenError, m_nLength)),
+      m_block(block)
 {
-    struct stat info
-    {};
-    if (m_fd.valid() && ::fstat(m_fd.get(), &info) == 0)
-        m_nLength = long(info.st_size);
+    m_block.resize(0); // keeps its room for the next file
 }
 
 TagLib::FileName CReadOnlyStream::name() const
@@ -88,11 +91,16 @@ TagLib::ByteVector CReadOnlyStream::readBlock(unsigned long length)
         return {};
     const long wanted =
         long(std::min<unsigned long>(length, (unsigned long)(m_nLength - m_nPosition)));
-    const long blockEnd = m_nBlockStart + long(m_block.size());
-    if (wanted <= kBlockSize && (m_nPosition < m_nBlockStart || m_nPosition + wanted > blockEnd)) {
-        m_block.resize(kBlockSize);
-        m_block.resize(ReadAt(m_nPosition, m_block.data(), kBlockSize));
-        m_nBlockStart = m_nPosition;
+    if (wanted <= kBlockSize && (m_nPosition < m_nBlockStart ||
+                                 m_nPosition + wanted > m_nBlockStart + long(m_block.size()))) {
+        // A block that would run past the end starts earlier, so that the
+        // tags at the end (ID3v1, an APE footer before it) come in one read,
+        // and all of a small file in one.
+        m_nBlockStart = std::max(0L, std::min(m_nPosition, m_nLength - kBlockSize));
+        // No more than the file holds, so no read is spent on finding its end.
+        const long size = std::min(kBlockSize, m_nLength - m_nBlockStart);
+        m_block.resize(size);
+        m_block.resize(ReadAt(m_nBlockStart, m_block.data(), size));
     }
     if (m_nPosition >= m_nBlockStart && m_nPosition + wanted <= m_nBlockStart + m_block.size()) {
         TagLib::ByteVector bytes(m_block.constData() + (m_nPosition - m_nBlockStart),

@@ -14,8 +14,10 @@
 class CReadOnlyStream : public TagLib::IOStream
 {
 public:
-    // Opens the file of these exact name bytes (see EncodeFileName).
-    explicit CReadOnlyStream(QByteArray path);
+    // Opens the file of these exact name bytes (see EncodeFileName). `block`
+    // holds the bytes read ahead; one buffer serves file after file, so that
+    // a run does not take and give back its room for every file.
+    CReadOnlyStream(QByteArray path, QByteArray& block);
 
     // After construction: 0 when open; else the errno of the failure, or
     // ENODEV when something other than a regular file stands there.
@@ -45,12 +47,12 @@ private:
     long ReadAt(long offset, char* buffer, long size);
 
     QByteArray m_path;
-    int m_nOpenError = 0; // before m_fd, which sets it
+    int m_nOpenError = 0; // before m_fd, which sets them
+    long m_nLength = 0;
     UniqueFd m_fd;
     int m_nReadError = 0;
     int m_nReadCalls = 0;
-    long m_nLength = 0;
     long m_nPosition = 0;
-    QByteArray m_block; // the bytes from m_nBlockStart on
+    QByteArray& m_block; // the bytes from m_nBlockStart on
     long m_nBlockStart = 0;
 };

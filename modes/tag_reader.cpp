@@ -198,37 +198,64 @@ Kind KindOfName(const QByteArray& path)
     return Kind::Count;
 }
 
+// Kinds whose file objects find out themselves that a stream is not theirs;
+// the others take any bytes, so their content check must come first.
+bool ChecksItself(Kind kind)
+{
+    switch (kind) {
+    case Kind::OggVorbis:
+    case Kind::OggFlac:
+    case Kind::Flac:
+    case Kind::Speex:
+    case Kind::Opus:
+    case Kind::Mp4:
+    case Kind::Asf:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool HasTag(const TagLib::MPEG::File& file)
+{
+    return file.hasID3v2Tag() || file.hasAPETag() || file.hasID3v1Tag();
+}
+
 // The file as the kind its content shows, the extension's kind tried first.
 TagLibFile OpenByContent(CReadOnlyStream& stream, Kind named)
 {
-    auto tryKind = [&stream](Kind kind) -> TagLibFile {
+    auto tryKind = [&stream](Kind kind, bool check) -> TagLibFile {
         stream.seek(0, TagLib::IOStream::Beginning);
-        if (!Supports(kind, &stream))
+        if (check && !Supports(kind, &stream))
             return {};
         TagLibFile file = Open(kind, &stream);
         if (file && !file->isValid())
             file.reset();
         return file;
     };
-    if (named != Kind::Count) {
-        if (TagLibFile file = tryKind(named))
+    if (named == Kind::Mpeg) {
+        // The MPEG check looks for a frame only in the first KiB after an
+        // ID3v2 tag; a file named as MPEG audio counts when it has a tag,
+        // whatever stands between the tag and the frames (junk, or a tag
+        // that misstates its size). Tagged files, the usual case, skip the
+        // check.
+        stream.seek(0, TagLib::IOStream::Beginning);
+        auto mpeg = std::make_unique<TagLib::MPEG::File>(
+            &stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        if (mpeg->isValid() && HasTag(*mpeg))
+            return mpeg;
+        stream.seek(0, TagLib::IOStream::Beginning);
+        if (mpeg->isValid() && Supports(Kind::Mpeg, &stream))
+            return mpeg;
+    } else if (named != Kind::Count) {
+        if (TagLibFile file = tryKind(named, !ChecksItself(named)))
             return file;
     }
     for (int k = 0; k < int(Kind::Count); ++k) {
         if (Kind(k) == named)
             continue;
-        if (TagLibFile file = tryKind(Kind(k)))
+        if (TagLibFile file = tryKind(Kind(k), true))
             return file;
-    }
-    // The MPEG check looks for a frame only in the first KiB after an ID3v2
-    // tag; a file named as MPEG audio whose frames start further on (junk in
-    // between, a tag that misstates its size) still counts when it has a tag.
-    if (named == Kind::Mpeg) {
-        stream.seek(0, TagLib::IOStream::Beginning);
-        auto mpeg = std::make_unique<TagLib::MPEG::File>(
-            &stream, TagLib::ID3v2::FrameFactory::instance(), false);
-        if (mpeg->isValid() && (mpeg->hasID3v2Tag() || mpeg->hasAPETag() || mpeg->hasID3v1Tag()))
-            return mpeg;
     }
     return {};
 }
@@ -284,17 +311,35 @@ enum class Stored
     Utf8OrLatin1, // INFO: bytes taken as UTF-8 when they are, else as Latin1
 };
 
-// The property keys of each field, most usual first.
-const std::array<std::array<const char*, 2>, kTagFieldCount> kKeys = {{
-    {"TITLE", nullptr},
-    {"ARTIST", nullptr},
-    {"ALBUM", nullptr},
-    {"ALBUMARTIST", "ALBUM ARTIST"},
-    {"TRACKNUMBER", nullptr},
-    {"DISCNUMBER", nullptr},
-    {"DATE", "YEAR"},
-    {"GENRE", nullptr},
-}};
+// Each field's keys in a property map, most usual first, and its ID3v2
+// frames (2.2 and 2.3 frames come renamed as 2.4 ones, TYER as TDRC).
+struct FieldNames
+{
+    std::array<TagLib::String, 2> m_keys;
+    std::array<TagLib::ByteVector, 2> m_frames;
+};
+
+const std::array<FieldNames, kTagFieldCount>& Names()
+{
+    using S = TagLib::String;
+    using B = TagLib::ByteVector;
+    static const std::array<FieldNames, kTagFieldCount> names = {{
+        {{S("TITLE"), S()}, {B("TIT2"), B()}},
+        {{S("ARTIST"), S()}, {B("TPE1"), B()}},
+        {{S("ALBUM"), S()}, {B("TALB"), B()}},
+        {{S("ALBUMARTIST"), S("ALBUM ARTIST")}, {B("TPE2"), B()}},
+        {{S("TRACKNUMBER"), S()}, {B("TRCK"), B()}},
+        {{S("DISCNUMBER"), S()}, {B("TPOS"), B()}},
+        {{S("DATE"), S("YEAR")}, {B("TDRC"), B("TYER")}},
+        {{S("GENRE"), S()}, {B("TCON"), B()}},
+    }};
+    return names;
+}
+
+Stored StoredAs(const TagLib::ID3v2::TextIdentificationFrame& frame)
+{
+    return frame.textEncoding() == TagLib::String::Latin1 ? Stored::Latin1 : Stored::Unicode;
+}
 
 // The INFO chunk's field for each tag field (no album artist, no disc).
 const std::array<std::array<const char*, 2>, kTagFieldCount> kInfoIds = {{
@@ -319,11 +364,14 @@ public:
 
     bool Found() const { return m_bFound; }
 
-    void TakeProperties(const TagLib::PropertyMap& properties, Stored stored, bool id3v1 = false)
+    // `properties` keyed in capitals, as TagLib's property maps and Vorbis
+    // comments are.
+    void TakeProperties(const TagLib::SimplePropertyMap& properties, Stored stored,
+                        bool id3v1 = false)
     {
         for (int f = 0; f < kTagFieldCount; ++f) {
-            for (const char* key : kKeys[std::size_t(f)]) {
-                if (!key)
+            for (const TagLib::String& key : Names()[std::size_t(f)].m_keys) {
+                if (key.isEmpty())
                     continue;
                 const auto it = properties.find(key);
                 if (it != properties.end() && Take(TagField(f), it->second, stored, id3v1))
@@ -334,19 +382,32 @@ public:
 
     void TakeId3v2(const TagLib::ID3v2::Tag& tag)
     {
-        for (const TagLib::ID3v2::Frame* frame : tag.frameList()) {
-            const auto* text = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(frame);
-            if (!text)
-                continue;
-            // The property map says which field a frame fills (TXXX frames by
-            // their description) and turns ID3v1 genre numbers into names.
-            const auto* user =
-                dynamic_cast<const TagLib::ID3v2::UserTextIdentificationFrame*>(text);
-            const TagLib::PropertyMap properties =
-                user ? user->asProperties() : text->asProperties();
-            TakeProperties(properties, text->textEncoding() == TagLib::String::Latin1
-                                           ? Stored::Latin1
-                                           : Stored::Unicode);
+        const TagLib::ID3v2::FrameListMap& frames = tag.frameListMap();
+        for (int f = 0; f < kTagFieldCount; ++f) {
+            for (const TagLib::ByteVector& id : Names()[std::size_t(f)].m_frames) {
+                const auto it = id.isEmpty() ? frames.end() : frames.find(id);
+                if (it == frames.end() || it->second.isEmpty())
+                    continue;
+                const auto* text =
+                    dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(it->second.front());
+                if (!text)
+                    continue;
+                const Stored stored = StoredAs(*text);
+                // The property map turns ID3v1 genre numbers into names.
+                if (TagField(f) == TagField::Genre
+                        ? Take(TagField(f), text->asProperties()["GENRE"], stored, false)
+                        : Take(TagField(f), text->fieldList(), stored, false))
+                    break;
+            }
+        }
+        // Some taggers keep the album artist in a TXXX frame of that name.
+        const auto user = frames.find("TXXX");
+        if (m_taken[std::size_t(TagField::AlbumArtist)] || user == frames.end())
+            return;
+        for (const TagLib::ID3v2::Frame* frame : user->second) {
+            if (const auto* text =
+                    dynamic_cast<const TagLib::ID3v2::UserTextIdentificationFrame*>(frame))
+                TakeProperties(text->asProperties(), StoredAs(*text));
         }
     }
 
@@ -378,8 +439,9 @@ public:
             TakeInfo(*info);
         } else if (const auto* xiph = dynamic_cast<const TagLib::Ogg::XiphComment*>(tag)) {
             // Tag::properties() is not virtual: only each kind's own gives
-            // the texts as stored ("3/12", dates, album artists).
-            TakeProperties(xiph->properties(), Stored::Unicode);
+            // the texts as stored ("3/12", dates, album artists). Vorbis
+            // comments are such a map already.
+            TakeProperties(xiph->fieldListMap(), Stored::Unicode);
         } else if (const auto* ape = dynamic_cast<const TagLib::APE::Tag*>(tag)) {
             TakeProperties(ape->properties(), Stored::Unicode);
         } else if (const auto* mp4 = dynamic_cast<const TagLib::MP4::Tag*>(tag)) {
@@ -510,7 +572,9 @@ SongTags ReadSongTags(const QString& path, TagFieldMask fields, int& readCalls)
     SetUpTagLib();
     SongTags tags;
     const QByteArray name = EncodeFileName(path);
-    CReadOnlyStream stream(name);
+    // The read-ahead room, kept from file to file of a run.
+    thread_local QByteArray block;
+    CReadOnlyStream stream(name, block);
     if (const int error = stream.OpenError()) {
         // Something other than a regular file is no audio file, whatever
         // its name.
