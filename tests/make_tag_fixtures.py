@@ -25,7 +25,9 @@ def ffmpeg(path, codec, metadata, extra=()):
             "-f", "lavfi", "-i", "anullsrc=r=8000:cl=mono", "-t", "0.05",
             "-c:a", codec, *extra]
     for key, value in metadata.items():
-        args += ["-metadata", f"{key}={value}"]
+        # Bytes go to ffmpeg as they are.
+        args += ["-metadata", key.encode() + b"=" + value if isinstance(value, bytes)
+                 else f"{key}={value}"]
     subprocess.run(args + [path], check=True)
 
 
@@ -65,20 +67,37 @@ def old_windows(text, codec):
     return text.encode(codec).decode(HOLD_BYTES)
 
 
-def id3v22(path):
-    """ID3v2.2 (three-letter frames), which no tagger writes any more."""
-    def frame(name, text):
-        body = b"\x00" + text.encode("latin-1")
-        return name + struct.pack(">I", len(body))[1:] + body
+def syncsafe(size):
+    return bytes([(size >> 21) & 0x7F, (size >> 14) & 0x7F, (size >> 7) & 0x7F, size & 0x7F])
 
-    frames = frame(b"TT2", "Old Title") + frame(b"TP1", "Old Artist") + frame(b"TRK", "7")
-    size = len(frames)
-    syncsafe = bytes([(size >> 21) & 0x7F, (size >> 14) & 0x7F, (size >> 7) & 0x7F, size & 0x7F])
+
+def raw_id3(path, version, frames):
+    """An ID3v2 tag put together byte by byte, for what no tagger writes any
+    more (ID3v2.2) or never should (a lone surrogate in UTF-16)."""
     silent_mp3(path)
     with open(path, "rb") as audio:
         body = audio.read()
     with open(path, "wb") as out:
-        out.write(b"ID3\x02\x00\x00" + syncsafe + frames + body)
+        out.write(b"ID3" + bytes([version, 0, 0]) + syncsafe(len(frames)) + frames + body)
+
+
+def id3v22(path):
+    """ID3v2.2: three-letter frames with three-byte sizes."""
+    def frame(name, text):
+        data = b"\x00" + text.encode("latin-1")
+        return name + struct.pack(">I", len(data))[1:] + data
+
+    raw_id3(path, 2, frame(b"TT2", "Old Title") + frame(b"TP1", "Old Artist") + frame(b"TRK", "7"))
+
+
+def lone_surrogate(path):
+    """ID3v2.3 UTF-16 whose title holds a high surrogate with no low one."""
+    def frame(name, data):
+        return name + struct.pack(">I", len(data)) + b"\x00\x00" + data
+
+    title = b"\x01\xff\xfe" + "A".encode("utf-16-le") + b"\x00\xd8" + "B".encode("utf-16-le")
+    artist = b"\x01\xff\xfe" + "Artist".encode("utf-16-le")
+    raw_id3(path, 3, frame(b"TIT2", title) + frame(b"TPE1", artist))
 
 
 def main():
@@ -100,6 +119,9 @@ def main():
     ffmpeg(at("ffmpeg.m4a"), "aac", full)
     ffmpeg(at("ffmpeg.wma"), "wmav2", full)
     ffmpeg(at("ffmpeg.wav"), "pcm_s16le", {"title": "Wave Title", "artist": "Wave Artist"})
+    # INFO texts keep whatever bytes they were given: here CP949's.
+    ffmpeg(at("info-cp949.wav"), "pcm_s16le",
+           {"title": "사랑".encode("cp949"), "artist": "김건모".encode("cp949")})
     ffmpeg(at("ffmpeg.aiff"), "pcm_s16be", full, ["-write_id3v2", "1"])
     ffmpeg(at("unicode.flac"), "flac",
            {"title": "비 오는 날", "artist": "夜の街", "album": "Ünïcödé 😀"})
@@ -116,6 +138,7 @@ def main():
              + [id3.TDRC(encoding=0, text="1987"), id3.TCON(encoding=0, text="Rock")],
              keep_v2=False)
     id3v22(at("v22.mp3"))
+    lone_surrogate(at("lone-surrogate.mp3"))
     # A title but no artist.
     id3_file(at("no-artist.mp3"), [id3.TIT2(encoding=3, text="Lonely Title")])
 

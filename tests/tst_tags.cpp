@@ -199,6 +199,9 @@ void TestTags::readTags_data()
     QTest::newRow("AIFF ID3 chunk, UTF-16")
         << u"id3.aiff"_s << u"read"_s << u"title=Aiff Title|artist=Aiff Artist"_s;
     QTest::newRow("a missing field") << u"no-artist.mp3"_s << u"read"_s << u"title=Lonely Title"_s;
+    // Left alone, a lone surrogate would pass for an escaped file-name byte.
+    QTest::newRow("a lone surrogate in UTF-16")
+        << u"lone-surrogate.mp3"_s << u"read"_s << u"title=A\uFFFDB|artist=Artist"_s;
 
     // Latin-1-marked texts wait, as bytes, for the run's character set; the
     // ASCII track number does not.
@@ -213,6 +216,11 @@ void TestTags::readTags_data()
         << u"title=bytes:%1|artist=bytes:%2"_s.arg(
                QString::fromLatin1(Encoded(u"桜の花"_s, "Shift_JIS").toHex()),
                QString::fromLatin1(Encoded(u"松任谷由実"_s, "Shift_JIS").toHex()));
+    QTest::newRow("INFO texts that are not UTF-8")
+        << u"info-cp949.wav"_s << u"read"_s
+        << u"title=bytes:%1|artist=bytes:%2"_s.arg(
+               QString::fromLatin1(Encoded(u"사랑"_s, "windows-949").toHex()),
+               QString::fromLatin1(Encoded(u"김건모"_s, "windows-949").toHex()));
     QTest::newRow("ID3v1 text filling its 30 bytes")
         << u"cp949-v1-cut.mp3"_s << u"read"_s
         << u"title=bytes:%1(may end cut)|artist=bytes:%2"_s.arg(
@@ -359,6 +367,9 @@ void TestTags::decodeRun_data()
     QTest::newRow("a Korean album")
         << QStringList{u"cp949-1.mp3"_s, u"cp949-2.mp3"_s, u"cp949-3.mp3"_s} << u"windows-949"_s
         << QStringList{u"사랑-김건모"_s, u"이별-김건모"_s, u"첫눈-김건모"_s};
+    QTest::newRow("a WAV's INFO among them")
+        << QStringList{u"cp949-2.mp3"_s, u"info-cp949.wav"_s} << u"windows-949"_s
+        << QStringList{u"이별-김건모"_s, u"사랑-김건모"_s};
     QTest::newRow("an ID3v1 title cut inside a character loses that character")
         << QStringList{u"cp949-v1-cut.mp3"_s, u"cp949-1.mp3"_s} << u"windows-949"_s
         << QStringList{u"1가나다라마바사아자차카타파하-김건모"_s, u"사랑-김건모"_s};
