@@ -93,9 +93,10 @@ TagLib::ByteVector CReadOnlyStream::readBlock(unsigned long length)
         long(std::min<unsigned long>(length, (unsigned long)(m_nLength - m_nPosition)));
     if (wanted <= kBlockSize && (m_nPosition < m_nBlockStart ||
                                  m_nPosition + wanted > m_nBlockStart + long(m_block.size()))) {
-        // A block that would run past the end starts earlier, so that the
-        // tags at the end (ID3v1, an APE footer before it) come in one read,
-        // and all of a small file in one.
+        // A block that would run past the end starts earlier: the tags at
+        // the end of a file (APE, ID3v1) are then one read whichever of
+        // their parts the parser asks for first, and a small file is one
+        // read in all.
         m_nBlockStart = std::max(0L, std::min(m_nPosition, m_nLength - kBlockSize));
         // No more than the file holds, so no read is spent on finding its end.
         const long size = std::min(kBlockSize, m_nLength - m_nBlockStart);

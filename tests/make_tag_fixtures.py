@@ -31,10 +31,10 @@ def ffmpeg(path, codec, metadata, extra=()):
     subprocess.run(args + [path], check=True)
 
 
-def silent_mp3(path):
+def silent_mp3(path, seconds="0.05"):
     """An MP3 without any tag, to be tagged by mutagen."""
     subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-y",
-                    "-f", "lavfi", "-i", "anullsrc=r=8000:cl=mono", "-t", "0.05",
+                    "-f", "lavfi", "-i", "anullsrc=r=8000:cl=mono", "-t", seconds,
                     "-c:a", "libmp3lame", "-write_xing", "0", "-id3v2_version", "0",
                     "-write_id3v1", "0", "-map_metadata", "-1", path], check=True)
 
@@ -160,6 +160,16 @@ def main():
     id3_file(at("cp949-v1-cut.mp3"),
              text_frames(0, old_windows(long_title, "cp949"), old_windows("김건모", "cp949")),
              keep_v2=False)
+
+    # Larger than a read-ahead block, with ID3v2 at its start and ID3v1 and
+    # APE at its end.
+    silent_mp3(at("long.mp3"), "60")
+    tags = id3.ID3()
+    tags.add(id3.TIT2(encoding=3, text="Long Title"))
+    tags.save(at("long.mp3"), v1=2, v2_version=4)
+    ape = apev2.APEv2()
+    ape["Artist"] = "Long Artist"
+    ape.save(at("long.mp3"))
 
     # APE tag on an MP3 (UTF-8 by its definition).
     silent_mp3(at("ape.mp3"))
