@@ -29,7 +29,8 @@ struct CharsetSampleText
 // GuessCharset weighs (the detector's answer on all the texts first), the one
 // under which they read most plausibly together. A text that a set does not
 // decode counts against it as if each of its non-ASCII bytes were a stray
-// symbol, so that one broken text does not outvote a whole album.
+// symbol: a set does not win on the few texts it decodes, and one broken
+// text weighs no more than its bytes against a whole album.
 QByteArray GuessCharsetOfTexts(const std::vector<CharsetSampleText>& texts);
 
 // Decodes one whole text into `text` with a reused `decoder` (made with the
