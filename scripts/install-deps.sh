@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libuchardet-dev
+  # tags of song files; the tag tests make their files with ffmpeg and mutagen
+  libtag1-dev ffmpeg python3-mutagen
   fonts-dejavu-core
   # the copy tests mount a FAT image through FUSE
   fusefat fuse3 dosfstools

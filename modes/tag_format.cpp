@@ -1,0 +1,200 @@
+#include "modes/tag_format.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kMaxWidth = 255; // a longer number fills no file name
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The leading digits of `text`, or empty.
+QStringView LeadingDigits(QStringView text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && IsAsciiDigit(text[end]))
+        ++end;
+    return text.first(end);
+}
+
+bool FieldOfKey(QStringView key, TagField& field)
+{
+    for (int f = 0; f < kTagFieldCount; ++f) {
+        if (key == TagFieldKey(TagField(f))) {
+            field = TagField(f);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString FieldList()
+{
+    QStringList keys;
+    for (int f = 0; f < kTagFieldCount; ++f)
+        keys.append(u'{' + TagFieldKey(TagField(f)) + u'}');
+    const QString last = keys.takeLast();
+    return keys.join(u", ") + u" and "_s + last;
+}
+
+// "title", "title and artist", "title, album and artist", each word after
+// `lead`.
+QString Listed(const std::vector<TagField>& fields, const QString& lead)
+{
+    QStringList words;
+    for (const TagField field : fields)
+        words.append(lead + TagFieldWords(field));
+    const QString last = words.takeLast();
+    return words.isEmpty() ? last : words.join(u", ") + u" and "_s + last;
+}
+
+void AddOnce(std::vector<TagField>& fields, TagField field)
+{
+    if (std::find(fields.begin(), fields.end(), field) == fields.end())
+        fields.push_back(field);
+}
+
+} // namespace
+
+QString CTagFormat::DefaultFormat()
+{
+    return u"{title}-{artist}"_s;
+}
+
+CTagFormat::CTagFormat(const QString& format) : m_strFormat(format)
+{
+    m_strError = Parse();
+    if (!m_strError.isEmpty()) {
+        m_parts.clear();
+        m_nFields = 0;
+    }
+}
+
+QString CTagFormat::Parse()
+{
+    if (m_strFormat.trimmed().isEmpty())
+        return u"The format is empty."_s;
+    QString literal;
+    const qsizetype size = m_strFormat.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = m_strFormat[i];
+        if (c != u'{') {
+            literal.append(c);
+            continue;
+        }
+        const qsizetype close = m_strFormat.indexOf(u'}', i + 1);
+        if (close < 0)
+            return u"The format has a { that no } closes."_s;
+        const QString brace = m_strFormat.mid(i, close - i + 1);
+        const QStringView inside = QStringView(m_strFormat).sliced(i + 1, close - i - 1);
+        const qsizetype colon = inside.indexOf(u':');
+        Part part;
+        part.m_bField = true;
+        if (!FieldOfKey(colon < 0 ? inside : inside.first(colon), part.m_field))
+            return u"\"%1\" is no tag field. The fields are %2."_s.arg(brace, FieldList());
+        if (colon >= 0) {
+            if (part.m_field != TagField::Track && part.m_field != TagField::Disc)
+                return u"\"%1\": only {track} and {disc} take a width."_s.arg(brace);
+            const QStringView width = inside.sliced(colon + 1);
+            bool ok = !width.isEmpty() && width.size() <= 3 &&
+                      std::all_of(width.begin(), width.end(), IsAsciiDigit);
+            part.m_nWidth = ok ? width.toInt() : 0;
+            if (!ok || part.m_nWidth > kMaxWidth)
+                return u"\"%1\": a width is a number up to %2, as in {track:2}."_s.arg(brace).arg(
+                    kMaxWidth);
+        }
+        if (!literal.isEmpty())
+            m_parts.push_back(Part{std::exchange(literal, QString())});
+        m_nFields |= TagFieldBit(part.m_field);
+        m_parts.push_back(std::move(part));
+        i = close;
+    }
+    if (!literal.isEmpty())
+        m_parts.push_back(Part{std::move(literal)});
+    return {};
+}
+
+QString CTagFormat::FieldText(TagField field, const QString& text, int width)
+{
+    switch (field) {
+    case TagField::Track:
+    case TagField::Disc: {
+        const QStringView digits = LeadingDigits(text);
+        if (digits.isEmpty())
+            return text;
+        QString number = digits.toString();
+        if (number.size() < width)
+            number.prepend(QString(width - number.size(), u'0'));
+        return number;
+    }
+    case TagField::Year: {
+        const QStringView digits = LeadingDigits(text);
+        return digits.isEmpty() ? text : digits.toString();
+    }
+    default:
+        return text;
+    }
+}
+
+bool CTagFormat::Fill(const SongTags& tags, QString& baseName, QString& reason) const
+{
+    baseName.clear();
+    reason.clear();
+    if (!IsValid()) {
+        reason = m_strError;
+        return false;
+    }
+    switch (tags.m_status) {
+    case TagReadStatus::NotAudio:
+        reason = u"It is not an audio file tamro can read."_s;
+        return false;
+    case TagReadStatus::Unreadable:
+        reason = u"It cannot be read: %1."_s.arg(qt_error_string(tags.m_nErrno));
+        return false;
+    case TagReadStatus::NoTags:
+        reason = u"It has no tags."_s;
+        return false;
+    case TagReadStatus::Read:
+        break;
+    }
+    std::vector<TagField> missing;
+    std::vector<TagField> undecodable;
+    QString name;
+    for (const Part& part : m_parts) {
+        if (!part.m_bField) {
+            name += part.m_strText;
+            continue;
+        }
+        const SongTagText& text = tags.Field(part.m_field);
+        switch (text.m_state) {
+        case TagTextState::Text:
+            name += FieldText(part.m_field, text.m_strText, part.m_nWidth);
+            break;
+        case TagTextState::Missing:
+            AddOnce(missing, part.m_field);
+            break;
+        case TagTextState::Latin1: // never given to the run's decision
+        case TagTextState::Undecodable:
+            AddOnce(undecodable, part.m_field);
+            break;
+        }
+    }
+    if (!missing.empty()) {
+        reason = u"Its tags have %1."_s.arg(Listed(missing, u"no "_s));
+        return false;
+    }
+    if (!undecodable.empty()) {
+        reason = u"The %1 in its tags cannot be decoded."_s.arg(Listed(undecodable, {}));
+        return false;
+    }
+    baseName = std::move(name);
+    return true;
+}
