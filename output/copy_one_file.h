@@ -21,7 +21,7 @@ struct CopiedFile
 // file is ever changed. The caller counts a failure.
 CopiedFile CopyOneFile(CCopyHost& host, QString source, QString destination);
 
-// Keeps the host's per-file bar at the percentage copied so far; `data` is the
+// Keeps the job's per-file bar at the percentage copied so far; `data` is the
 // CCopyHost. Stays quiet once it has reported 100.
 CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t totalBytesTransferred,
                                     void* data);
