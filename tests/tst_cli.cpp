@@ -100,7 +100,7 @@ private Q_SLOTS:
         QTest::newRow("no mode") << QStringList{u"preview"_qs} << 2 << u"--song-list"_qs;
         QTest::newRow("two modes")
             << QStringList{u"preview"_qs, u"--pattern"_qs, u"--song-list"_qs, u"songs/list.txt"_qs}
-            << 2 << u"not both"_qs;
+            << 2 << u"not two"_qs;
         QTest::newRow("pattern without source")
             << QStringList{u"preview"_qs, u"--pattern"_qs} << 2 << u"--source"_qs;
         QTest::newRow("convert without output")
