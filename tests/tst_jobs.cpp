@@ -882,6 +882,8 @@ void TestJobs::windowAndConsoleWriteTheSameLogs_data()
     QTest::newRow("song list, previewed") << 0 << true;
     QTest::newRow("pattern") << 1 << false;
     QTest::newRow("pattern, previewed") << 1 << true;
+    QTest::newRow("tags") << 2 << false;
+    QTest::newRow("tags, previewed") << 2 << true;
 }
 
 void TestJobs::windowAndConsoleWriteTheSameLogs()
@@ -892,7 +894,8 @@ void TestJobs::windowAndConsoleWriteTheSameLogs()
     // whose numbered form no file system takes).
     QFETCH(int, tab);
     QFETCH(bool, previewed);
-    const bool songList = tab == 0;
+    // The tags give the names the song list gives.
+    const bool songList = tab != 1;
     const QString longName =
         songList ? QString(248, u'x') + u"-S.mp3"_qs : u"S-"_qs + QString(247, u'x') + u".mp3"_qs;
     const QStringList sources =
@@ -902,6 +905,15 @@ void TestJobs::windowAndConsoleWriteTheSameLogs()
                                QString(247, u'x') + u" - S.mp3"_qs, u"Ti\uFFFDle - X.mp3"_qs};
     for (const QString& name : sources)
         m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    if (tab == 2) {
+        const QStringList tags[] = {{u"title=Why?"_qs, u"artist=Singer"_qs},
+                                    {u"title=Title"_qs, u"artist=Singer"_qs},
+                                    {u"title=Title"_qs, u"artist=Singer"_qs},
+                                    {u"title="_qs + QString(248, u'x'), u"artist=S"_qs},
+                                    {u"title=Ti\uFFFDle"_qs, u"artist=X"_qs}};
+        for (int i = 0; i < 5; ++i)
+            MakeTaggedMp3(m_dir->path(u"src/"_qs + sources[i]), tags[i]);
+    }
     const QString list =
         m_dir->makeFile(u"list.txt"_qs, "7|Why?|Singer\n12|Title|Singer\n14|" +
                                             QByteArray(248, 'x') + "|S\n15|Ti\xEF\xBF\xBDle|X\n");
@@ -935,7 +947,8 @@ void TestJobs::windowAndConsoleWriteTheSameLogs()
                           u"out"_qs,
                           u"--log-dir"_qs,
                           m_dir->makeFolder(u"cli"_qs)};
-    arguments += songList ? QStringList{u"--song-list"_qs, list} : QStringList{u"--pattern"_qs};
+    const QStringList modes[] = {{u"--song-list"_qs, list}, {u"--pattern"_qs}, {u"--tags"_qs}};
+    arguments += modes[tab];
     if (previewed)
         arguments.append(u"--from-preview"_qs);
     cli.start(QStringLiteral(TAMRO_CLI_BINARY), arguments);
