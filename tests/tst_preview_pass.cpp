@@ -131,6 +131,12 @@ void TestPreviewPass::tagNames_data()
                        u"잘못된 만남 03 첫눈-김건모.mp3"_qs,
                        u"Blue Hour 03 Morning Rain-The Harbours.flac"_qs}
         << QStringList(4);
+    // ID3v1 keeps 30 bytes: the character cut in two at the end goes, and
+    // what stands before it still decodes.
+    QTest::newRow("an ID3v1 title cut inside a CP949 character")
+        << QStringList{u"cp949-1.mp3"_qs, u"cp949-v1-cut.mp3"_qs} << u"{title}-{artist}"_qs
+        << QStringList{u"사랑-김건모.mp3"_qs, u"1가나다라마바사아자차카타파하-김건모.mp3"_qs}
+        << QStringList(2);
 }
 
 void TestPreviewPass::tagNames()
