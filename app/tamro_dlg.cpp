@@ -8,6 +8,7 @@
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/window_calls.h"
 #include "res/dialog_templates.h"
@@ -246,6 +247,8 @@ void CtamroDlg::FinishClose()
     m_pTabSongList = nullptr;
     delete m_pTabPattern;
     m_pTabPattern = nullptr;
+    delete m_pTabTags;
+    m_pTabTags = nullptr;
     m_bClosed = true;
     done(QDialog::Rejected);
     Q_EMIT closed();

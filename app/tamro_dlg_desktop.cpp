@@ -7,6 +7,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/path_drop_filter.h"
 #include "app/settings_store.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "platform/file_name_codec.h"
@@ -36,6 +37,7 @@ void CtamroDlg::KeepSettingsIn(CSettingsStore& store)
     m_pTabSongList->m_chkSetSourceFolder->setChecked(store.SourceFromSongList());
     if (const QString list = store.SongListPath(); KindOfPath(list) == PathKind::File)
         m_pTabSongList->m_editSongList->setText(list);
+    m_pTabTags->m_editTagFormat->setText(store.TagFormat());
     if (const QString output = store.OutputFolder(); KindOfPath(output) == PathKind::Folder)
         m_editOutput->setText(output);
     if (const QString source = store.SourceFolder(); KindOfPath(source) == PathKind::Folder)
@@ -48,6 +50,8 @@ void CtamroDlg::KeepSettingsIn(CSettingsStore& store)
             [settings](bool checked) { settings->SetSourceFromSongList(checked); });
     connect(m_pTabSongList->m_editSongList, &QLineEdit::textChanged, this,
             [settings](const QString& path) { settings->SetSongListPath(path); });
+    connect(m_pTabTags->m_editTagFormat, &QLineEdit::textChanged, this,
+            [settings](const QString& format) { settings->SetTagFormat(format); });
     connect(m_editOutput, &QLineEdit::textChanged, this,
             [settings](const QString& path) { settings->SetOutputFolder(path); });
     connect(m_listFiles, &CFileListCtrl::folderShown, this, [settings](const QString& folder) {

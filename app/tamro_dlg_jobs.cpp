@@ -5,6 +5,7 @@
 #include "app/file_list_model.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "app/window_calls.h"
@@ -30,10 +31,18 @@ bool HasTxtExtension(const QString& path)
     return dot > 0 && path.mid(dot + 1).compare(u"txt"_qs, Qt::CaseInsensitive) == 0;
 }
 
-// The mode of a tab; item 0 is the song list, item 1 the pattern.
+// The mode of a tab: item 0 is the song list, item 1 the pattern, item 2
+// the tags.
 NamingMode ModeOfTab(int tab)
 {
-    return tab == 0 ? NamingMode::SongList : NamingMode::Pattern;
+    switch (tab) {
+    case 0:
+        return NamingMode::SongList;
+    case 2:
+        return NamingMode::Tags;
+    default:
+        return NamingMode::Pattern;
+    }
 }
 
 } // namespace
@@ -41,6 +50,15 @@ NamingMode ModeOfTab(int tab)
 bool CtamroDlg::SongListUsable()
 {
     const QString problem = SongListProblem(m_pTabSongList->GetSongListPath());
+    if (!problem.isEmpty())
+        ShowMessage(problem);
+    return problem.isEmpty();
+}
+
+bool CtamroDlg::TagFormatUsable()
+{
+    // The edit shows the same sentence already; the box says why nothing runs.
+    const QString problem = m_pTabTags->FormatError();
     if (!problem.isEmpty())
         ShowMessage(problem);
     return problem.isEmpty();
@@ -85,6 +103,7 @@ JobRequest CtamroDlg::MakeRequest(bool withPreviewNames) const
     request.m_listing = CurrentListing(withPreviewNames);
     request.m_strOutputFolder = m_strOutputFolder;
     request.m_strSongListPath = m_pTabSongList->GetSongListPath();
+    request.m_strTagFormat = m_pTabTags->GetFormat();
     // The logs go where tamro was started from.
     request.m_strLogFolder = QDir::currentPath();
     return request;
@@ -109,7 +128,8 @@ void CtamroDlg::OnBnClickedPreview()
     }
     // An unusable song list is reported before anything runs; a stop request
     // while its box was up runs nothing either.
-    if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) || m_bClosing)
+    if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
+        (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || m_bClosing)
         return;
     m_listFiles->InsertColumn1(u"Rename"_qs);
     // Only this thread leaves idle, so it succeeds.
@@ -146,14 +166,14 @@ void CtamroDlg::OnBnClickedConvert()
         start = HasTxtExtension(m_pTabSongList->GetSongListPath()) && !m_strOutputFolder.isEmpty();
         if (!start)
             ShowMessage(u"Please input a path."_qs);
-    } else if (m_tabMode->GetCurSel() == 1) {
+    } else {
         start = !m_strOutputFolder.isEmpty();
         if (!start)
             ShowMessage(u"Please input the output path."_qs);
     }
-    // Both checks may open a box; a stop request meanwhile runs nothing.
-    if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) || !OutputFolderReady() ||
-        m_bClosing)
+    // The checks may open a box; a stop request meanwhile runs nothing.
+    if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
+        (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || !OutputFolderReady() || m_bClosing)
         return;
     if (!Job().StartConvert(MakeRequest(true)))
         return;

@@ -3,6 +3,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 
@@ -24,6 +25,12 @@ void CtamroDlg::InitTabPages()
     m_pTabPattern->setGeometry(m_tabMode->PageRect());
     m_pTabPattern->hide();
 
+    m_tabMode->InsertItem(2, u"Tags"_qs);
+    m_pTabTags = new CTabTags(m_tabMode);
+    m_pTabTags->setObjectName(u"m_pTabTags"_qs);
+    m_pTabTags->setGeometry(m_tabMode->PageRect());
+    m_pTabTags->hide();
+
     m_tabMode->SetCurSel(0);
     m_pTabSongList->show();
 }
@@ -34,6 +41,8 @@ void CtamroDlg::OnTcnSelchangingMode()
         m_pTabSongList->hide();
     else if (m_tabMode->GetCurSel() == 1)
         m_pTabPattern->hide();
+    else if (m_tabMode->GetCurSel() == 2)
+        m_pTabTags->hide();
 }
 
 void CtamroDlg::OnTcnSelchangeMode()
@@ -42,6 +51,8 @@ void CtamroDlg::OnTcnSelchangeMode()
         m_pTabSongList->show();
     else if (m_tabMode->GetCurSel() == 1)
         m_pTabPattern->show();
+    else if (m_tabMode->GetCurSel() == 2)
+        m_pTabTags->show();
 }
 
 void CtamroDlg::OnShowSongListFolder()

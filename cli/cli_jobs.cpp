@@ -4,6 +4,7 @@
 #include "cli/progress_line.h"
 #include "cli/stop_requests.h"
 #include "modes/song_list_check.h"
+#include "modes/tag_format.h"
 #include "output/output_folder.h"
 #include "passes/folder_listing.h"
 #include "passes/job.h"
@@ -130,7 +131,12 @@ int RunPreviewOrConvert(const CliRequest& request)
         return EXIT_UNUSABLE;
     };
 
-    const QString songList = request.m_bPattern ? QString() : AbsolutePath(request.m_strSongList);
+    const bool songListMode = !request.m_bPattern && !request.m_bTags;
+    // A format that names no field is refused before anything is read.
+    const CTagFormat format(request.m_strFormat);
+    if (request.m_bTags && !format.IsValid())
+        return unusable(format.Error());
+    const QString songList = songListMode ? AbsolutePath(request.m_strSongList) : QString();
     if (!songList.isEmpty()) {
         if (const QString problem = SongListProblem(songList); !problem.isEmpty())
             return unusable(problem);
@@ -153,8 +159,12 @@ int RunPreviewOrConvert(const CliRequest& request)
                                 .arg(ReadableFileName(logFolder), problem));
     }
 
-    const NamingMode mode = request.m_bPattern ? NamingMode::Pattern : NamingMode::SongList;
+    const NamingMode mode = request.m_bTags      ? NamingMode::Tags
+                            : request.m_bPattern ? NamingMode::Pattern
+                                                 : NamingMode::SongList;
     CCliObserver observer(mode, progress);
+    if (mode == NamingMode::Tags)
+        observer.ReportTagFields(format.Fields());
     CJob job(observer);
     auto files = std::make_shared<std::vector<ListedFile>>(ListFolderFiles(source));
     observer.SetRows(*files);
@@ -165,6 +175,7 @@ int RunPreviewOrConvert(const CliRequest& request)
     jobRequest.m_listing.m_nGeneration = 1;
     jobRequest.m_strOutputFolder = output;
     jobRequest.m_strSongListPath = songList;
+    jobRequest.m_strTagFormat = request.m_bTags ? format.Format() : QString();
     jobRequest.m_strLogFolder = logFolder;
 
     // The preview tells every row's name and what the plan makes of it.

@@ -1,5 +1,6 @@
 #include "cli/cli_request.h"
 
+#include "modes/tag_format.h"
 #include "res/version.h"
 
 #include <QCommandLineParser>
@@ -14,11 +15,15 @@ const char kDescription[] =
 Commands:
   preview --song-list LIST [--source FOLDER]   the new name of every file
   preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
   convert ... --output FOLDER [--from-preview] copy under the new names
   undo [--log-dir DIR] [--dry-run]             remove the last run's copies
 
 The source folder defaults to the song list's folder. Files are taken as the
 window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track's number to two digits.
 A copy never replaces anything and no source file is ever changed.
 Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
 --log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
@@ -28,8 +33,8 @@ Undo removes each copy that the last run's InfoLog.txt lists and that still
 equals its source; anything else is left and said why.
 
 Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.)";
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.)";
 
 void Print(std::FILE* stream, const QString& text)
 {
@@ -61,19 +66,25 @@ CliRequest::Command CommandNamed(const QString& word)
 // The combinations each command takes; empty when the request is whole.
 QString MissingOrExtra(const CliRequest& request)
 {
-    const bool modeGiven = request.m_bPattern || !request.m_strSongList.isEmpty();
+    const int modesGiven =
+        int(request.m_bPattern) + int(request.m_bTags) + int(!request.m_strSongList.isEmpty());
     if (request.m_command == CliRequest::Undo) {
-        if (modeGiven || !request.m_strSource.isEmpty() || !request.m_strOutput.isEmpty() ||
-            request.m_bJson || request.m_bCreateOutput || request.m_bFromPreview)
+        if (modesGiven != 0 || request.m_bFormatGiven || !request.m_strSource.isEmpty() ||
+            !request.m_strOutput.isEmpty() || request.m_bJson || request.m_bCreateOutput ||
+            request.m_bFromPreview)
             return QStringLiteral("undo takes only --log-dir and --dry-run.");
         return {};
     }
-    if (request.m_bPattern && !request.m_strSongList.isEmpty())
-        return QStringLiteral("Give --song-list or --pattern, not both.");
-    if (!modeGiven)
-        return QStringLiteral("Give --song-list LIST or --pattern.");
+    if (modesGiven > 1)
+        return QStringLiteral("Give one of --song-list, --pattern and --tags, not two.");
+    if (modesGiven == 0)
+        return QStringLiteral("Give --song-list LIST, --pattern or --tags.");
     if (request.m_bPattern && request.m_strSource.isEmpty())
         return QStringLiteral("--pattern needs --source FOLDER.");
+    if (request.m_bTags && request.m_strSource.isEmpty())
+        return QStringLiteral("--tags needs --source FOLDER.");
+    if (!request.m_bTags && request.m_bFormatGiven)
+        return QStringLiteral("--format belongs to --tags.");
     if (request.m_bDryRun)
         return QStringLiteral("--dry-run belongs to undo.");
     if (request.m_command == CliRequest::Convert && request.m_strOutput.isEmpty())
@@ -100,6 +111,12 @@ CliRequest ParseCliRequest(const QStringList& arguments)
                                       QStringLiteral("LIST"));
     const QCommandLineOption pattern(QStringLiteral("pattern"),
                                      QStringLiteral("Pattern mode: swap title and artist."));
+    const QCommandLineOption tags(QStringLiteral("tags"),
+                                  QStringLiteral("Tag mode: names from the files' own tags."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("The name format of --tags (default: {title}-{artist})."),
+        QStringLiteral("FORMAT"));
     const QCommandLineOption source(QStringLiteral("source"),
                                     QStringLiteral("The folder whose files are renamed."),
                                     QStringLiteral("FOLDER"));
@@ -121,8 +138,8 @@ CliRequest ParseCliRequest(const QStringList& arguments)
         QStringLiteral("from-preview"),
         QStringLiteral("convert: copies under the names a preview shows, as the window does "
                        "after Preview (its log lines then name them with their extensions)."));
-    parser.addOptions({help, version, songList, pattern, source, output, createOutput, logDir, json,
-                       dryRun, fromPreview});
+    parser.addOptions({help, version, songList, pattern, tags, format, source, output, createOutput,
+                       logDir, json, dryRun, fromPreview});
     parser.addPositionalArgument(QStringLiteral("COMMAND"),
                                  QStringLiteral("preview, convert or undo."));
 
@@ -149,6 +166,10 @@ CliRequest ParseCliRequest(const QStringList& arguments)
     CliRequest request;
     request.m_command = CommandNamed(words.first());
     request.m_bPattern = parser.isSet(pattern);
+    request.m_bTags = parser.isSet(tags);
+    request.m_bFormatGiven = parser.isSet(format);
+    request.m_strFormat =
+        request.m_bFormatGiven ? parser.value(format) : CTagFormat::DefaultFormat();
     request.m_strSongList = parser.value(songList);
     request.m_strSource = parser.value(source);
     request.m_strOutput = parser.value(output);

@@ -32,7 +32,7 @@ QString StatusWord(FileReport::Status status)
 
 QByteArray ReportJson(const FileReport& report)
 {
-    const QJsonObject object{
+    QJsonObject object{
         {QStringLiteral("name"), ReadableFileName(report.m_strName)},
         {QStringLiteral("new_name"), NameOrNull(report.m_strNewName)},
         {QStringLiteral("final_name"), NameOrNull(report.m_strFinalName)},
@@ -42,6 +42,13 @@ QByteArray ReportJson(const FileReport& report)
                                        : QJsonValue(ReadableFileName(report.m_strReason))},
         {QStringLiteral("flags"), QJsonArray::fromStringList(report.m_flags)},
     };
+    if (report.m_bTagMode) {
+        QJsonObject tags;
+        for (const auto& [key, text] : report.m_tagFields)
+            tags.insert(key, text.isNull() ? QJsonValue(QJsonValue::Null)
+                                           : QJsonValue(ReadableFileName(text)));
+        object.insert(QStringLiteral("tags"), tags);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 

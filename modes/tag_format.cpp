@@ -144,6 +144,26 @@ QString CTagFormat::FieldText(TagField field, const QString& text, int width)
     }
 }
 
+QStringList CTagFormat::FieldTexts(const SongTags& tags) const
+{
+    QStringList texts;
+    for (int f = 0; f < kTagFieldCount; ++f) {
+        const TagField field = TagField(f);
+        if (!(m_nFields & TagFieldBit(field)))
+            continue;
+        const SongTagText& text = tags.Field(field);
+        if (text.m_state != TagTextState::Text) {
+            texts.append(QString());
+            continue;
+        }
+        const auto first = std::find_if(m_parts.begin(), m_parts.end(), [field](const Part& part) {
+            return part.m_bField && part.m_field == field;
+        });
+        texts.append(FieldText(field, text.m_strText, first->m_nWidth));
+    }
+    return texts;
+}
+
 bool CTagFormat::Fill(const SongTags& tags, QString& baseName, QString& reason) const
 {
     baseName.clear();

@@ -22,6 +22,8 @@ QString NoNewNameReason(NamingMode mode)
     switch (mode) {
     case NamingMode::SongList:
         return QStringLiteral("No line of the song list has its number.");
+    case NamingMode::Tags:
+        return QStringLiteral("Its tags give it no new name.");
     case NamingMode::Pattern:
         break;
     }

@@ -45,6 +45,15 @@ constexpr ControlTemplate kPatternControls[] = {
     {-1, K::CentredLabel, u"or", 116, 47, 88, 11, nullptr},
 };
 
+constexpr ControlTemplate kTagsControls[] = {
+    {-1, K::Label, u"Rename files using their tags", 15, 17, 100, 8, nullptr},
+    {-1, K::Label, u"{title} {artist} {album} {albumartist} {track} {disc} {year} {genre}", 58, 29,
+     250, 8, nullptr},
+    {-1, K::Label, u"Format :", 15, 45, 41, 8, nullptr},
+    {IDC_TAG_FORMAT, K::Edit, u"", 58, 43, 210, 15, "m_editTagFormat"},
+    {IDC_TAG_FORMAT_ERROR, K::Label, u"", 58, 61, 250, 26, "m_staticFormatError"},
+};
+
 constexpr ButtonShortcut kShortcuts[] = {
     {IDC_BROWSE_OUTPUT, u"Alt+O", u"Choose the output folder"},
     {IDC_BROWSE_SONG_LIST, u"Alt+L", u"Choose the song-list file"},
@@ -58,3 +67,4 @@ const DialogTemplate kAboutTemplate{100, u"About tamro", 170, 62, kAboutControls
 const DialogTemplate kMainTemplate{102, u"Song file convert", 429, 288, kMainControls};
 const DialogTemplate kSongListTemplate{130, nullptr, 324, 97, kSongListControls};
 const DialogTemplate kPatternTemplate{131, nullptr, 324, 97, kPatternControls};
+const DialogTemplate kTagsTemplate{132, nullptr, 324, 97, kTagsControls};

@@ -54,6 +54,8 @@ enum ControlId
     IDC_BROWSE_OUTPUT = 1014,
     IDC_PROGRESS_FILE = 1015,
     IDC_SET_SOURCE_FOLDER = 1016,
+    IDC_TAG_FORMAT = 1017,
+    IDC_TAG_FORMAT_ERROR = 1018,
     IDOK_ABOUT = 1,
 };
 
@@ -71,3 +73,4 @@ extern const DialogTemplate kAboutTemplate;    // 100, the About box
 extern const DialogTemplate kMainTemplate;     // 102, the main window
 extern const DialogTemplate kSongListTemplate; // 130, the song-list page
 extern const DialogTemplate kPatternTemplate;  // 131, the pattern page
+extern const DialogTemplate kTagsTemplate;     // 132, the tag page

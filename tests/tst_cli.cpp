@@ -1,6 +1,7 @@
 // tamro-cli run as a program on real temporary folders.
 #include "res/version.h"
 #include "testdir.h"
+#include "tests/tag_fixtures.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,9 +101,23 @@ private Q_SLOTS:
         QTest::newRow("no mode") << QStringList{u"preview"_qs} << 2 << u"--song-list"_qs;
         QTest::newRow("two modes")
             << QStringList{u"preview"_qs, u"--pattern"_qs, u"--song-list"_qs, u"songs/list.txt"_qs}
-            << 2 << u"not both"_qs;
+            << 2 << u"not two"_qs;
         QTest::newRow("pattern without source")
             << QStringList{u"preview"_qs, u"--pattern"_qs} << 2 << u"--source"_qs;
+        QTest::newRow("tags without source")
+            << QStringList{u"preview"_qs, u"--tags"_qs} << 2 << u"--source"_qs;
+        QTest::newRow("format without tags")
+            << QStringList{u"preview"_qs, u"--pattern"_qs, u"--source"_qs,
+                           u"songs"_qs,   u"--format"_qs,  u"{title}"_qs}
+            << 2 << u"--format"_qs;
+        QTest::newRow("unknown tag field")
+            << QStringList{u"convert"_qs,          u"--tags"_qs,   u"--format"_qs,
+                           u"{title}-{singer}"_qs, u"--source"_qs, u"songs"_qs,
+                           u"--output"_qs,         u"out"_qs,      u"--create-output"_qs}
+            << 2 << u"\"{singer}\" is no tag field."_qs;
+        QTest::newRow("empty format") << QStringList{u"preview"_qs, u"--tags"_qs,   u"--format"_qs,
+                                                     QString(),     u"--source"_qs, u"songs"_qs}
+                                      << 2 << u"The format is empty."_qs;
         QTest::newRow("convert without output")
             << QStringList{u"convert"_qs, u"--song-list"_qs, u"songs/list.txt"_qs} << 2
             << u"--output"_qs;
@@ -237,6 +252,67 @@ private Q_SLOTS:
         QVERIFY(rows[0].value(u"reason"_qs).isString());
         QCOMPARE(rows[2].value(u"name"_qs).toString(), u"Caf\uFFFD - Trio.mp3"_qs);
         QCOMPARE(rows[2].value(u"status"_qs).toString(), u"copied"_qs);
+    }
+
+    // Names from the files' own tags: the JSON says which texts the format
+    // put in, and a file without a name says why, whether the convert
+    // computes the names or takes the preview's.
+    void previewAndConvertTags()
+    {
+        TestDir dir;
+        MakeTaggedMp3(dir.path(u"src/Track01.mp3"_qs),
+                      {u"title=Morning Rain"_qs, u"artist=The Harbours"_qs, u"track=3/12"_qs});
+        MakeTaggedMp3(dir.path(u"src/Track02.mp3"_qs), {u"title=Lonely"_qs, u"track=4"_qs});
+        dir.makeFile(u"src/notes.mp3"_qs, "Only words, no audio.\n");
+        QStringList preview{u"preview"_qs,  u"--tags"_qs,
+                            u"--format"_qs, u"{track:2} {title}-{artist}"_qs,
+                            u"--source"_qs, u"src"_qs};
+        const CliRun text = RunCli(preview, dir.path());
+        QCOMPARE(text.exitCode, 0);
+        QStringList lines = QString::fromUtf8(text.out).split(u'\n', Qt::SkipEmptyParts);
+        for (QString& line : lines)
+            line = line.simplified();
+        QCOMPARE(lines, (QStringList{u"notes.mp3 -- It is not an audio file tamro can read."_qs,
+                                     u"Track01.mp3 -> 03 Morning Rain-The Harbours.mp3"_qs,
+                                     u"Track02.mp3 -- Its tags have no artist."_qs}));
+
+        const CliRun json = RunCli(preview << u"--json"_qs, dir.path());
+        QCOMPARE(json.exitCode, 0);
+        const QList<QJsonObject> rows = JsonLines(json.out);
+        QCOMPARE(rows.size(), 3);
+        const auto tags = [&rows](int row) {
+            return rows[row].value(u"tags"_qs).toObject().toVariantMap();
+        };
+        QCOMPARE(tags(1), (QVariantMap{{u"track"_qs, u"03"_qs},
+                                       {u"title"_qs, u"Morning Rain"_qs},
+                                       {u"artist"_qs, u"The Harbours"_qs}}));
+        QCOMPARE(tags(2), (QVariantMap{{u"track"_qs, u"04"_qs},
+                                       {u"title"_qs, u"Lonely"_qs},
+                                       {u"artist"_qs, QVariant::fromValue(nullptr)}}));
+        QVERIFY(rows[0].value(u"tags"_qs).toObject().value(u"title"_qs).isNull());
+        QCOMPARE(rows[1].value(u"status"_qs).toString(), u"planned"_qs);
+
+        for (const bool fromPreview : {false, true}) {
+            QStringList convert{u"convert"_qs,         u"--tags"_qs,
+                                u"--source"_qs,        u"src"_qs,
+                                u"--output"_qs,        u"out"_qs,
+                                u"--create-output"_qs, u"--json"_qs,
+                                u"--log-dir"_qs,       dir.makeFolder(u"logs"_qs)};
+            if (fromPreview)
+                convert.append(u"--from-preview"_qs);
+            QDir(dir.path(u"out"_qs)).removeRecursively();
+            const CliRun run = RunCli(convert, dir.path());
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(dir.entries(dir.path(u"out"_qs)),
+                     QStringList{u"Morning Rain-The Harbours.mp3"_qs});
+            QCOMPARE(TestDir::read(dir.path(u"out/Morning Rain-The Harbours.mp3"_qs)),
+                     TestDir::read(dir.path(u"src/Track01.mp3"_qs)));
+            const QList<QJsonObject> copied = JsonLines(run.out);
+            QCOMPARE(copied.size(), 3);
+            QCOMPARE(copied[1].value(u"status"_qs).toString(), u"copied"_qs);
+            QCOMPARE(copied[2].value(u"status"_qs).toString(), u"skipped"_qs);
+            QCOMPARE(copied[2].value(u"reason"_qs).toString(), u"Its tags have no artist."_qs);
+        }
     }
 
     void undo_data()

@@ -6,6 +6,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/settings_store.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
@@ -116,9 +117,10 @@ void TestDesktop::fieldsAreRememberedAndMissingFoldersSkipped()
         m_dlg->m_pTabSongList->m_editSongList->setText(list);
         m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
         m_dlg->m_editOutput->setText(output);
+        m_dlg->m_pTabTags->m_editTagFormat->setText(u"{track:2} {title}"_qs);
         m_dlg->OpenStartPath(source);
         QTest::mouseClick(m_dlg->m_tabMode->TabBar(), Qt::LeftButton, {},
-                          m_dlg->m_tabMode->TabBar()->tabRect(1).center());
+                          m_dlg->m_tabMode->TabBar()->tabRect(2).center());
         Close(m_dlg);
         QVERIFY(store.Sync());
     }
@@ -134,8 +136,9 @@ void TestDesktop::fieldsAreRememberedAndMissingFoldersSkipped()
         m_dlg->KeepSettingsIn(store);
         QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
         QVERIFY(!m_dlg->m_pTabSongList->m_chkSetSourceFolder->isChecked());
-        QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 1);
-        QVERIFY(m_dlg->m_pTabPattern->isVisible());
+        QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 2);
+        QVERIFY(m_dlg->m_pTabTags->isVisible());
+        QCOMPARE(m_dlg->m_pTabTags->GetFormat(), u"{track:2} {title}"_qs);
         QCOMPARE(m_dlg->m_editOutput->text(), foldersGone ? QString() : output);
         QTRY_COMPARE(m_dlg->m_strCurrentFolder, foldersGone ? QString() : source);
         if (!foldersGone)
