@@ -12,6 +12,8 @@
 #include "passes/naming_rule.h"
 #include "passes/total_progress.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <functional>
 
@@ -49,7 +51,8 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     // fails instead.
     if (HoldsUndecodedText(newName + extension)) {
         WriteLogLine(job.m_pErrorLog.get(), UndecodedNameLine(source));
-        end.m_strReason = QStringLiteral("The new name could not be decoded.");
+        end.m_strReason =
+            QCoreApplication::translate("ConvertPass", "The new name could not be decoded.");
         run.EndFile(end);
         return;
     }

@@ -3,6 +3,8 @@
 #include "output/names.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -99,7 +101,9 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
     // The convert refuses such a name before it cleans anything.
     if (HoldsUndecodedText(newName)) {
         file.m_status = PlanStatus::Failed;
-        AddReason(file, u"The new name could not be decoded; this file will not be copied."_qs);
+        AddReason(file, QCoreApplication::translate(
+                            "RunPlan",
+                            "The new name could not be decoded; this file will not be copied."));
         return;
     }
     const QString wanted = CleanedName(listedName, newName, file);
@@ -112,10 +116,12 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
         PlannedFile& partner = FileToUpdate(use->m_nFirstWanting, wanted);
         if (!(partner.m_nFlags & PlanClash)) {
             partner.m_nFlags |= PlanClash;
-            AddReason(partner, u"A later file of this run has the same new name."_qs);
+            AddReason(partner, QCoreApplication::translate(
+                                   "RunPlan", "A later file of this run has the same new name."));
             m_nEarlierClash = std::ptrdiff_t(use->m_nFirstWanting);
         }
-        AddReason(file, u"An earlier file of this run has the same new name."_qs);
+        AddReason(file, QCoreApplication::translate(
+                            "RunPlan", "An earlier file of this run has the same new name."));
     }
 
     if (!Taken(wanted, use->m_bGiven)) {
@@ -132,8 +138,9 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
         const QString lost = TextLostBySwap(SplitExtension(listedName, extension));
         if (!lost.isEmpty()) {
             file.m_nFlags |= PlanLossySwap;
-            AddReason(file,
-                      u"The swap keeps two parts of the name and drops "_qs + Quoted(lost) + u'.');
+            AddReason(file, QCoreApplication::translate(
+                                "RunPlan", "The swap keeps two parts of the name and drops %1.")
+                                .arg(Quoted(lost)));
         }
     }
 }
@@ -178,13 +185,16 @@ QString CRunPlanner::CleanedName(const QString& listedName, const QString& newNa
     QString name = newName.left(newName.size() - extension.size());
     if (RemoveInvalidChars(name)) {
         file.m_nFlags |= PlanCleaned;
-        AddReason(file, u"Characters a file name must not hold (\\ / : * ? \" < > | and control "
-                        u"characters) are removed."_qs);
+        AddReason(file, QCoreApplication::translate(
+                            "RunPlan", "Characters a file name must not hold (\\ / : * ? \" < > | "
+                                       "and control characters) are removed."));
     }
     name += extension;
     if (ShortenLongName(name, m_nNameLimit)) {
         file.m_nFlags |= PlanShortened;
-        AddReason(file, u"The name is too long for the output folder and is shortened."_qs);
+        AddReason(file,
+                  QCoreApplication::translate(
+                      "RunPlan", "The name is too long for the output folder and is shortened."));
     }
     return name;
 }
@@ -198,9 +208,12 @@ bool CRunPlanner::Taken(const QString& name, bool givenInRun) const
 QString CRunPlanner::NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file)
 {
     file.m_nFlags |= PlanNumbered;
-    AddReason(file, Quoted(wanted) + (givenInRun && !m_folderNames.contains(wanted)
-                                          ? u" is taken by an earlier file of this run."_qs
-                                          : u" already stands in the output folder."_qs));
+    AddReason(
+        file,
+        (givenInRun && !m_folderNames.contains(wanted)
+             ? QCoreApplication::translate("RunPlan", "%1 is taken by an earlier file of this run.")
+             : QCoreApplication::translate("RunPlan", "%1 already stands in the output folder."))
+            .arg(Quoted(wanted)));
     const auto taken = [this](const QString& name) {
         const NameUse* use = m_runNames.Find(name);
         return Taken(name, use && use->m_bGiven);
