@@ -57,7 +57,9 @@ QString Details(const std::vector<FileEnd>& files)
 
 QString Copies(qsizetype count)
 {
-    return CtamroDlg::tr("%n copies", nullptr, int(count));
+    // One has a text of its own, so English reads right with no translation
+    // loaded; %n serves every other count in any language.
+    return count == 1 ? CtamroDlg::tr("1 copy") : CtamroDlg::tr("%n copies", nullptr, int(count));
 }
 
 } // namespace

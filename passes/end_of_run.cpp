@@ -39,12 +39,16 @@ QString RunEndText(const RunSummary& summary)
     QString text = summary.m_bCancelled ? QCoreApplication::translate("RunEnd", "Cancelled.")
                                         : QCoreApplication::translate("RunEnd", "Completed.");
     if (summary.m_nFailures > 0) {
-        text += QStringLiteral("\n\n") +
-                QCoreApplication::translate("RunEnd", "%n copies failed.", nullptr,
-                                            summary.m_nFailures) +
-                u' ' +
-                QCoreApplication::translate("RunEnd", "The reasons are in %1")
-                    .arg(summary.m_strErrorLogPath);
+        // One has a text of its own, so English reads right with no
+        // translation loaded; %n serves every other count in any language.
+        text +=
+            QStringLiteral("\n\n") +
+            (summary.m_nFailures == 1 ? QCoreApplication::translate("RunEnd", "1 copy failed.")
+                                      : QCoreApplication::translate("RunEnd", "%n copies failed.",
+                                                                    nullptr, summary.m_nFailures)) +
+            u' ' +
+            QCoreApplication::translate("RunEnd", "The reasons are in %1")
+                .arg(summary.m_strErrorLogPath);
     }
     if (!summary.m_logProblems.isEmpty())
         text += QStringLiteral("\n\n") +

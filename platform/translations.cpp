@@ -10,7 +10,6 @@ namespace {
 
 // The translators installed last, owned by the application object (which
 // removes them when it goes).
-QPointer<QTranslator> g_pEnglish;
 QPointer<QTranslator> g_pTamro;
 QPointer<QTranslator> g_pQt;
 
@@ -45,12 +44,6 @@ QString InstallTranslations(const QLocale& locale)
         return {};
     Remove(g_pQt);
     Remove(g_pTamro);
-    Remove(g_pEnglish);
-    // Built in, so an English count reads right wherever the program runs.
-    g_pEnglish = Loaded(QLocale(QLocale::English), u"tamro"_qs, u":/tamro/translations"_qs);
-    if (g_pEnglish)
-        QCoreApplication::installTranslator(g_pEnglish);
-
     g_pTamro = Loaded(locale, u"tamro"_qs, TranslationsFolder());
     if (!g_pTamro)
         return {};

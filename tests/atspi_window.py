@@ -14,6 +14,7 @@ import time
 import xml.etree.ElementTree as ElementTree
 
 import pyatspi
+from gi.repository import GLib
 
 # What each control is called in English: (context, source[, comment]) as
 # in the code, and the role a screen reader hears with it.
@@ -78,17 +79,28 @@ def WaitFor(what, find, seconds=20):
 
 
 def Descendants(root):
-    found = []
+    """The objects under `root`, without the rows and cells of trees and
+    tables. The window may still be filling its tree, which makes objects
+    come and go; a walk that meets one gone is walked again."""
+    for _ in range(20):
+        found = []
 
-    def Walk(node, depth):
-        if node is None or depth > 40:
-            return
-        found.append(node)
-        for i in range(node.childCount):
-            Walk(node.getChildAtIndex(i), depth + 1)
+        def Walk(node, depth):
+            if node is None or depth > 40:
+                return
+            found.append(node)
+            if node.getRole() in (pyatspi.ROLE_TREE, pyatspi.ROLE_TABLE):
+                return
+            for i in range(node.childCount):
+                Walk(node.getChildAtIndex(i), depth + 1)
 
-    Walk(root, 0)
-    return found
+        try:
+            Walk(root, 0)
+            # Read now what is read later, while each object is known to be there.
+            return [(node, node.name, node.getRole()) for node in found]
+        except GLib.GError:
+            time.sleep(0.2)
+    raise SystemExit("atspi_window: the window's objects never held still")
 
 
 def Press(node):
@@ -114,22 +126,28 @@ def main():
         (w for w in app if w is not None and w.name == Say(("DialogTemplate", "Song file convert"))),
         None))
 
+    # The folder given on the command line is listed once the window is up.
+    def Listed():
+        tables = [n for n, _, role in Descendants(window) if role == pyatspi.ROLE_TABLE]
+        return tables if tables and tables[0].queryTable().nRows >= 9 else None
+
+    WaitFor("the folder's files in the list", Listed)
     nodes = Descendants(window)
     by_name = {}
-    for node in nodes:
-        by_name.setdefault((node.name, node.getRole()), node)
+    for node, name, role in nodes:
+        by_name.setdefault((name, role), node)
         # The pages that are not shown are not read; what is shown is named.
-        if node.getRole() in CONTROL_ROLES and not node.name.strip():
-            problems.append("a %s without a name" % node.getRoleName())
+        if role in CONTROL_ROLES and not name.strip():
+            problems.append("a %s without a name" % role.value_nick)
     for key, role in NAMED_CONTROLS:
         if role is None:
-            if not any(n.name == Say(key) for n in nodes):
+            if not any(name == Say(key) for _, name, _ in nodes):
                 problems.append("nothing named %r" % Say(key))
         elif (Say(key), role) not in by_name:
             problems.append("no %s named %r" % (role.value_nick, Say(key)))
         # A translated window shows no English caption that has a translation.
         if translated and translated.get(key) and Spoken(translated[key]) != Spoken(key[1]):
-            if any(n.name == Spoken(key[1]) for n in nodes):
+            if any(name == Spoken(key[1]) for _, name, _ in nodes):
                 problems.append("English %r is shown" % Spoken(key[1]))
 
     # Both bars tell their values.
@@ -144,15 +162,17 @@ def main():
     out_edit = by_name[(Say(("DialogTemplate", "Output Folder :")), pyatspi.ROLE_TEXT)]
     out_edit.queryEditableText().setTextContents(output)
     table = by_name[(Say(("AccessibleText", "Files of the folder")), pyatspi.ROLE_TABLE)]
-    WaitFor("the song list's folder in the list", lambda: table.queryTable().nRows >= 9)
     Press(by_name[(Say(("DialogTemplate", "&Preview")), pyatspi.ROLE_PUSH_BUTTON)])
     rename = Say(("CtamroDlg", "Rename", "the column of new names"))
 
     def NewNames():
-        cells = table.queryTable()
-        if cells.nColumns < 5 or cells.getColumnDescription(1) != rename:
-            return None
-        names = [cells.getAccessibleAt(row, 1).name for row in range(cells.nRows)]
+        try:
+            cells = table.queryTable()
+            if cells.nColumns < 5 or cells.getColumnDescription(1) != rename:
+                return None
+            names = [cells.getAccessibleAt(row, 1).name for row in range(cells.nRows)]
+        except GLib.GError:
+            return None  # the list is being filled
         return names if "Title-Singer.mp3" in names else None
 
     names = WaitFor("the %r column" % rename, NewNames)
@@ -166,13 +186,12 @@ def main():
         for top in app:
             if top is None or top.name != "tamro":
                 continue
-            texts = [n.name for n in Descendants(top)]
-            if any(completed in text for text in texts):
+            if any(completed in name for _, name, _ in Descendants(top)):
                 return top
         return None
 
     box = WaitFor("the box saying %r" % completed, ClosingBox, seconds=60)
-    ok = next((n for n in Descendants(box) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON), None)
+    ok = next((n for n, _, role in Descendants(box) if role == pyatspi.ROLE_PUSH_BUTTON), None)
     if ok is None:
         problems.append("the closing box has no button")
     else:

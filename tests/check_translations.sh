@@ -19,8 +19,6 @@ for ts in "$root"/translations/tamro_*.ts; do
   name=$(basename "$ts")
   cp "$ts" "$work/$name"
   options=(-I "$root" -locations none)
-  # English is the code's own language: only its forms that change with a count.
-  [ "$name" = tamro_en.ts ] && options+=(-pluralonly)
   # Without -no-obsolete, so a text gone from the code shows as vanished.
   (cd "$root" && "$lupdate" "${options[@]}" "${folders[@]}" -ts "$work/$name") >"$work/lupdate.log" 2>&1
   if grep -vE "^(Scanning directory|Updating|    Found|Stripping)" "$work/lupdate.log" | grep -q .; then

@@ -257,6 +257,10 @@
         <source>To be removed:</source>
         <translation>Wird entfernt:</translation>
     </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 Kopie</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -407,6 +411,10 @@
     <message>
         <source>The run logs of this job are incomplete.</source>
         <translation>Die Protokolle dieses Auftrags sind unvollständig.</translation>
+    </message>
+    <message>
+        <source>1 copy failed.</source>
+        <translation>1 Kopie schlug fehl.</translation>
     </message>
 </context>
 <context>

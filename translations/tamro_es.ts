@@ -257,6 +257,10 @@
         <source>To be removed:</source>
         <translation>Se eliminarán:</translation>
     </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 copia</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -407,6 +411,10 @@
     <message>
         <source>The run logs of this job are incomplete.</source>
         <translation>Los registros de este trabajo están incompletos.</translation>
+    </message>
+    <message>
+        <source>1 copy failed.</source>
+        <translation>Falló 1 copia.</translation>
     </message>
 </context>
 <context>

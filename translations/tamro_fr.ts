@@ -257,6 +257,10 @@
         <source>To be removed:</source>
         <translation>À supprimer :</translation>
     </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 copie</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -407,6 +411,10 @@
     <message>
         <source>The run logs of this job are incomplete.</source>
         <translation>Les journaux de cette tâche sont incomplets.</translation>
+    </message>
+    <message>
+        <source>1 copy failed.</source>
+        <translation>1 copie a échoué.</translation>
     </message>
 </context>
 <context>

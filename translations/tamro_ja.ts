@@ -254,6 +254,10 @@
         <source>To be removed:</source>
         <translation>削除するもの:</translation>
     </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 件のコピー</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -403,6 +407,10 @@
     <message>
         <source>The run logs of this job are incomplete.</source>
         <translation>このジョブのログは不完全です。</translation>
+    </message>
+    <message>
+        <source>1 copy failed.</source>
+        <translation>1 件のコピーに失敗しました。</translation>
     </message>
 </context>
 <context>

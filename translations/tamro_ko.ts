@@ -254,6 +254,10 @@
         <source>To be removed:</source>
         <translation>지울 것:</translation>
     </message>
+    <message>
+        <source>1 copy</source>
+        <translation>복사본 1개</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -403,6 +407,10 @@
     <message>
         <source>The run logs of this job are incomplete.</source>
         <translation>이 작업의 로그가 불완전합니다.</translation>
+    </message>
+    <message>
+        <source>1 copy failed.</source>
+        <translation>복사 1개가 실패했습니다.</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,10 @@
         <source>To be removed:</source>
         <translation>将删除：</translation>
     </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 个副本</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -403,6 +407,10 @@
     <message>
         <source>The run logs of this job are incomplete.</source>
         <translation>此任务的日志不完整。</translation>
+    </message>
+    <message>
+        <source>1 copy failed.</source>
+        <translation>1 个副本复制失败。</translation>
     </message>
 </context>
 <context>
