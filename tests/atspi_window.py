@@ -39,6 +39,8 @@ NAMED_CONTROLS = [
     (("DialogTemplate", "total :"), pyatspi.ROLE_LABEL),
     (("DialogTemplate", "Rename files using text file"), pyatspi.ROLE_LABEL),
 ]
+# Qt's own "Cancel" of its file dialog, from Qt's translations.
+QT_CANCEL = {"": "Cancel", "de": "Abbrechen"}
 # Roles of the controls that must never go without a name.
 CONTROL_ROLES = {pyatspi.ROLE_TREE, pyatspi.ROLE_TABLE, pyatspi.ROLE_PROGRESS_BAR,
                  pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_TEXT,
@@ -150,6 +152,10 @@ def main():
             if any(name == Spoken(key[1]) for _, name, _ in nodes):
                 problems.append("English %r is shown" % Spoken(key[1]))
 
+    # The window keeps its fixed size under the compositor.
+    if window.getState().contains(pyatspi.STATE_RESIZABLE):
+        problems.append("the main window can be resized")
+
     # Both bars tell their values.
     for key in (("AccessibleText", "File progress"), ("AccessibleText", "Total progress")):
         bar = by_name.get((Say(key), pyatspi.ROLE_PROGRESS_BAR))
@@ -198,6 +204,22 @@ def main():
         if translated and ok.name == "OK" and sys.argv[3].endswith(("_ko.ts", "_zh_CN.ts")):
             problems.append("Qt's own OK button is not translated")
         Press(ok)
+
+    # A file dialog opens over the window, named as the window names it, and
+    # goes again with Qt's own Cancel.
+    Press(by_name[(Say(("DialogTemplate", "Choose the output folder")), pyatspi.ROLE_PUSH_BUTTON)])
+    title = Say(("CtamroDlg", "Current folder is:"))
+    chooser = WaitFor("the folder dialog %r" % title, lambda: next(
+        (top for top in app if top is not None and top.name == title), None))
+    language = sys.argv[3].rsplit("_", 1)[-1][:-3] if len(sys.argv) > 3 else ""
+    cancel = next((n for n, name, role in Descendants(chooser)
+                   if role == pyatspi.ROLE_PUSH_BUTTON and name == QT_CANCEL[language]), None)
+    if cancel is None:
+        problems.append("the folder dialog has no button %r" % QT_CANCEL[language])
+    else:
+        Press(cancel)
+        WaitFor("the folder dialog to go", lambda: not any(
+            top is not None and top.name == title for top in app))
 
     for problem in problems:
         print("atspi_window: " + problem)

@@ -51,8 +51,13 @@ inner() {
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
     variant:boolean:true >/dev/null
 
+  # A headless weston has no seat (no keyboard, no pointer), and Qt 6.4's
+  # Wayland text-input context then reads a missing input device as soon as
+  # an edit with the focus draws its cursor (the file dialog's name edit),
+  # and crashes. A desktop always has a seat; here the compose input
+  # context, which needs none, stands in.
   (cd "$work/logs" && exec env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-tamro \
-    QT_QPA_PLATFORMTHEME= LC_ALL="$locale" LANG="$locale" LANGUAGE= \
+    QT_QPA_PLATFORMTHEME= QT_IM_MODULE=compose LC_ALL="$locale" LANG="$locale" LANGUAGE= \
     "$tamro" "$work/songs" >"$work/tamro.log" 2>&1) &
   local tamro_pid=$!
   local status=0
