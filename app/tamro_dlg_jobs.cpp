@@ -73,7 +73,7 @@ bool CtamroDlg::OutputFolderReady()
         return false;
     }
     if (check.state == OutputFolderState::Missing) {
-        if (!AskYesNo(u"The output folder does not exist. Create it?"_qs))
+        if (!AskYesNo(tr("The output folder does not exist. Create it?")))
             return false;
         const QString problem = CreateOutputFolder(folder);
         if (!problem.isEmpty()) {
@@ -115,7 +115,7 @@ void CtamroDlg::OnBnClickedPreview()
         return;
     bool run = true;
     if (m_tabMode->GetCurSel() == 0 && !HasTxtExtension(m_pTabSongList->GetSongListPath())) {
-        ShowMessage(u"Please input a path."_qs);
+        ShowMessage(tr("Please input a path."));
         run = false;
     }
     if (!run || Job().m_nCommand.load() != JOB_IDLE)
@@ -131,7 +131,7 @@ void CtamroDlg::OnBnClickedPreview()
     if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
         (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || m_bClosing)
         return;
-    m_listFiles->InsertColumn1(u"Rename"_qs);
+    m_listFiles->InsertColumn1(tr("Rename", "the column of new names"));
     // Only this thread leaves idle, so it succeeds.
     m_bPreviewRunning = Job().StartPreview(MakeRequest(false));
 }
@@ -165,11 +165,11 @@ void CtamroDlg::OnBnClickedConvert()
     if (m_tabMode->GetCurSel() == 0) {
         start = HasTxtExtension(m_pTabSongList->GetSongListPath()) && !m_strOutputFolder.isEmpty();
         if (!start)
-            ShowMessage(u"Please input a path."_qs);
+            ShowMessage(tr("Please input a path."));
     } else {
         start = !m_strOutputFolder.isEmpty();
         if (!start)
-            ShowMessage(u"Please input the output path."_qs);
+            ShowMessage(tr("Please input the output path."));
     }
     // The checks may open a box; a stop request meanwhile runs nothing.
     if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
@@ -178,12 +178,12 @@ void CtamroDlg::OnBnClickedConvert()
     if (!Job().StartConvert(MakeRequest(true)))
         return;
     ShowErrorCount(0);
-    m_btnConvert->setText(ConvertButtonCaption(u"Cancel"_qs));
+    m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }
 
 void CtamroDlg::ShowErrorCount(int failures)
 {
-    m_staticError->setText(u"Error : %1"_qs.arg(failures));
+    m_staticError->setText(tr("Error : %1").arg(failures));
 }
 
 void CtamroDlg::ShowPreviewNames(const PreviewNames& names)

@@ -8,20 +8,23 @@
 #include "app/tamro_dlg.h"
 
 #include <QLineEdit>
+#include <QTabBar>
 
 void CtamroDlg::InitTabPages()
 {
-    m_tabMode->InsertItem(0, u"Convert"_qs);
+    m_tabMode->InsertItem(0, tr("Convert", "the tab of the song-list mode"));
     m_pTabSongList = new CTabUseTextFile(m_tabMode);
     m_pTabSongList->setObjectName(u"m_pTabSongList"_qs);
+    m_pTabSongList->setAccessibleName(m_tabMode->TabBar()->tabText(0));
     m_pTabSongList->setGeometry(m_tabMode->PageRect());
     m_pTabSongList->hide();
     connect(m_pTabSongList, &CTabUseTextFile::showSongListFolder, this,
             &CtamroDlg::OnShowSongListFolder);
 
-    m_tabMode->InsertItem(1, u"Rename"_qs);
+    m_tabMode->InsertItem(1, tr("Rename", "the tab of the pattern mode"));
     m_pTabPattern = new CTabPattern(m_tabMode);
     m_pTabPattern->setObjectName(u"m_pTabPattern"_qs);
+    m_pTabPattern->setAccessibleName(m_tabMode->TabBar()->tabText(1));
     m_pTabPattern->setGeometry(m_tabMode->PageRect());
     m_pTabPattern->hide();
 

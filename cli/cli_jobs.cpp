@@ -11,6 +11,7 @@
 #include "platform/file_name_codec.h"
 #include "platform/home_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -44,7 +45,7 @@ QString UnusableFolder(const QString& folder, int mode)
     if (::stat(bytes.constData(), &info) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("Not a folder");
+        return QCoreApplication::translate("TamroCli", "Not a folder");
     if (::access(bytes.constData(), mode) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     return {};
@@ -59,8 +60,9 @@ QString OutputProblem(const QString& folder, bool create)
         return check.problem;
     if (check.state == OutputFolderState::Missing) {
         if (!create) {
-            return QStringLiteral("The output folder %1 does not exist. "
-                                  "Give --create-output to have it created.")
+            return QCoreApplication::translate("TamroCli",
+                                               "The output folder %1 does not exist. "
+                                               "Give --create-output to have it created.")
                 .arg(ReadableFileName(folder));
         }
         return CreateOutputFolder(folder);
@@ -145,8 +147,9 @@ int RunPreviewOrConvert(const CliRequest& request)
     const QString source =
         request.m_strSource.isEmpty() ? FolderOf(songList) : AbsolutePath(request.m_strSource);
     if (const QString problem = UnusableFolder(source, R_OK | X_OK); !problem.isEmpty())
-        return unusable(QStringLiteral("The source folder %1 cannot be listed: %2")
-                            .arg(ReadableFileName(source), problem));
+        return unusable(
+            QCoreApplication::translate("TamroCli", "The source folder %1 cannot be listed: %2")
+                .arg(ReadableFileName(source), problem));
     const QString output =
         request.m_strOutput.isEmpty() ? QString() : AbsolutePath(request.m_strOutput);
     const QString logFolder = LogFolderOf(request);
@@ -155,8 +158,9 @@ int RunPreviewOrConvert(const CliRequest& request)
             !problem.isEmpty())
             return unusable(problem);
         if (const QString problem = UnusableFolder(logFolder, X_OK); !problem.isEmpty())
-            return unusable(QStringLiteral("The log folder %1 cannot be used: %2")
-                                .arg(ReadableFileName(logFolder), problem));
+            return unusable(
+                QCoreApplication::translate("TamroCli", "The log folder %1 cannot be used: %2")
+                    .arg(ReadableFileName(logFolder), problem));
     }
 
     const NamingMode mode = request.m_bTags      ? NamingMode::Tags

@@ -5,6 +5,8 @@
 #include "passes/run_plan.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
+
 CCliObserver::CCliObserver(NamingMode mode, CProgressLine& progress)
     : m_mode(mode), m_progress(progress)
 {}
@@ -69,7 +71,8 @@ void CCliObserver::MarkNotReached()
     for (FileReport& report : m_reports) {
         if (report.m_status == FileReport::Planned) {
             report.m_status = FileReport::Skipped;
-            report.m_strReason = QStringLiteral("The run was cancelled before this file.");
+            report.m_strReason =
+                QCoreApplication::translate("TamroCli", "The run was cancelled before this file.");
         }
     }
 }

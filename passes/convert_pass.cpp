@@ -13,6 +13,8 @@
 #include "passes/tag_names.h"
 #include "passes/total_progress.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <functional>
 
@@ -54,7 +56,8 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     // fails instead.
     if (HoldsUndecodedText(newName + extension)) {
         WriteLogLine(job.m_pErrorLog.get(), UndecodedNameLine(source));
-        end.m_strReason = QStringLiteral("The new name could not be decoded.");
+        end.m_strReason =
+            QCoreApplication::translate("ConvertPass", "The new name could not be decoded.");
         run.EndFile(end);
         return;
     }

@@ -20,13 +20,20 @@ struct CliRun
     QByteArray err;
 };
 
-CliRun RunCli(const QStringList& arguments, const QString& workFolder)
+// `language` is the operator's LANG; empty keeps the test's English.
+CliRun RunCli(const QStringList& arguments, const QString& workFolder,
+              const QString& language = QString())
 {
     QProcess cli;
     cli.setWorkingDirectory(workFolder);
     // "~/" in a path means this folder.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_qs, workFolder);
+    if (!language.isEmpty()) {
+        environment.remove(u"LC_ALL"_qs);
+        environment.remove(u"LANGUAGE"_qs);
+        environment.insert(u"LANG"_qs, language);
+    }
     cli.setProcessEnvironment(environment);
     cli.start(QStringLiteral(TAMRO_CLI_BINARY), arguments);
     CliRun run;
@@ -159,6 +166,90 @@ private Q_SLOTS:
         // Input it cannot use leaves everything as it was: no logs, no folder.
         QCOMPARE(dir.entries(), QStringList{u"songs"_qs});
         QCOMPARE(dir.entries(dir.path(u"songs"_qs)), before);
+    }
+
+    void speaksTheOperatorsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("saying");  // on stdout for 0, on stderr otherwise
+        QTest::addColumn<QString>("english"); // what it says in English, not to be said
+        QTest::newRow("German help")
+            << u"de_DE.UTF-8"_qs << QStringList{u"--help"_qs} << 0
+            << u"Zeigt diese Hilfe und endet."_qs << u"Shows this help and ends."_qs;
+        QTest::newRow("Korean usage error")
+            << u"ko_KR.UTF-8"_qs << QStringList{u"preview"_qs} << 2
+            << u"--song-list LIST나 --pattern을 주세요."_qs << u"Give --song-list"_qs;
+        QTest::newRow("French song list")
+            << u"fr_FR.UTF-8"_qs
+            << QStringList{u"preview"_qs, u"--song-list"_qs, u"songs/none.txt"_qs} << 2
+            << u"La liste de titres est inutilisable"_qs << u"cannot be used"_qs;
+        QTest::newRow("Japanese preview reason")
+            << u"ja_JP.UTF-8"_qs
+            << QStringList{u"preview"_qs, u"--song-list"_qs, u"songs/list.txt"_qs} << 0
+            << u"曲リストにこの番号の行がありません。"_qs << u"No line of the song list"_qs;
+        QTest::newRow("C help") << u"C.UTF-8"_qs << QStringList{u"--help"_qs} << 0
+                                << u"Shows this help and ends."_qs << QString();
+    }
+
+    void speaksTheOperatorsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, saying);
+        QFETCH(QString, english);
+        TestDir dir;
+        MakeSongs(dir);
+        const CliRun run = RunCli(arguments, dir.path(), language);
+        QCOMPARE(run.exitCode, exitCode);
+        const QString said = QString::fromUtf8(exitCode == 0 ? run.out : run.err);
+        QVERIFY2(said.contains(saying), qPrintable(said));
+        if (!english.isEmpty())
+            QVERIFY2(!said.contains(english), qPrintable(said));
+    }
+
+    // What other programs read stays English in every language: the logs,
+    // the JSON keys, the status words and the flags.
+    void logsAndJsonStayEnglish()
+    {
+        QList<QJsonObject> rows[2];
+        QStringList logs[2];
+        const QString languages[2] = {u"C.UTF-8"_qs, u"de_DE.UTF-8"_qs};
+        for (int i = 0; i < 2; ++i) {
+            TestDir dir;
+            MakeSongs(dir);
+            const CliRun run =
+                RunCli({u"convert"_qs, u"--song-list"_qs, u"songs/list.txt"_qs, u"--output"_qs,
+                        u"out"_qs, u"--create-output"_qs, u"--json"_qs},
+                       dir.path(), languages[i]);
+            QCOMPARE(run.exitCode, 0);
+            rows[i] = JsonLines(run.out);
+            for (const QString& log : {u"InfoLog.txt"_qs, u"ErrorLog.txt"_qs}) {
+                for (const QString& line : LogLines(dir.path(log)))
+                    logs[i].append(QString(line).replace(dir.path(), u"<dir>"_qs));
+            }
+        }
+        QCOMPARE(logs[1], logs[0]);
+        QVERIFY(logs[0].size() >= 4);
+        QCOMPARE(rows[1].size(), rows[0].size());
+        for (qsizetype row = 0; row < rows[0].size(); ++row) {
+            QCOMPARE(rows[1][row].keys(), rows[0][row].keys());
+            for (const QString& key :
+                 {u"name"_qs, u"new_name"_qs, u"final_name"_qs, u"status"_qs, u"flags"_qs})
+                QCOMPARE(rows[1][row].value(key), rows[0][row].value(key));
+        }
+        // Only the reasons, which people read, are German.
+        const auto skipped = [](const QList<QJsonObject>& list) {
+            for (const QJsonObject& row : list) {
+                if (row.value(u"status"_qs) == u"skipped"_qs)
+                    return row.value(u"reason"_qs).toString();
+            }
+            return QString();
+        };
+        QCOMPARE(skipped(rows[0]), u"No line of the song list has its number."_qs);
+        QCOMPARE(skipped(rows[1]), u"Keine Zeile der Songliste hat seine Nummer."_qs);
     }
 
     void previewSongListInListOrder()
