@@ -18,7 +18,7 @@ CTabTags::CTabTags(QWidget* parent) : QWidget(parent)
     palette.setColor(QPalette::WindowText, Qt::darkRed);
     m_staticFormatError->setPalette(palette);
     m_editTagFormat->setToolTip(
-        u"{track:2} pads the track's number to two digits; text outside braces is kept"_qs);
+        tr("{track:2} pads the track's number to two digits; text outside braces is kept"));
 
     connect(m_editTagFormat, &QLineEdit::textChanged, this, &CTabTags::OnFormatChanged);
     m_editTagFormat->setText(CTagFormat::DefaultFormat());

@@ -28,9 +28,10 @@ void CtamroDlg::InitTabPages()
     m_pTabPattern->setGeometry(m_tabMode->PageRect());
     m_pTabPattern->hide();
 
-    m_tabMode->InsertItem(2, u"Tags"_qs);
+    m_tabMode->InsertItem(2, tr("Tags", "the tab of the tag mode"));
     m_pTabTags = new CTabTags(m_tabMode);
     m_pTabTags->setObjectName(u"m_pTabTags"_qs);
+    m_pTabTags->setAccessibleName(m_tabMode->TabBar()->tabText(2));
     m_pTabTags->setGeometry(m_tabMode->PageRect());
     m_pTabTags->hide();
 

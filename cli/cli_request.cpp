@@ -84,8 +84,8 @@ QString MissingOrExtra(const CliRequest& request)
         return {};
     }
     if (modesGiven > 1)
-        return Tr(
-            QT_TRANSLATE_NOOP("TamroCli", "Give one of --song-list, --pattern and --tags, not two."));
+        return Tr(QT_TRANSLATE_NOOP("TamroCli",
+                                    "Give one of --song-list, --pattern and --tags, not two."));
     if (modesGiven == 0)
         return Tr(QT_TRANSLATE_NOOP("TamroCli", "Give --song-list LIST, --pattern or --tags."));
     if (request.m_bPattern && request.m_strSource.isEmpty())
@@ -128,8 +128,7 @@ CliRequest ParseCliRequest(const QStringList& arguments)
         Tr(QT_TRANSLATE_NOOP("TamroCli", "Tag mode: names from the files' own tags.")));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        Tr(QT_TRANSLATE_NOOP("TamroCli",
-                             "The name format of --tags (default: {title}-{artist}).")),
+        Tr(QT_TRANSLATE_NOOP("TamroCli", "The name format of --tags (default: {title}-{artist}).")),
         QStringLiteral("FORMAT"));
     const QCommandLineOption source(
         QStringLiteral("source"),

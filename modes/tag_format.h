@@ -2,6 +2,7 @@
 
 #include "modes/song_tags.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@
 // Parsed once per run, filled once per file.
 class CTagFormat
 {
+    Q_DECLARE_TR_FUNCTIONS(CTagFormat)
+
 public:
     static QString DefaultFormat(); // "{title}-{artist}"
 

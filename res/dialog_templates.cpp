@@ -58,8 +58,8 @@ constexpr ControlTemplate kPatternControls[] = {
 };
 
 constexpr ControlTemplate kTagsControls[] = {
-    {-1, K::Label, QT_TRANSLATE_NOOP("DialogTemplate", "Rename files using their tags"), 15, 17, 100,
-     8, nullptr},
+    {-1, K::Label, QT_TRANSLATE_NOOP("DialogTemplate", "Rename files using their tags"), 15, 17,
+     100, 8, nullptr},
     // The fields are the format's own words, the same in every language.
     {-1, K::Label, "{title} {artist} {album} {albumartist} {track} {disc} {year} {genre}", 58, 29,
      250, 8, nullptr},

@@ -180,7 +180,7 @@ private Q_SLOTS:
             << u"Zeigt diese Hilfe und endet."_qs << u"Shows this help and ends."_qs;
         QTest::newRow("Korean usage error")
             << u"ko_KR.UTF-8"_qs << QStringList{u"preview"_qs} << 2
-            << u"--song-list LIST나 --pattern을 주세요."_qs << u"Give --song-list"_qs;
+            << u"--song-list LIST, --pattern 또는 --tags를 주세요."_qs << u"Give --song-list"_qs;
         QTest::newRow("French song list")
             << u"fr_FR.UTF-8"_qs
             << QStringList{u"preview"_qs, u"--song-list"_qs, u"songs/none.txt"_qs} << 2

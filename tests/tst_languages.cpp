@@ -28,6 +28,10 @@ namespace {
 
 // Every text the window shows before anything is done, word for word as
 // tamro has always shown it in English.
+// The format's own words, the same in every language.
+const QString kTagFields =
+    u"{title} {artist} {album} {albumartist} {track} {disc} {year} {genre}"_qs;
+
 const QStringList kEnglishCaptions = {
     u"Song file convert"_qs,
     u"&Preview"_qs,
@@ -49,6 +53,10 @@ const QStringList kEnglishCaptions = {
     u"Title - Artist   ->   Artist - Title"_qs,
     u"Artist - Title   ->   Title - Artist"_qs,
     u"or"_qs,
+    u"Tags"_qs,
+    u"Rename files using their tags"_qs,
+    kTagFields,
+    u"Format :"_qs,
     u"Name"_qs,
     u"Size"_qs,
     u"Type"_qs,
@@ -174,12 +182,12 @@ void TestLanguages::captionsFollowTheLanguage_data()
         << u"de_DE"_qs << u"tamro_de.qm"_qs
         << QStringList{u"Songdateien umwandeln"_qs, u"&Vorschau"_qs,  u"Fehler : 0"_qs,
                        u"Ausgabeordner :"_qs,       u"Umbenennen"_qs, u"Geändert"_qs}
-        << QStringList{u"..."_qs, u"Name"_qs} << u"&Ja"_qs;
+        << QStringList{u"..."_qs, u"Name"_qs, u"Tags"_qs, u"Format :"_qs, kTagFields} << u"&Ja"_qs;
     QTest::newRow("Korean") << u"ko_KR"_qs << u"tamro_ko.qm"_qs
                             << QStringList{u"노래 파일 변환"_qs, u"미리 보기(&P)"_qs,
                                            u"출력 폴더 :"_qs,    u"원본 폴더로 설정(&S)"_qs,
                                            u"이름 바꾸기"_qs,    u"수정한 날짜"_qs}
-                            << QStringList{u"..."_qs} << u"예(&Y)"_qs;
+                            << QStringList{u"..."_qs, kTagFields} << u"예(&Y)"_qs;
 }
 
 void TestLanguages::captionsFollowTheLanguage()

@@ -40,10 +40,6 @@
         <translation>Benennungsart</translation>
     </message>
     <message>
-        <source>Convert names the files from a song list; Rename swaps title and artist.</source>
-        <translation>„Umwandeln“ benennt die Dateien nach einer Songliste; „Umbenennen“ vertauscht Titel und Interpret.</translation>
-    </message>
-    <message>
         <source>The folder the copies are written into.</source>
         <translation>Der Ordner, in den die Kopien geschrieben werden.</translation>
     </message>
@@ -62,6 +58,26 @@
     <message>
         <source>How many copies of the last job failed.</source>
         <translation>Wie viele Kopien des letzten Auftrags fehlschlugen.</translation>
+    </message>
+    <message>
+        <source>Convert names the files from a song list; Rename swaps title and artist; Tags names them from their own tags.</source>
+        <translation>„Umwandeln“ benennt die Dateien nach einer Songliste; „Umbenennen“ vertauscht Titel und Interpret; „Tags“ benennt sie nach ihren eigenen Tags.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>The new name, with tag fields in braces such as {title} and {artist}.</source>
+        <translation>Der neue Name, mit Tag-Feldern in geschweiften Klammern wie {title} und {artist}.</translation>
+    </message>
+    <message>
+        <source>Format problem</source>
+        <translation>Problem des Formats</translation>
+    </message>
+    <message>
+        <source>Why the format cannot name the files, if it cannot.</source>
+        <translation>Warum das Format die Dateien nicht benennen kann, falls es das nicht kann.</translation>
     </message>
 </context>
 <context>
@@ -100,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>CTabTags</name>
+    <message>
+        <source>{track:2} pads the track&apos;s number to two digits; text outside braces is kept</source>
+        <translation>{track:2} füllt die Titelnummer auf zwei Ziffern auf; Text außerhalb der Klammern bleibt</translation>
+    </message>
+</context>
+<context>
     <name>CTabUseTextFile</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -108,6 +131,89 @@
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTagFormat</name>
+    <message>
+        <source>album artist</source>
+        <translation>Album-Interpret</translation>
+    </message>
+    <message>
+        <source>track number</source>
+        <translation>Titelnummer</translation>
+    </message>
+    <message>
+        <source>disc number</source>
+        <translation>CD-Nummer</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The format is empty.</source>
+        <translation>Das Format ist leer.</translation>
+    </message>
+    <message>
+        <source>The format has a { that no } closes.</source>
+        <translation>Das Format hat eine {, die keine } schließt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tag field. The fields are %2.</source>
+        <translation>„%1“ ist kein Tag-Feld. Die Felder sind %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: only {track} and {disc} take a width.</source>
+        <translation>„%1“: nur {track} und {disc} nehmen eine Breite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a width is a number up to %2, as in {track:2}.</source>
+        <translation>„%1“: eine Breite ist eine Zahl bis %2, wie in {track:2}.</translation>
+    </message>
+    <message>
+        <source>It is not an audio file tamro can read.</source>
+        <translation>Sie ist keine Audiodatei, die tamro lesen kann.</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>Sie kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>It has no tags.</source>
+        <translation>Sie hat keine Tags.</translation>
+    </message>
+    <message>
+        <source>Its tags have %1.</source>
+        <translation>Ihren Tags fehlt %1.</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>The %1 in its tags cannot be decoded.</source>
+        <translation>%1 in ihren Tags kann nicht dekodiert werden.</translation>
     </message>
 </context>
 <context>
@@ -261,6 +367,11 @@
         <source>1 copy</source>
         <translation>1 Kopie</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <comment>the tab of the tag mode</comment>
+        <translation>Tags</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -348,6 +459,14 @@
         <source>Song file convert</source>
         <translation>Songdateien umwandeln</translation>
     </message>
+    <message>
+        <source>Rename files using their tags</source>
+        <translation>Dateien nach ihren Tags umbenennen</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>Format :</translation>
+    </message>
 </context>
 <context>
     <name>NamingRule</name>
@@ -358,6 +477,10 @@
     <message>
         <source>Its name has no hyphen to swap around.</source>
         <translation>Sein Name hat keinen Bindestrich zum Vertauschen.</translation>
+    </message>
+    <message>
+        <source>Its tags give it no new name.</source>
+        <translation>Ihre Tags geben ihr keinen neuen Namen.</translation>
     </message>
 </context>
 <context>
@@ -581,60 +704,8 @@
         <translation>Der Lauf wurde vor dieser Datei abgebrochen.</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.</source>
-        <translation>Gibt Songdateien neue Namen, indem es sie in einen Ausgabeordner kopiert, ohne Fenster.
-
-Befehle:
-  preview --song-list LIST [--source FOLDER]   der neue Name jeder Datei
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] unter den neuen Namen kopieren
-  undo [--log-dir DIR] [--dry-run]             die Kopien des letzten Laufs entfernen
-
-Der Quellordner ist ohne Angabe der Ordner der Songliste. Die Dateien werden
-genommen, wie das Fenster sie zeigt: nur Dateien, ohne versteckte, in
-natürlicher Namensfolge. Eine Kopie ersetzt nie etwas, und keine Quelldatei
-wird je verändert. Convert schreibt InfoLog.txt und ErrorLog.txt in den
-Arbeitsordner (oder --log-dir). Strg-C bricht nach der laufenden Datei ab;
-ein zweites Strg-C gibt auch diese auf und entfernt ihre halbe Kopie.
-
-Undo entfernt jede Kopie, die InfoLog.txt des letzten Laufs nennt und die noch
-ihrer Quelle gleicht; alles andere bleibt, mit dem Grund.
-
-Rückgabewert: 0 jede Kopie gelang (undo: jede Kopie entfernt), 1 manche Kopien
-schlugen fehl (undo: manche blieben), 2 falscher Aufruf oder unbrauchbare
-Songliste, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translation>
-    </message>
-    <message>
         <source>undo takes only --log-dir and --dry-run.</source>
         <translation>undo nimmt nur --log-dir und --dry-run.</translation>
-    </message>
-    <message>
-        <source>Give --song-list or --pattern, not both.</source>
-        <translation>Geben Sie --song-list oder --pattern an, nicht beide.</translation>
-    </message>
-    <message>
-        <source>Give --song-list LIST or --pattern.</source>
-        <translation>Geben Sie --song-list LIST oder --pattern an.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -727,6 +798,84 @@ Songliste, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translation>
     <message>
         <source>stopping after the file under way; Ctrl-C again gives it up</source>
         <translation>hört nach der laufenden Datei auf; ein weiteres Strg-C gibt sie auf</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>Gibt Songdateien neue Namen, indem es sie in einen Ausgabeordner kopiert, ohne Fenster.
+
+Befehle:
+  preview --song-list LIST [--source FOLDER]   der neue Name jeder Datei
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] unter den neuen Namen kopieren
+  undo [--log-dir DIR] [--dry-run]             die Kopien des letzten Laufs entfernen
+
+Der Quellordner ist ohne Angabe der Ordner der Songliste. Die Dateien werden
+genommen, wie das Fenster sie zeigt: nur Dateien, ohne versteckte, in
+natürlicher Namensfolge.
+--tags benennt jede Datei nach ihren eigenen Tags, ohne Angabe als
+{title}-{artist}; die Felder sind {title} {artist} {album} {albumartist}
+{track} {disc} {year} und {genre}, und {track:2} füllt die Titelnummer auf
+zwei Ziffern auf.
+ Eine Kopie ersetzt nie etwas, und keine Quelldatei
+wird je verändert. Convert schreibt InfoLog.txt und ErrorLog.txt in den
+Arbeitsordner (oder --log-dir). Strg-C bricht nach der laufenden Datei ab;
+ein zweites Strg-C gibt auch diese auf und entfernt ihre halbe Kopie.
+
+Undo entfernt jede Kopie, die InfoLog.txt des letzten Laufs nennt und die noch
+ihrer Quelle gleicht; alles andere bleibt, mit dem Grund.
+
+Rückgabewert: 0 jede Kopie gelang (undo: jede Kopie entfernt), 1 manche Kopien
+schlugen fehl (undo: manche blieben), 2 falscher Aufruf oder unbrauchbare
+Songliste, Format, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Give one of --song-list, --pattern and --tags, not two.</source>
+        <translation>Gib eines von --song-list, --pattern und --tags an, nicht zwei.</translation>
+    </message>
+    <message>
+        <source>Give --song-list LIST, --pattern or --tags.</source>
+        <translation>Gib --song-list LIST, --pattern oder --tags an.</translation>
+    </message>
+    <message>
+        <source>--tags needs --source FOLDER.</source>
+        <translation>--tags braucht --source FOLDER.</translation>
+    </message>
+    <message>
+        <source>--format belongs to --tags.</source>
+        <translation>--format gehört zu --tags.</translation>
+    </message>
+    <message>
+        <source>Tag mode: names from the files&apos; own tags.</source>
+        <translation>Tag-Modus: Namen aus den eigenen Tags der Dateien.</translation>
+    </message>
+    <message>
+        <source>The name format of --tags (default: {title}-{artist}).</source>
+        <translation>Das Namensformat von --tags (ohne Angabe: {title}-{artist}).</translation>
     </message>
 </context>
 <context>

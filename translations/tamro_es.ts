@@ -40,10 +40,6 @@
         <translation>Modo de nombrado</translation>
     </message>
     <message>
-        <source>Convert names the files from a song list; Rename swaps title and artist.</source>
-        <translation>«Convertir» nombra los archivos según una lista de canciones; «Renombrar» intercambia título y artista.</translation>
-    </message>
-    <message>
         <source>The folder the copies are written into.</source>
         <translation>La carpeta donde se escriben las copias.</translation>
     </message>
@@ -62,6 +58,26 @@
     <message>
         <source>How many copies of the last job failed.</source>
         <translation>Cuántas copias del último trabajo fallaron.</translation>
+    </message>
+    <message>
+        <source>Convert names the files from a song list; Rename swaps title and artist; Tags names them from their own tags.</source>
+        <translation>«Convertir» nombra los archivos según una lista de canciones; «Renombrar» intercambia título y artista; «Etiquetas» los nombra según sus propias etiquetas.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>The new name, with tag fields in braces such as {title} and {artist}.</source>
+        <translation>El nombre nuevo, con campos de etiqueta entre llaves como {title} y {artist}.</translation>
+    </message>
+    <message>
+        <source>Format problem</source>
+        <translation>Problema del formato</translation>
+    </message>
+    <message>
+        <source>Why the format cannot name the files, if it cannot.</source>
+        <translation>Por qué el formato no puede nombrar los archivos, si no puede.</translation>
     </message>
 </context>
 <context>
@@ -100,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>CTabTags</name>
+    <message>
+        <source>{track:2} pads the track&apos;s number to two digits; text outside braces is kept</source>
+        <translation>{track:2} rellena el número de pista a dos cifras; el texto fuera de las llaves se conserva</translation>
+    </message>
+</context>
+<context>
     <name>CTabUseTextFile</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -108,6 +131,89 @@
     <message>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTagFormat</name>
+    <message>
+        <source>album artist</source>
+        <translation>artista del álbum</translation>
+    </message>
+    <message>
+        <source>track number</source>
+        <translation>número de pista</translation>
+    </message>
+    <message>
+        <source>disc number</source>
+        <translation>número de disco</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>artist</source>
+        <translation>artista</translation>
+    </message>
+    <message>
+        <source>album</source>
+        <translation>álbum</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>año</translation>
+    </message>
+    <message>
+        <source>genre</source>
+        <translation>género</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>The format is empty.</source>
+        <translation>El formato está vacío.</translation>
+    </message>
+    <message>
+        <source>The format has a { that no } closes.</source>
+        <translation>El formato tiene una { que ninguna } cierra.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tag field. The fields are %2.</source>
+        <translation>«%1» no es un campo de etiqueta. Los campos son %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: only {track} and {disc} take a width.</source>
+        <translation>«%1»: solo {track} y {disc} admiten un ancho.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a width is a number up to %2, as in {track:2}.</source>
+        <translation>«%1»: un ancho es un número hasta %2, como en {track:2}.</translation>
+    </message>
+    <message>
+        <source>It is not an audio file tamro can read.</source>
+        <translation>No es un archivo de audio que tamro pueda leer.</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>No se puede leer: %1.</translation>
+    </message>
+    <message>
+        <source>It has no tags.</source>
+        <translation>No tiene etiquetas.</translation>
+    </message>
+    <message>
+        <source>Its tags have %1.</source>
+        <translation>Sus etiquetas no tienen %1.</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>The %1 in its tags cannot be decoded.</source>
+        <translation>No se puede descodificar %1 de sus etiquetas.</translation>
     </message>
 </context>
 <context>
@@ -261,6 +367,11 @@
         <source>1 copy</source>
         <translation>1 copia</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <comment>the tab of the tag mode</comment>
+        <translation>Etiquetas</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -348,6 +459,14 @@
         <source>Song file convert</source>
         <translation>Conversión de canciones</translation>
     </message>
+    <message>
+        <source>Rename files using their tags</source>
+        <translation>Renombrar archivos según sus etiquetas</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>Formato :</translation>
+    </message>
 </context>
 <context>
     <name>NamingRule</name>
@@ -358,6 +477,10 @@
     <message>
         <source>Its name has no hyphen to swap around.</source>
         <translation>Su nombre no tiene un guion para intercambiar.</translation>
+    </message>
+    <message>
+        <source>Its tags give it no new name.</source>
+        <translation>Sus etiquetas no le dan un nombre nuevo.</translation>
     </message>
 </context>
 <context>
@@ -581,60 +704,8 @@
         <translation>La ejecución se canceló antes de este archivo.</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.</source>
-        <translation>Da nombres nuevos a archivos de canciones copiándolos en una carpeta de salida, sin ventana.
-
-Órdenes:
-  preview --song-list LIST [--source FOLDER]   el nombre nuevo de cada archivo
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copiar con los nombres nuevos
-  undo [--log-dir DIR] [--dry-run]             quitar las copias de la última ejecución
-
-Sin indicarla, la carpeta de origen es la de la lista de canciones. Los
-archivos se toman como los muestra la ventana: solo archivos, sin los ocultos,
-en orden natural de nombre. Una copia nunca reemplaza nada y ningún archivo de
-origen se modifica jamás. Convert escribe InfoLog.txt y ErrorLog.txt en la
-carpeta de trabajo (o --log-dir). Ctrl-C cancela tras el archivo en curso; un
-segundo Ctrl-C abandona también ese archivo y quita su copia parcial.
-
-Undo quita cada copia que lista el InfoLog.txt de la última ejecución y que
-sigue igual a su origen; lo demás se deja, y se dice por qué.
-
-Estado de salida: 0 todas las copias salieron bien (undo: todas quitadas), 1
-fallaron algunas copias (undo: quedaron algunas), 2 uso incorrecto o lista,
-carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
-    </message>
-    <message>
         <source>undo takes only --log-dir and --dry-run.</source>
         <translation>undo solo admite --log-dir y --dry-run.</translation>
-    </message>
-    <message>
-        <source>Give --song-list or --pattern, not both.</source>
-        <translation>Indique --song-list o --pattern, no ambos.</translation>
-    </message>
-    <message>
-        <source>Give --song-list LIST or --pattern.</source>
-        <translation>Indique --song-list LIST o --pattern.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -727,6 +798,84 @@ carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
     <message>
         <source>stopping after the file under way; Ctrl-C again gives it up</source>
         <translation>se detiene tras el archivo en curso; otro Ctrl-C lo abandona</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>Da nombres nuevos a archivos de canciones copiándolos en una carpeta de salida, sin ventana.
+
+Órdenes:
+  preview --song-list LIST [--source FOLDER]   el nombre nuevo de cada archivo
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copiar con los nombres nuevos
+  undo [--log-dir DIR] [--dry-run]             quitar las copias de la última ejecución
+
+Sin indicarla, la carpeta de origen es la de la lista de canciones. Los
+archivos se toman como los muestra la ventana: solo archivos, sin los ocultos,
+en orden natural de nombre.
+--tags nombra cada archivo según sus propias etiquetas, por omisión como
+{title}-{artist}; los campos son {title} {artist} {album} {albumartist}
+{track} {disc} {year} y {genre}, y {track:2} rellena el número de pista a
+dos cifras.
+ Una copia nunca reemplaza nada y ningún archivo de
+origen se modifica jamás. Convert escribe InfoLog.txt y ErrorLog.txt en la
+carpeta de trabajo (o --log-dir). Ctrl-C cancela tras el archivo en curso; un
+segundo Ctrl-C abandona también ese archivo y quita su copia parcial.
+
+Undo quita cada copia que lista el InfoLog.txt de la última ejecución y que
+sigue igual a su origen; lo demás se deja, y se dice por qué.
+
+Estado de salida: 0 todas las copias salieron bien (undo: todas quitadas), 1
+fallaron algunas copias (undo: quedaron algunas), 2 uso incorrecto o lista,
+formato, carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>Give one of --song-list, --pattern and --tags, not two.</source>
+        <translation>Indica una de --song-list, --pattern y --tags, no dos.</translation>
+    </message>
+    <message>
+        <source>Give --song-list LIST, --pattern or --tags.</source>
+        <translation>Indica --song-list LIST, --pattern o --tags.</translation>
+    </message>
+    <message>
+        <source>--tags needs --source FOLDER.</source>
+        <translation>--tags necesita --source FOLDER.</translation>
+    </message>
+    <message>
+        <source>--format belongs to --tags.</source>
+        <translation>--format va con --tags.</translation>
+    </message>
+    <message>
+        <source>Tag mode: names from the files&apos; own tags.</source>
+        <translation>Modo etiquetas: nombres a partir de las propias etiquetas de los archivos.</translation>
+    </message>
+    <message>
+        <source>The name format of --tags (default: {title}-{artist}).</source>
+        <translation>El formato de nombre de --tags (por omisión: {title}-{artist}).</translation>
     </message>
 </context>
 <context>

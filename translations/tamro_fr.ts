@@ -40,10 +40,6 @@
         <translation>Mode de nommage</translation>
     </message>
     <message>
-        <source>Convert names the files from a song list; Rename swaps title and artist.</source>
-        <translation>« Convertir » nomme les fichiers d’après une liste de titres ; « Renommer » échange titre et artiste.</translation>
-    </message>
-    <message>
         <source>The folder the copies are written into.</source>
         <translation>Le dossier où les copies sont écrites.</translation>
     </message>
@@ -62,6 +58,26 @@
     <message>
         <source>How many copies of the last job failed.</source>
         <translation>Combien de copies de la dernière tâche ont échoué.</translation>
+    </message>
+    <message>
+        <source>Convert names the files from a song list; Rename swaps title and artist; Tags names them from their own tags.</source>
+        <translation>« Convertir » nomme les fichiers d’après une liste de titres ; « Renommer » échange titre et artiste ; « Étiquettes » les nomme d’après leurs propres étiquettes.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>The new name, with tag fields in braces such as {title} and {artist}.</source>
+        <translation>Le nouveau nom, avec des champs d’étiquette entre accolades comme {title} et {artist}.</translation>
+    </message>
+    <message>
+        <source>Format problem</source>
+        <translation>Problème du format</translation>
+    </message>
+    <message>
+        <source>Why the format cannot name the files, if it cannot.</source>
+        <translation>Pourquoi le format ne peut pas nommer les fichiers, s’il ne le peut pas.</translation>
     </message>
 </context>
 <context>
@@ -100,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>CTabTags</name>
+    <message>
+        <source>{track:2} pads the track&apos;s number to two digits; text outside braces is kept</source>
+        <translation>{track:2} complète le numéro de piste à deux chiffres ; le texte hors des accolades est gardé</translation>
+    </message>
+</context>
+<context>
     <name>CTabUseTextFile</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -108,6 +131,89 @@
     <message>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTagFormat</name>
+    <message>
+        <source>album artist</source>
+        <translation>artiste de l’album</translation>
+    </message>
+    <message>
+        <source>track number</source>
+        <translation>numéro de piste</translation>
+    </message>
+    <message>
+        <source>disc number</source>
+        <translation>numéro de disque</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>artist</source>
+        <translation>artiste</translation>
+    </message>
+    <message>
+        <source>album</source>
+        <translation>album</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>année</translation>
+    </message>
+    <message>
+        <source>genre</source>
+        <translation>genre</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>The format is empty.</source>
+        <translation>Le format est vide.</translation>
+    </message>
+    <message>
+        <source>The format has a { that no } closes.</source>
+        <translation>Le format a une { qu’aucune } ne ferme.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tag field. The fields are %2.</source>
+        <translation>« %1 » n’est pas un champ d’étiquette. Les champs sont %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: only {track} and {disc} take a width.</source>
+        <translation>« %1 » : seuls {track} et {disc} prennent une largeur.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a width is a number up to %2, as in {track:2}.</source>
+        <translation>« %1 » : une largeur est un nombre jusqu’à %2, comme dans {track:2}.</translation>
+    </message>
+    <message>
+        <source>It is not an audio file tamro can read.</source>
+        <translation>Ce n’est pas un fichier audio que tamro sait lire.</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>Il ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>It has no tags.</source>
+        <translation>Il n’a pas d’étiquettes.</translation>
+    </message>
+    <message>
+        <source>Its tags have %1.</source>
+        <translation>Ses étiquettes n’ont %1.</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>pas de %1</translation>
+    </message>
+    <message>
+        <source>The %1 in its tags cannot be decoded.</source>
+        <translation>%1 de ses étiquettes ne peut pas être décodé.</translation>
     </message>
 </context>
 <context>
@@ -261,6 +367,11 @@
         <source>1 copy</source>
         <translation>1 copie</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <comment>the tab of the tag mode</comment>
+        <translation>Étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -348,6 +459,14 @@
         <source>Song file convert</source>
         <translation>Conversion de fichiers audio</translation>
     </message>
+    <message>
+        <source>Rename files using their tags</source>
+        <translation>Renommer les fichiers d’après leurs étiquettes</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>Format :</translation>
+    </message>
 </context>
 <context>
     <name>NamingRule</name>
@@ -358,6 +477,10 @@
     <message>
         <source>Its name has no hyphen to swap around.</source>
         <translation>Son nom n’a pas de tiret autour duquel échanger.</translation>
+    </message>
+    <message>
+        <source>Its tags give it no new name.</source>
+        <translation>Ses étiquettes ne lui donnent pas de nouveau nom.</translation>
     </message>
 </context>
 <context>
@@ -581,61 +704,8 @@
         <translation>L’exécution a été annulée avant ce fichier.</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.</source>
-        <translation>Donne de nouveaux noms à des fichiers audio en les copiant dans un dossier de sortie, sans fenêtre.
-
-Commandes :
-  preview --song-list LIST [--source FOLDER]   le nouveau nom de chaque fichier
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copier sous les nouveaux noms
-  undo [--log-dir DIR] [--dry-run]             supprimer les copies de la dernière exécution
-
-Par défaut, le dossier source est celui de la liste de titres. Les fichiers
-sont pris comme la fenêtre les liste : fichiers seulement, sans les fichiers
-cachés, dans l’ordre naturel des noms. Une copie ne remplace jamais rien et
-aucun fichier source n’est jamais modifié. Convert écrit InfoLog.txt et
-ErrorLog.txt dans le dossier de travail (ou --log-dir). Ctrl-C annule après le
-fichier en cours ; un second Ctrl-C abandonne aussi ce fichier et supprime sa
-copie partielle.
-
-Undo supprime chaque copie que liste l’InfoLog.txt de la dernière exécution et
-qui est encore identique à sa source ; le reste est laissé, avec la raison.
-
-Code de sortie : 0 toutes les copies ont réussi (undo : toutes supprimées), 1
-des copies ont échoué (undo : certaines restent), 2 mauvais usage ou liste,
-dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
-    </message>
-    <message>
         <source>undo takes only --log-dir and --dry-run.</source>
         <translation>undo n’accepte que --log-dir et --dry-run.</translation>
-    </message>
-    <message>
-        <source>Give --song-list or --pattern, not both.</source>
-        <translation>Donnez --song-list ou --pattern, pas les deux.</translation>
-    </message>
-    <message>
-        <source>Give --song-list LIST or --pattern.</source>
-        <translation>Donnez --song-list LIST ou --pattern.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -728,6 +798,85 @@ dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
     <message>
         <source>stopping after the file under way; Ctrl-C again gives it up</source>
         <translation>arrêt après le fichier en cours ; un autre Ctrl-C l’abandonne</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>Donne de nouveaux noms à des fichiers audio en les copiant dans un dossier de sortie, sans fenêtre.
+
+Commandes :
+  preview --song-list LIST [--source FOLDER]   le nouveau nom de chaque fichier
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copier sous les nouveaux noms
+  undo [--log-dir DIR] [--dry-run]             supprimer les copies de la dernière exécution
+
+Par défaut, le dossier source est celui de la liste de titres. Les fichiers
+sont pris comme la fenêtre les liste : fichiers seulement, sans les fichiers
+cachés, dans l’ordre naturel des noms.
+--tags nomme chaque fichier d’après ses propres étiquettes, par défaut
+{title}-{artist} ; les champs sont {title} {artist} {album} {albumartist}
+{track} {disc} {year} et {genre}, et {track:2} complète le numéro de piste
+à deux chiffres.
+ Une copie ne remplace jamais rien et
+aucun fichier source n’est jamais modifié. Convert écrit InfoLog.txt et
+ErrorLog.txt dans le dossier de travail (ou --log-dir). Ctrl-C annule après le
+fichier en cours ; un second Ctrl-C abandonne aussi ce fichier et supprime sa
+copie partielle.
+
+Undo supprime chaque copie que liste l’InfoLog.txt de la dernière exécution et
+qui est encore identique à sa source ; le reste est laissé, avec la raison.
+
+Code de sortie : 0 toutes les copies ont réussi (undo : toutes supprimées), 1
+des copies ont échoué (undo : certaines restent), 2 mauvais usage ou liste,
+format, dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>Give one of --song-list, --pattern and --tags, not two.</source>
+        <translation>Donnez une option parmi --song-list, --pattern et --tags, pas deux.</translation>
+    </message>
+    <message>
+        <source>Give --song-list LIST, --pattern or --tags.</source>
+        <translation>Donnez --song-list LIST, --pattern ou --tags.</translation>
+    </message>
+    <message>
+        <source>--tags needs --source FOLDER.</source>
+        <translation>--tags demande --source FOLDER.</translation>
+    </message>
+    <message>
+        <source>--format belongs to --tags.</source>
+        <translation>--format va avec --tags.</translation>
+    </message>
+    <message>
+        <source>Tag mode: names from the files&apos; own tags.</source>
+        <translation>Mode étiquettes : des noms tirés des propres étiquettes des fichiers.</translation>
+    </message>
+    <message>
+        <source>The name format of --tags (default: {title}-{artist}).</source>
+        <translation>Le format de nom de --tags (par défaut : {title}-{artist}).</translation>
     </message>
 </context>
 <context>

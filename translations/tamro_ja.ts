@@ -40,10 +40,6 @@
         <translation>名前の付け方</translation>
     </message>
     <message>
-        <source>Convert names the files from a song list; Rename swaps title and artist.</source>
-        <translation>「変換」は曲リストから名前を付け、「名前変更」はタイトルとアーティストを入れ替えます。</translation>
-    </message>
-    <message>
         <source>The folder the copies are written into.</source>
         <translation>コピーを書き込むフォルダーです。</translation>
     </message>
@@ -62,6 +58,26 @@
     <message>
         <source>How many copies of the last job failed.</source>
         <translation>直前のジョブで失敗したコピーの数です。</translation>
+    </message>
+    <message>
+        <source>Convert names the files from a song list; Rename swaps title and artist; Tags names them from their own tags.</source>
+        <translation>「変換」は曲リストから名前を付け、「名前変更」はタイトルとアーティストを入れ替え、「タグ」はファイル自身のタグから名前を付けます。</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>書式</translation>
+    </message>
+    <message>
+        <source>The new name, with tag fields in braces such as {title} and {artist}.</source>
+        <translation>新しい名前。{title} や {artist} のように、タグのフィールドを波かっこで囲みます。</translation>
+    </message>
+    <message>
+        <source>Format problem</source>
+        <translation>書式の問題</translation>
+    </message>
+    <message>
+        <source>Why the format cannot name the files, if it cannot.</source>
+        <translation>書式でファイルに名前を付けられない場合、その理由。</translation>
     </message>
 </context>
 <context>
@@ -100,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>CTabTags</name>
+    <message>
+        <source>{track:2} pads the track&apos;s number to two digits; text outside braces is kept</source>
+        <translation>{track:2} はトラック番号を 2 桁にそろえます。かっこの外の文字はそのまま残ります</translation>
+    </message>
+</context>
+<context>
     <name>CTabUseTextFile</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -108,6 +131,89 @@
     <message>
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTagFormat</name>
+    <message>
+        <source>album artist</source>
+        <translation>アルバムアーティスト</translation>
+    </message>
+    <message>
+        <source>track number</source>
+        <translation>トラック番号</translation>
+    </message>
+    <message>
+        <source>disc number</source>
+        <translation>ディスク番号</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>genre</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>The format is empty.</source>
+        <translation>書式が空です。</translation>
+    </message>
+    <message>
+        <source>The format has a { that no } closes.</source>
+        <translation>書式に、} で閉じられていない { があります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tag field. The fields are %2.</source>
+        <translation>&quot;%1&quot; はタグのフィールドではありません。フィールドは %2 です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: only {track} and {disc} take a width.</source>
+        <translation>&quot;%1&quot;: 幅を取れるのは {track} と {disc} だけです。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a width is a number up to %2, as in {track:2}.</source>
+        <translation>&quot;%1&quot;: 幅は %2 までの数です ({track:2} のように)。</translation>
+    </message>
+    <message>
+        <source>It is not an audio file tamro can read.</source>
+        <translation>tamro が読める音声ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>読み込めません: %1。</translation>
+    </message>
+    <message>
+        <source>It has no tags.</source>
+        <translation>タグがありません。</translation>
+    </message>
+    <message>
+        <source>Its tags have %1.</source>
+        <translation>タグに%1がありません。</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>The %1 in its tags cannot be decoded.</source>
+        <translation>タグの%1をデコードできません。</translation>
     </message>
 </context>
 <context>
@@ -258,6 +364,11 @@
         <source>1 copy</source>
         <translation>1 件のコピー</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <comment>the tab of the tag mode</comment>
+        <translation>タグ</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -345,6 +456,14 @@
         <source>Song file convert</source>
         <translation>曲ファイル変換</translation>
     </message>
+    <message>
+        <source>Rename files using their tags</source>
+        <translation>タグからファイル名を変更</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>書式 :</translation>
+    </message>
 </context>
 <context>
     <name>NamingRule</name>
@@ -355,6 +474,10 @@
     <message>
         <source>Its name has no hyphen to swap around.</source>
         <translation>名前に入れ替えの目印となるハイフンがありません。</translation>
+    </message>
+    <message>
+        <source>Its tags give it no new name.</source>
+        <translation>タグから新しい名前が得られません。</translation>
     </message>
 </context>
 <context>
@@ -577,60 +700,8 @@
         <translation>このファイルの前で実行がキャンセルされました。</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.</source>
-        <translation>曲ファイルを出力フォルダーにコピーして新しい名前を付けます。ウィンドウは使いません。
-
-コマンド:
-  preview --song-list LIST [--source FOLDER]   各ファイルの新しい名前
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] 新しい名前でコピー
-  undo [--log-dir DIR] [--dry-run]             前回の実行のコピーを削除
-
-元フォルダーを指定しなければ曲リストのフォルダーを使います。ファイルは
-ウィンドウの一覧と同じに扱います: ファイルだけ、隠しファイルは除き、名前の
-自然な順です。コピーが何かを置き換えることはなく、元ファイルは決して変えません。
-convert は InfoLog.txt と ErrorLog.txt を作業フォルダー (または --log-dir)
-に書きます。Ctrl-C はコピー中のファイルの後で取り消します。もう一度 Ctrl-C
-を押すとそのファイルもやめ、途中までのコピーを削除します。
-
-undo は前回の実行の InfoLog.txt にあり、まだ元ファイルと同じコピーを削除します。
-それ以外は残し、理由を示します。
-
-終了コード: 0 すべてのコピーに成功 (undo: すべて削除)、1 一部のコピーに失敗
-(undo: 一部が残った)、2 使い方の誤りか、使えない曲リスト・フォルダー・ログ、
-130 Ctrl-C で取り消し。</translation>
-    </message>
-    <message>
         <source>undo takes only --log-dir and --dry-run.</source>
         <translation>undo に使えるのは --log-dir と --dry-run だけです。</translation>
-    </message>
-    <message>
-        <source>Give --song-list or --pattern, not both.</source>
-        <translation>--song-list か --pattern のどちらか一方を指定してください。</translation>
-    </message>
-    <message>
-        <source>Give --song-list LIST or --pattern.</source>
-        <translation>--song-list LIST か --pattern を指定してください。</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -723,6 +794,83 @@ undo は前回の実行の InfoLog.txt にあり、まだ元ファイルと同�
     <message>
         <source>stopping after the file under way; Ctrl-C again gives it up</source>
         <translation>コピー中のファイルの後で止めます。もう一度 Ctrl-C でそのファイルもやめます</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>曲ファイルを出力フォルダーにコピーして新しい名前を付けます。ウィンドウは使いません。
+
+コマンド:
+  preview --song-list LIST [--source FOLDER]   各ファイルの新しい名前
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] 新しい名前でコピー
+  undo [--log-dir DIR] [--dry-run]             前回の実行のコピーを削除
+
+元フォルダーを指定しなければ曲リストのフォルダーを使います。ファイルは
+ウィンドウの一覧と同じに扱います: ファイルだけ、隠しファイルは除き、名前の
+自然な順です。
+--tags は各ファイルをそれ自身のタグから名付けます。既定は {title}-{artist}
+で、フィールドは {title} {artist} {album} {albumartist} {track} {disc}
+{year} {genre} です。{track:2} はトラック番号を 2 桁にそろえます。
+コピーが何かを置き換えることはなく、元ファイルは決して変えません。
+convert は InfoLog.txt と ErrorLog.txt を作業フォルダー (または --log-dir)
+に書きます。Ctrl-C はコピー中のファイルの後で取り消します。もう一度 Ctrl-C
+を押すとそのファイルもやめ、途中までのコピーを削除します。
+
+undo は前回の実行の InfoLog.txt にあり、まだ元ファイルと同じコピーを削除します。
+それ以外は残し、理由を示します。
+
+終了コード: 0 すべてのコピーに成功 (undo: すべて削除)、1 一部のコピーに失敗
+(undo: 一部が残った)、2 使い方の誤りか、使えない曲リスト・書式・フォルダー・ログ、
+130 Ctrl-C で取り消し。</translation>
+    </message>
+    <message>
+        <source>Give one of --song-list, --pattern and --tags, not two.</source>
+        <translation>--song-list、--pattern、--tags のどれか一つを指定してください。二つは指定できません。</translation>
+    </message>
+    <message>
+        <source>Give --song-list LIST, --pattern or --tags.</source>
+        <translation>--song-list LIST、--pattern、--tags のどれかを指定してください。</translation>
+    </message>
+    <message>
+        <source>--tags needs --source FOLDER.</source>
+        <translation>--tags には --source FOLDER が必要です。</translation>
+    </message>
+    <message>
+        <source>--format belongs to --tags.</source>
+        <translation>--format は --tags と使います。</translation>
+    </message>
+    <message>
+        <source>Tag mode: names from the files&apos; own tags.</source>
+        <translation>タグモード: ファイル自身のタグから名前を付けます。</translation>
+    </message>
+    <message>
+        <source>The name format of --tags (default: {title}-{artist}).</source>
+        <translation>--tags の名前の書式 (既定: {title}-{artist})。</translation>
     </message>
 </context>
 <context>

@@ -40,10 +40,6 @@
         <translation>이름 짓기 방식</translation>
     </message>
     <message>
-        <source>Convert names the files from a song list; Rename swaps title and artist.</source>
-        <translation>「변환」은 노래 목록으로 이름을 짓고, 「이름 바꾸기」는 제목과 가수를 맞바꿉니다.</translation>
-    </message>
-    <message>
         <source>The folder the copies are written into.</source>
         <translation>복사본을 쓸 폴더입니다.</translation>
     </message>
@@ -62,6 +58,26 @@
     <message>
         <source>How many copies of the last job failed.</source>
         <translation>지난 작업에서 실패한 복사 수입니다.</translation>
+    </message>
+    <message>
+        <source>Convert names the files from a song list; Rename swaps title and artist; Tags names them from their own tags.</source>
+        <translation>「변환」은 노래 목록으로 이름을 짓고, 「이름 바꾸기」는 제목과 가수를 맞바꾸며, 「태그」는 파일 자신의 태그로 이름을 짓습니다.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>The new name, with tag fields in braces such as {title} and {artist}.</source>
+        <translation>새 이름. {title}, {artist}처럼 태그 필드를 중괄호로 감쌉니다.</translation>
+    </message>
+    <message>
+        <source>Format problem</source>
+        <translation>형식 문제</translation>
+    </message>
+    <message>
+        <source>Why the format cannot name the files, if it cannot.</source>
+        <translation>형식으로 파일 이름을 지을 수 없을 때 그 이유.</translation>
     </message>
 </context>
 <context>
@@ -100,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>CTabTags</name>
+    <message>
+        <source>{track:2} pads the track&apos;s number to two digits; text outside braces is kept</source>
+        <translation>{track:2}는 트랙 번호를 두 자리로 채웁니다. 중괄호 밖의 글자는 그대로 둡니다</translation>
+    </message>
+</context>
+<context>
     <name>CTabUseTextFile</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -108,6 +131,89 @@
     <message>
         <source>All files (*)</source>
         <translation>모든 파일 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTagFormat</name>
+    <message>
+        <source>album artist</source>
+        <translation>앨범 아티스트</translation>
+    </message>
+    <message>
+        <source>track number</source>
+        <translation>트랙 번호</translation>
+    </message>
+    <message>
+        <source>disc number</source>
+        <translation>디스크 번호</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>artist</source>
+        <translation>아티스트</translation>
+    </message>
+    <message>
+        <source>album</source>
+        <translation>앨범</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>연도</translation>
+    </message>
+    <message>
+        <source>genre</source>
+        <translation>장르</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The format is empty.</source>
+        <translation>형식이 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The format has a { that no } closes.</source>
+        <translation>형식에 }로 닫히지 않은 {가 있습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tag field. The fields are %2.</source>
+        <translation>&quot;%1&quot;은(는) 태그 필드가 아닙니다. 필드는 %2입니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: only {track} and {disc} take a width.</source>
+        <translation>&quot;%1&quot;: 너비는 {track}과 {disc}만 가질 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a width is a number up to %2, as in {track:2}.</source>
+        <translation>&quot;%1&quot;: 너비는 %2까지의 숫자입니다({track:2}처럼).</translation>
+    </message>
+    <message>
+        <source>It is not an audio file tamro can read.</source>
+        <translation>tamro가 읽을 수 있는 오디오 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>읽을 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>It has no tags.</source>
+        <translation>태그가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Its tags have %1.</source>
+        <translation>태그에 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>The %1 in its tags cannot be decoded.</source>
+        <translation>태그의 %1을(를) 디코딩할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +364,11 @@
         <source>1 copy</source>
         <translation>복사본 1개</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <comment>the tab of the tag mode</comment>
+        <translation>태그</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -345,6 +456,14 @@
         <source>Song file convert</source>
         <translation>노래 파일 변환</translation>
     </message>
+    <message>
+        <source>Rename files using their tags</source>
+        <translation>태그로 파일 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>형식 :</translation>
+    </message>
 </context>
 <context>
     <name>NamingRule</name>
@@ -355,6 +474,10 @@
     <message>
         <source>Its name has no hyphen to swap around.</source>
         <translation>이름에 맞바꿀 기준이 되는 하이픈이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Its tags give it no new name.</source>
+        <translation>태그로 새 이름을 지을 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -577,59 +700,8 @@
         <translation>이 파일 전에 실행이 취소되었습니다.</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.</source>
-        <translation>노래 파일을 출력 폴더에 복사해 새 이름을 붙입니다. 창 없이 씁니다.
-
-명령:
-  preview --song-list LIST [--source FOLDER]   각 파일의 새 이름
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] 새 이름으로 복사
-  undo [--log-dir DIR] [--dry-run]             지난 실행의 복사본 지우기
-
-원본 폴더를 주지 않으면 노래 목록의 폴더를 씁니다. 파일은 창이 보여 주는
-대로 다룹니다: 파일만, 숨김 파일은 빼고, 이름의 자연스러운 순서로.
-복사는 아무것도 덮어쓰지 않으며 원본 파일은 절대 바꾸지 않습니다.
-convert는 InfoLog.txt와 ErrorLog.txt를 작업 폴더(또는 --log-dir)에 씁니다.
-Ctrl-C는 복사 중인 파일 다음에 취소하고, 한 번 더 누르면 그 파일도 그만두고
-덜 된 복사본을 지웁니다.
-
-undo는 지난 실행의 InfoLog.txt에 있고 아직 원본과 같은 복사본을 지웁니다.
-나머지는 남기고 이유를 알려 줍니다.
-
-종료 상태: 0 모든 복사 성공(undo: 모두 지움), 1 일부 복사 실패(undo: 일부
-남음), 2 잘못된 사용 또는 쓸 수 없는 노래 목록·폴더·로그, 130 Ctrl-C로 취소.</translation>
-    </message>
-    <message>
         <source>undo takes only --log-dir and --dry-run.</source>
         <translation>undo에는 --log-dir와 --dry-run만 쓸 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Give --song-list or --pattern, not both.</source>
-        <translation>--song-list와 --pattern 중 하나만 주세요.</translation>
-    </message>
-    <message>
-        <source>Give --song-list LIST or --pattern.</source>
-        <translation>--song-list LIST나 --pattern을 주세요.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -722,6 +794,82 @@ undo는 지난 실행의 InfoLog.txt에 있고 아직 원본과 같은 복사본
     <message>
         <source>stopping after the file under way; Ctrl-C again gives it up</source>
         <translation>복사 중인 파일 다음에 멈춥니다. Ctrl-C를 한 번 더 누르면 그 파일도 그만둡니다</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>노래 파일을 출력 폴더에 복사해 새 이름을 붙입니다. 창 없이 씁니다.
+
+명령:
+  preview --song-list LIST [--source FOLDER]   각 파일의 새 이름
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] 새 이름으로 복사
+  undo [--log-dir DIR] [--dry-run]             지난 실행의 복사본 지우기
+
+원본 폴더를 주지 않으면 노래 목록의 폴더를 씁니다. 파일은 창이 보여 주는
+대로 다룹니다: 파일만, 숨김 파일은 빼고, 이름의 자연스러운 순서로.
+--tags는 각 파일을 그 파일의 태그로 이름 짓고, 기본은 {title}-{artist}입니다.
+필드는 {title} {artist} {album} {albumartist} {track} {disc} {year}
+{genre}이며, {track:2}는 트랙 번호를 두 자리로 채웁니다.
+
+복사는 아무것도 덮어쓰지 않으며 원본 파일은 절대 바꾸지 않습니다.
+convert는 InfoLog.txt와 ErrorLog.txt를 작업 폴더(또는 --log-dir)에 씁니다.
+Ctrl-C는 복사 중인 파일 다음에 취소하고, 한 번 더 누르면 그 파일도 그만두고
+덜 된 복사본을 지웁니다.
+
+undo는 지난 실행의 InfoLog.txt에 있고 아직 원본과 같은 복사본을 지웁니다.
+나머지는 남기고 이유를 알려 줍니다.
+
+종료 상태: 0 모든 복사 성공(undo: 모두 지움), 1 일부 복사 실패(undo: 일부
+남음), 2 잘못된 사용 또는 쓸 수 없는 노래 목록·형식·폴더·로그, 130 Ctrl-C로 취소.</translation>
+    </message>
+    <message>
+        <source>Give one of --song-list, --pattern and --tags, not two.</source>
+        <translation>--song-list, --pattern, --tags 중 하나만 주세요. 둘은 안 됩니다.</translation>
+    </message>
+    <message>
+        <source>Give --song-list LIST, --pattern or --tags.</source>
+        <translation>--song-list LIST, --pattern 또는 --tags를 주세요.</translation>
+    </message>
+    <message>
+        <source>--tags needs --source FOLDER.</source>
+        <translation>--tags에는 --source FOLDER가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>--format belongs to --tags.</source>
+        <translation>--format은 --tags와 함께 씁니다.</translation>
+    </message>
+    <message>
+        <source>Tag mode: names from the files&apos; own tags.</source>
+        <translation>태그 모드: 파일 자신의 태그로 이름을 짓습니다.</translation>
+    </message>
+    <message>
+        <source>The name format of --tags (default: {title}-{artist}).</source>
+        <translation>--tags의 이름 형식(기본: {title}-{artist}).</translation>
     </message>
 </context>
 <context>

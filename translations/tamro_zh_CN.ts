@@ -40,10 +40,6 @@
         <translation>命名方式</translation>
     </message>
     <message>
-        <source>Convert names the files from a song list; Rename swaps title and artist.</source>
-        <translation>“转换”按歌曲列表命名文件；“重命名”交换标题和艺术家。</translation>
-    </message>
-    <message>
         <source>The folder the copies are written into.</source>
         <translation>副本写入的文件夹。</translation>
     </message>
@@ -62,6 +58,26 @@
     <message>
         <source>How many copies of the last job failed.</source>
         <translation>上一次任务中失败的副本数。</translation>
+    </message>
+    <message>
+        <source>Convert names the files from a song list; Rename swaps title and artist; Tags names them from their own tags.</source>
+        <translation>“转换”按歌曲列表命名文件；“重命名”交换标题和艺术家；“标签”按文件自己的标签命名。</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>The new name, with tag fields in braces such as {title} and {artist}.</source>
+        <translation>新名称，标签字段放在花括号里，如 {title} 和 {artist}。</translation>
+    </message>
+    <message>
+        <source>Format problem</source>
+        <translation>格式问题</translation>
+    </message>
+    <message>
+        <source>Why the format cannot name the files, if it cannot.</source>
+        <translation>格式无法为文件命名时的原因。</translation>
     </message>
 </context>
 <context>
@@ -100,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>CTabTags</name>
+    <message>
+        <source>{track:2} pads the track&apos;s number to two digits; text outside braces is kept</source>
+        <translation>{track:2} 把音轨号补足为两位；花括号外的文字保持不变</translation>
+    </message>
+</context>
+<context>
     <name>CTabUseTextFile</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -108,6 +131,89 @@
     <message>
         <source>All files (*)</source>
         <translation>所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTagFormat</name>
+    <message>
+        <source>album artist</source>
+        <translation>专辑艺术家</translation>
+    </message>
+    <message>
+        <source>track number</source>
+        <translation>音轨号</translation>
+    </message>
+    <message>
+        <source>disc number</source>
+        <translation>碟片号</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>artist</source>
+        <translation>艺术家</translation>
+    </message>
+    <message>
+        <source>album</source>
+        <translation>专辑</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>genre</source>
+        <translation>流派</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>The format is empty.</source>
+        <translation>格式为空。</translation>
+    </message>
+    <message>
+        <source>The format has a { that no } closes.</source>
+        <translation>格式中有一个没有 } 闭合的 {。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tag field. The fields are %2.</source>
+        <translation>“%1”不是标签字段。字段有 %2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: only {track} and {disc} take a width.</source>
+        <translation>“%1”：只有 {track} 和 {disc} 可以带宽度。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a width is a number up to %2, as in {track:2}.</source>
+        <translation>“%1”：宽度是不超过 %2 的数字，如 {track:2}。</translation>
+    </message>
+    <message>
+        <source>It is not an audio file tamro can read.</source>
+        <translation>它不是 tamro 能读取的音频文件。</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation>无法读取：%1。</translation>
+    </message>
+    <message>
+        <source>It has no tags.</source>
+        <translation>它没有标签。</translation>
+    </message>
+    <message>
+        <source>Its tags have %1.</source>
+        <translation>它的标签中没有%1。</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>The %1 in its tags cannot be decoded.</source>
+        <translation>无法解码它标签中的%1。</translation>
     </message>
 </context>
 <context>
@@ -258,6 +364,11 @@
         <source>1 copy</source>
         <translation>1 个副本</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <comment>the tab of the tag mode</comment>
+        <translation>标签</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -345,6 +456,14 @@
         <source>Song file convert</source>
         <translation>歌曲文件转换</translation>
     </message>
+    <message>
+        <source>Rename files using their tags</source>
+        <translation>按标签重命名文件</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>格式：</translation>
+    </message>
 </context>
 <context>
     <name>NamingRule</name>
@@ -355,6 +474,10 @@
     <message>
         <source>Its name has no hyphen to swap around.</source>
         <translation>名称中没有可用于交换的连字符。</translation>
+    </message>
+    <message>
+        <source>Its tags give it no new name.</source>
+        <translation>它的标签无法给出新名称。</translation>
     </message>
 </context>
 <context>
@@ -577,57 +700,8 @@
         <translation>运行在此文件之前被取消。</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, folder or
-log, 130 cancelled by Ctrl-C.</source>
-        <translation>通过把歌曲文件复制到输出文件夹来给它们起新名字，无需窗口。
-
-命令：
-  preview --song-list LIST [--source FOLDER]   每个文件的新名称
-  preview --pattern --source FOLDER
-  convert ... --output FOLDER [--from-preview] 以新名称复制
-  undo [--log-dir DIR] [--dry-run]             删除上次运行的副本
-
-源文件夹默认为歌曲列表所在的文件夹。文件的取法与窗口列出的一致：只取文件，
-不含隐藏文件，按名称的自然顺序。复制从不替换任何东西，也从不改动源文件。
-convert 把 InfoLog.txt 和 ErrorLog.txt 写入工作文件夹（或 --log-dir）。
-Ctrl-C 在当前文件之后取消；再按一次 Ctrl-C 也放弃该文件并删除其不完整的副本。
-
-undo 删除上次运行的 InfoLog.txt 中列出、且仍与源文件相同的每个副本；
-其余的保留，并说明原因。
-
-退出状态：0 全部复制成功（undo：全部删除），1 部分复制失败（undo：有些保留），
-2 用法错误或歌曲列表、文件夹、日志不可用，130 被 Ctrl-C 取消。</translation>
-    </message>
-    <message>
         <source>undo takes only --log-dir and --dry-run.</source>
         <translation>undo 只接受 --log-dir 和 --dry-run。</translation>
-    </message>
-    <message>
-        <source>Give --song-list or --pattern, not both.</source>
-        <translation>请给出 --song-list 或 --pattern，不能两者都给。</translation>
-    </message>
-    <message>
-        <source>Give --song-list LIST or --pattern.</source>
-        <translation>请给出 --song-list LIST 或 --pattern。</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -720,6 +794,80 @@ undo 删除上次运行的 InfoLog.txt 中列出、且仍与源文件相同的�
     <message>
         <source>stopping after the file under way; Ctrl-C again gives it up</source>
         <translation>将在当前文件之后停止；再按 Ctrl-C 则放弃该文件</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
+equals its source; anything else is left and said why.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>通过把歌曲文件复制到输出文件夹来给它们起新名字，无需窗口。
+
+命令：
+  preview --song-list LIST [--source FOLDER]   每个文件的新名称
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] 以新名称复制
+  undo [--log-dir DIR] [--dry-run]             删除上次运行的副本
+
+源文件夹默认为歌曲列表所在的文件夹。文件的取法与窗口列出的一致：只取文件，
+不含隐藏文件，按名称的自然顺序。
+--tags 按每个文件自己的标签命名，默认为 {title}-{artist}；字段有 {title}
+{artist} {album} {albumartist} {track} {disc} {year} 和 {genre}，
+{track:2} 把音轨号补足为两位。
+复制从不替换任何东西，也从不改动源文件。
+convert 把 InfoLog.txt 和 ErrorLog.txt 写入工作文件夹（或 --log-dir）。
+Ctrl-C 在当前文件之后取消；再按一次 Ctrl-C 也放弃该文件并删除其不完整的副本。
+
+undo 删除上次运行的 InfoLog.txt 中列出、且仍与源文件相同的每个副本；
+其余的保留，并说明原因。
+
+退出状态：0 全部复制成功（undo：全部删除），1 部分复制失败（undo：有些保留），
+2 用法错误或歌曲列表、格式、文件夹、日志不可用，130 被 Ctrl-C 取消。</translation>
+    </message>
+    <message>
+        <source>Give one of --song-list, --pattern and --tags, not two.</source>
+        <translation>请在 --song-list、--pattern 和 --tags 中只给出一个。</translation>
+    </message>
+    <message>
+        <source>Give --song-list LIST, --pattern or --tags.</source>
+        <translation>请给出 --song-list LIST、--pattern 或 --tags。</translation>
+    </message>
+    <message>
+        <source>--tags needs --source FOLDER.</source>
+        <translation>--tags 需要 --source FOLDER。</translation>
+    </message>
+    <message>
+        <source>--format belongs to --tags.</source>
+        <translation>--format 只能与 --tags 一起使用。</translation>
+    </message>
+    <message>
+        <source>Tag mode: names from the files&apos; own tags.</source>
+        <translation>标签模式：按文件自己的标签命名。</translation>
+    </message>
+    <message>
+        <source>The name format of --tags (default: {title}-{artist}).</source>
+        <translation>--tags 的名称格式（默认：{title}-{artist}）。</translation>
     </message>
 </context>
 <context>
