@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/run_log.h"
+#include "platform/copy_session.h"
 
 #include <atomic>
 #include <memory>
@@ -17,4 +18,7 @@ public:
     std::atomic<bool> m_bAbandonCopy{false};
     std::unique_ptr<LogFile> m_pInfoLog;  // InfoLog.txt of the current job
     std::unique_ptr<LogFile> m_pErrorLog; // ErrorLog.txt of the current job
+    // What the job's copies share below their names; flushed to the medium
+    // once after the last copy (CCopySession::FlushToMedium).
+    CCopySession m_copySession;
 };
