@@ -34,6 +34,15 @@ public:
     void Copied(const CMediumTraits& traits, int fd, const QByteArray& folder);
 
     CWriteBackWindow& WriteBack() { return m_writeBack; }
+    // Whether copies onto `traits`' file system go through the write-back
+    // window.
+    bool BoundsWriteBack(const CMediumTraits& traits) const
+    {
+        return m_bBoundWriteBack && traits.HasWriteBack();
+    }
+    // For measuring what the bound costs: copies leave write-back to the
+    // kernel alone.
+    void SetBoundWriteBack(bool bound) { m_bBoundWriteBack = bound; }
 
     // Whether each copy is flushed on its own before it is named, rather
     // than the file systems once at the end.
@@ -69,4 +78,5 @@ private:
     Medium* m_pLastMedium = nullptr;
     CWriteBackWindow m_writeBack;
     bool m_bSyncEachFile = false;
+    bool m_bBoundWriteBack = true;
 };

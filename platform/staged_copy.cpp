@@ -361,7 +361,7 @@ int CStagedCopy::CopyByReadWrite(std::int64_t& transferred, Progress& progress)
 
 int CStagedCopy::AfterChunk(std::int64_t offset, std::int64_t length)
 {
-    if (!m_pTraits->HasWriteBack())
+    if (!m_session.BoundsWriteBack(*m_pTraits))
         return 0;
     return m_session.WriteBack().Written(m_dst.get(), offset, length);
 }
@@ -405,7 +405,7 @@ CopyResult CStagedCopy::Publish(const QByteArray& destination)
 CopyResult CStagedCopy::Close()
 {
     int error = 0;
-    if (m_pTraits->HasWriteBack())
+    if (m_session.BoundsWriteBack(*m_pTraits))
         error = m_session.WriteBack().Keep(m_dst.get());
     if (error == 0)
         m_session.Copied(*m_pTraits, m_dst.get(), m_strFolder);

@@ -9,6 +9,7 @@ public:
     explicit UniqueFd(int fd = -1) : m_fd(fd) {}
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
+    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.release()) {}
     ~UniqueFd()
     {
         if (m_fd >= 0)

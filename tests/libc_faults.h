@@ -49,7 +49,8 @@ struct State
     char folder[PATH_MAX];        // faults hit paths below it
     char rivalName[NAME_MAX + 1]; // created just before our own claim of it
     bool cloneByCopying;
-    int writesBeforeFault; // Write faults only after this many writes
+    int writesBeforeFault;           // Write faults only after this many writes
+    int calls[int(LibcCall::Count)]; // counted for SyncFileRange and Syncfs
 };
 inline State g_state{};
 
@@ -83,6 +84,13 @@ inline int Armed(LibcCall call, int fd)
 {
     const int error = g_state.errors[int(call)];
     return error != 0 && InsideFolder(fd) ? error : 0;
+}
+
+// Counts a call on `fd` inside the folder, for calls too few to slow a test.
+inline void Count(LibcCall call, int fd)
+{
+    if (InsideFolder(fd))
+        ++g_state.calls[int(call)];
 }
 
 inline int ArmedForPath(LibcCall call, const char* path)
@@ -148,6 +156,8 @@ public:
     }
     // Write fails only after `count` writes have gone through.
     void writesBeforeFault(int count) { libc_faults::g_state.writesBeforeFault = count; }
+    // How often sync_file_range or syncfs ran inside the folder.
+    int calls(LibcCall call) const { return libc_faults::g_state.calls[int(call)]; }
 };
 
 extern "C" {
@@ -268,6 +278,7 @@ ssize_t write(int fd, const void* buffer, size_t count)
 
 int sync_file_range(int fd, off64_t offset, off64_t count, unsigned int flags)
 {
+    libc_faults::Count(LibcCall::SyncFileRange, fd);
     if (const int error = libc_faults::Armed(LibcCall::SyncFileRange, fd)) {
         errno = error;
         return -1;
@@ -278,6 +289,7 @@ int sync_file_range(int fd, off64_t offset, off64_t count, unsigned int flags)
 
 int syncfs(int fd) __THROW
 {
+    libc_faults::Count(LibcCall::Syncfs, fd);
     if (const int error = libc_faults::Armed(LibcCall::Syncfs, fd)) {
         errno = error;
         return -1;

@@ -1,5 +1,6 @@
 // tamro-cli run as a program on real temporary folders.
 #include "testdir.h"
+#include "tests/copy_under_way.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -295,6 +296,7 @@ private Q_SLOTS:
         dir.makeFile(u"src/B - Two.bin"_qs, "two");
         dir.makeFolder(u"out"_qs);
         const QString partial = dir.path(u"out/One-A.bin"_qs);
+        const QString out = dir.path(u"out"_qs);
 
         QProcess cli;
         cli.setWorkingDirectory(dir.path());
@@ -307,11 +309,11 @@ private Q_SLOTS:
         const auto catchPartWay = [&](qint64 above) {
             for (int attempt = 0; attempt < 2000000; ++attempt) {
                 ::kill(pid, SIGSTOP);
-                const qint64 size = SizeOf(partial);
+                const qint64 size = SizeOfCopyUnderWay(pid, out);
                 if (size > above && size < kBig)
                     return true;
                 ::kill(pid, SIGCONT);
-                if (size == kBig || cli.state() == QProcess::NotRunning)
+                if (SizeOf(partial) == kBig || cli.state() == QProcess::NotRunning)
                     return false;
             }
             return false;
@@ -330,7 +332,7 @@ private Q_SLOTS:
                 QVERIFY(cli.waitForReadyRead(30000));
                 said += cli.readAllStandardError();
             }
-            if (!catchPartWay(SizeOf(partial))) {
+            if (!catchPartWay(SizeOfCopyUnderWay(pid, out))) {
                 cli.waitForFinished();
                 QSKIP("the copy ended before it could be caught again");
             }

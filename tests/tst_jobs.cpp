@@ -10,6 +10,7 @@
 #include "modes/song_list_check.h"
 #include "output/output_folder.h"
 #include "platform/file_copy.h"
+#include "tests/copy_under_way.h"
 #include "tests/gui_helpers.h"
 #include "tests/held_folder_lister.h"
 #include "tests/testdir.h"
@@ -817,8 +818,9 @@ void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QSt
     QVERIFY(::truncate(EncodeFileName(big).constData(), 64 * kCopyChunkSize) == 0);
     child = std::make_unique<ConvertChild>(m_dir->path());
     QVERIFY(child->m_pid > 0);
-    const QString copy = m_dir->path(u"out/Band-"_qs) + name.section(u" - "_qs, 0, 0) + u".mp3"_qs;
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(copy).size() >= kCopyChunkSize, 20000);
+    // The copy has no name until it is whole: look at the child's own file.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        SizeOfCopyUnderWay(child->m_pid, m_dir->path(u"out"_qs)) >= kCopyChunkSize, 20000);
 }
 
 void TestJobs::stopSignalAbandonsTheCopyAndEnds()
