@@ -209,6 +209,7 @@ private:
     // Starts a child converting src/ and waits until its copy of `name`
     // (a large file) is under way.
     void StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name);
+    bool ThirdCopyUnderWay() const;
 
     std::unique_ptr<MessageBoxAnswerer> m_boxes;
     QString m_previousFolder;
@@ -257,6 +258,14 @@ void TestJobs::SelectSource()
 {
     QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->path(u"src"_qs)));
     QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
+}
+
+// A copy has no name until it is whole; the third is under way once the
+// second has its name and our worker holds a copy's file open.
+bool TestJobs::ThirdCopyUnderWay() const
+{
+    return QFileInfo::exists(m_dir->path(u"out/Band-Song 1.mp3"_qs)) &&
+           SizeOfCopyUnderWay(::getpid(), m_dir->path(u"out"_qs)) >= 0;
 }
 
 void TestJobs::WaitUntilIdle()
@@ -478,7 +487,7 @@ void TestJobs::failuresAreCountedAndCancelKeepsTheCount()
 void TestJobs::cancelDuringTheThirdFile()
 {
     // The third file's copy is held at its start until Cancel is clicked:
-    // its destination appears when the copy starts.
+    // it is under way once the second has its name.
     static_cast<CHoldThirdCopyDlg*>(m_dlg.get())->m_bHold = true;
     for (int i = 0; i < 10; ++i) {
         m_dir->makeFile(QStringLiteral("src/Song %1 - Band.mp3").arg(i),
@@ -489,7 +498,7 @@ void TestJobs::cancelDuringTheThirdFile()
     QTimer watch;
     watch.setInterval(1);
     connect(&watch, &QTimer::timeout, this, [&] {
-        if (QFileInfo::exists(m_dir->path(u"out/Band-Song 2.mp3"_qs))) {
+        if (ThirdCopyUnderWay()) {
             watch.stop();
             Click(m_dlg->m_btnConvert); // "Cancel", while the third file is copied
         }
@@ -619,7 +628,7 @@ void TestJobs::closingDuringAJobLosesNoLogLine()
     QTimer watch;
     watch.setInterval(1);
     connect(&watch, &QTimer::timeout, this, [&] {
-        if (!QFileInfo::exists(m_dir->path(u"out/Band-Song 2.mp3"_qs)))
+        if (!ThirdCopyUnderWay())
             return;
         watch.stop();
         if (how == 0)
