@@ -391,6 +391,7 @@ void BenchSlowMedium(const QString& work, qint64 rate, int rounds)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // rows as they come, also into a file
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.value(0) == u"--once"_qs && arguments.size() == 4) {
         const QString folder = arguments[1];
