@@ -33,6 +33,12 @@ public:
     // flushed at the end. `fd` is the copy, still open.
     void Copied(const CMediumTraits& traits, int fd, const QByteArray& folder);
 
+    // Whether the kernel has refused to link an unnamed file through its
+    // descriptor alone (AT_EMPTY_PATH); a matter of the process, not of the
+    // file system, so asked once per session.
+    bool EmptyPathLinkRefused() const { return m_bEmptyPathLinkRefused; }
+    void RefuseEmptyPathLink() { m_bEmptyPathLinkRefused = true; }
+
     CWriteBackWindow& WriteBack() { return m_writeBack; }
     // Whether copies onto `traits`' file system go through the write-back
     // window.
@@ -60,7 +66,10 @@ public:
     // returned. The last step, one syncfs per file system written, cannot
     // be interrupted; it finds at most the window's bytes unwritten, plus
     // what other programs left on that file system. Returns 0 or the errno
-    // of the first failure: then some data may not be on the medium.
+    // of the first failure: then some data may not be on the medium. A run
+    // that ends early calls it too, with `cancel` set: it then only lets go
+    // of the descriptors it keeps on the medium, which would otherwise hold
+    // a stick busy until the next run.
     [[nodiscard]] int FlushToMedium(const std::atomic<bool>* cancel = nullptr);
 
 private:
@@ -78,5 +87,6 @@ private:
     Medium* m_pLastMedium = nullptr;
     CWriteBackWindow m_writeBack;
     bool m_bSyncEachFile = false;
+    bool m_bEmptyPathLinkRefused = false;
     bool m_bBoundWriteBack = true;
 };

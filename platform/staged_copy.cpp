@@ -118,6 +118,11 @@ private:
 
 CStagedCopy::CStagedCopy(CCopySession& session) : m_session(session) {}
 
+mode_t CStagedCopy::WantedMode() const
+{
+    return m_sourceInfo.st_mode & 0777 & ~ProcessUmask();
+}
+
 CStagedCopy::~CStagedCopy()
 {
     if (!m_bClosed)
@@ -195,9 +200,11 @@ CopyResult CStagedCopy::Create(const QByteArray& destination)
 
 int CStagedCopy::CreateUnnamed(const QByteArray& folder)
 {
-    // Readable only by us until the data is complete; the source's mode
-    // follows at the end.
-    m_dst.reset(::openat(AT_FDCWD, folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    // Nobody can open a file without a name, so it takes the source's mode
+    // at once (the kernel applies the umask); Finish corrects it only where
+    // the folder's defaults gave it another.
+    m_dst.reset(
+        ::openat(AT_FDCWD, folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, WantedMode()));
     if (!m_dst.valid())
         return errno;
     m_eStaging = Staging::Unnamed;
@@ -370,7 +377,8 @@ CopyResult CStagedCopy::Finish()
 {
     // Best effort: FAT sticks, shares and player mounts refuse modes or
     // times, and the data is what the operator came for.
-    (void)::fchmod(m_dst.get(), m_sourceInfo.st_mode & 0777 & ~ProcessUmask());
+    if ((m_created.st_mode & 07777) != WantedMode())
+        (void)::fchmod(m_dst.get(), WantedMode());
     const struct timespec times[2] = {{0, UTIME_OMIT}, m_sourceInfo.st_mtim};
     (void)::futimens(m_dst.get(), times);
     if (m_session.SyncsEachFile(*m_pTraits) && ::fdatasync(m_dst.get()) != 0)
@@ -387,19 +395,34 @@ CopyResult CStagedCopy::Publish(const QByteArray& destination)
                         RENAME_NOREPLACE) != 0)
             return Failure(CopyStage::Finish, errno);
     } else {
-        char self[64];
-        std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_dst.get());
-        if (::linkat(AT_FDCWD, self, AT_FDCWD, destination.constData(), AT_SYMLINK_FOLLOW) != 0) {
-            // Without /proc the descriptor itself can be linked, by those
-            // allowed to.
-            if (errno != ENOENT || ::access("/proc/self/fd", F_OK) == 0 ||
-                ::linkat(m_dst.get(), "", AT_FDCWD, destination.constData(), AT_EMPTY_PATH) != 0)
-                return Failure(CopyStage::Finish, errno);
-        }
+        if (const int error = LinkUnnamed(destination))
+            return Failure(CopyStage::Finish, error);
     }
     m_strName = destination;
     m_bNamed = true;
     return {};
+}
+
+// Gives the unnamed file the name `destination`: through its descriptor
+// where the kernel lets the process that opened it do so (Linux 6.10 on;
+// before, only with CAP_DAC_READ_SEARCH), else through /proc, which costs a
+// path walk more. Returns 0 or an errno.
+int CStagedCopy::LinkUnnamed(const QByteArray& destination)
+{
+    if (!m_session.EmptyPathLinkRefused()) {
+        if (::linkat(m_dst.get(), "", AT_FDCWD, destination.constData(), AT_EMPTY_PATH) == 0)
+            return 0;
+        // Refused is ENOENT, which a vanished folder also answers: the way
+        // through /proc tells them apart.
+        if (errno != ENOENT)
+            return errno;
+    }
+    char self[64];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_dst.get());
+    if (::linkat(AT_FDCWD, self, AT_FDCWD, destination.constData(), AT_SYMLINK_FOLLOW) != 0)
+        return errno;
+    m_session.RefuseEmptyPathLink();
+    return 0;
 }
 
 CopyResult CStagedCopy::Close()

@@ -60,10 +60,12 @@ private:
         Hidden,  // ".tamro-*.part", renamed to its final name
         Final,   // created under its final name
     };
+    mode_t WantedMode() const;
     int CreateUnnamed(const QByteArray& folder);
     int CreateHidden(const QByteArray& folder);
     int CreateFinal(const QByteArray& destination);
     bool RenameNoReplaceRefused();
+    int LinkUnnamed(const QByteArray& destination);
     class Progress;
     int TransferData(Progress& progress);
     int CopyByReadWrite(std::int64_t& transferred, Progress& progress);

@@ -3,6 +3,7 @@
 #include "platform/file_name_codec.h"
 #include "platform/unique_fd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr QByteArrayView kPrefix = ".tamro-";
 constexpr QByteArrayView kSuffix = ".part";
+constexpr qsizetype kRandomDigits = 16;
 
 struct DirCloser
 {
@@ -46,14 +48,21 @@ bool RemoveIfAbandoned(int folder, const char* name)
 
 QByteArray UnfinishedCopyName(std::uint64_t random)
 {
-    return kPrefix.toByteArray() + QByteArray::number(random, 16).rightJustified(16, '0') +
+    return kPrefix.toByteArray() +
+           QByteArray::number(random, 16).rightJustified(kRandomDigits, '0') +
            kSuffix.toByteArray();
 }
 
 bool IsUnfinishedCopyName(QByteArrayView name)
 {
-    return name.size() >= kPrefix.size() + kSuffix.size() && name.startsWith(kPrefix) &&
-           name.endsWith(kSuffix);
+    // Exactly the form UnfinishedCopyName makes: a finished copy may well be
+    // named ".tamro-x-Song.part" by a song list or a swap, and it must stay.
+    if (name.size() != kPrefix.size() + kRandomDigits + kSuffix.size() ||
+        !name.startsWith(kPrefix) || !name.endsWith(kSuffix))
+        return false;
+    const QByteArrayView digits = name.sliced(kPrefix.size(), kRandomDigits);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 QStringList RemoveUnfinishedCopies(const QString& folder)

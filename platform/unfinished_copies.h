@@ -14,11 +14,11 @@
 // ".tamro-" + 16 hex digits of `random` + ".part".
 QByteArray UnfinishedCopyName(std::uint64_t random);
 
-// True for every name of the form ".tamro-*.part".
+// True for the names UnfinishedCopyName makes, and only for them.
 bool IsUnfinishedCopyName(QByteArrayView name);
 
 // Removes from `folder` each unfinished copy that no running copy holds: a
 // regular file (not a link, not a folder) with one link and a name of the
-// form ".tamro-*.part", whose lock can be taken. Nothing else is touched.
+// form UnfinishedCopyName makes, whose lock can be taken. Nothing else is touched.
 // Returns the full paths of the files removed, for the run's log.
 QStringList RemoveUnfinishedCopies(const QString& folder);

@@ -34,6 +34,7 @@ enum class LibcCall
     CopyFileRange,
     TmpFile,         // openat with O_TMPFILE
     RenameNoReplace, // renameat2 with RENAME_NOREPLACE
+    EmptyPathLink,   // linkat with AT_EMPTY_PATH
     Read,
     Write,
     SyncFileRange,
@@ -235,6 +236,12 @@ int openat(int dirFd, const char* name, int flags, ...)
 
 int linkat(int oldDirFd, const char* oldName, int newDirFd, const char* newName, int flags) __THROW
 {
+    if (flags & AT_EMPTY_PATH) {
+        if (const int error = libc_faults::ArmedForPath(LibcCall::EmptyPathLink, newName)) {
+            errno = error;
+            return -1;
+        }
+    }
     libc_faults::RivalTakes(newDirFd, newName);
     return libc_faults::Real<int(int, const char*, int, const char*, int)>("linkat")(
         oldDirFd, oldName, newDirFd, newName, flags);
