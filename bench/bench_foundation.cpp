@@ -25,19 +25,11 @@ namespace {
 
 constexpr int kSongs = 100000;
 
-class BenchPage : public CSongListPageBase
-{
-public:
-    QString GetSongListPath() const override { return m_path; }
-    QString m_path;
-};
-
 class QuietHost : public CCopyHost, public CCopyState
 {
 public:
     CCopyState& CopyState() override { return *this; }
     void SetFileProgress(int) override {}
-    void SetErrorText(const QString&) override {}
 };
 
 // The lookup as a plain walk from the head, for reference.
@@ -55,9 +47,9 @@ int LinearLookup(const SongList& list, const QString& baseName, QString& result)
 
 void BenchSongList(const QString& work)
 {
-    BenchPage page;
-    page.m_path = work + u"/songlist.txt"_qs;
-    QFile file(page.m_path);
+    CSongListPageBase page;
+    page.m_strSongListPath = work + u"/songlist.txt"_qs;
+    QFile file(page.m_strSongListPath);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write the song list");
     for (int i = 0; i < kSongs; ++i)
@@ -120,15 +112,14 @@ void BenchCopy(const QString& work, const char* what, int count, qint64 size)
     };
     QuietHost host;
     const auto copyAll = [&] {
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(work);
-        OpenRunLogs(host);
-        QDir::setCurrent(previous);
+        OpenRunLogs(host, work);
+        bool failed = false;
         for (const QString& name : names)
-            CopyOneFile(host, source + u'/' + name, target + u'/' + name);
+            failed |=
+                !CopyOneFile(host, source + u'/' + name, target + u'/' + name).m_result.Succeeded();
         (void)CloseRunLog(host.m_pInfoLog);
         (void)CloseRunLog(host.m_pErrorLog);
-        if (host.m_nErrorCount != 0)
+        if (failed)
             qFatal("copies failed");
     };
     const auto runCp = [&] {

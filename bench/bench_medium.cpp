@@ -51,7 +51,6 @@ class QuietHost : public CCopyHost, public CCopyState
 public:
     CCopyState& CopyState() override { return *this; }
     void SetFileProgress(int) override {}
-    void SetErrorText(const QString&) override {}
 };
 
 enum class Flush
@@ -90,14 +89,11 @@ void CopyRun(QuietHost& host, const QString& logs, const QString& source, const 
 {
     host.m_copySession.SetSyncEachFile(flush == Flush::EachFile);
     host.m_copySession.SetBoundWriteBack(flush != Flush::Unbounded);
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(logs);
-    OpenRunLogs(host);
-    QDir::setCurrent(previous);
+    OpenRunLogs(host, logs);
     for (const QString& name : QDir(source).entryList(QDir::Files, QDir::Name)) {
         if (cancel && cancel->load())
             break;
-        CopyOneFile(host, source + u'/' + name, target + u'/' + name);
+        (void)CopyOneFile(host, source + u'/' + name, target + u'/' + name);
     }
     if (host.m_copySession.FlushToMedium(cancel) != 0 && !(cancel && cancel->load()))
         qFatal("the flush failed");

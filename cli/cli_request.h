@@ -25,7 +25,10 @@ struct CliRequest
     };
 
     Command m_command = None;
-    bool m_bPattern = false; // pattern mode; else song-list mode
+    bool m_bPattern = false; // pattern mode
+    bool m_bTags = false;    // tag mode; neither: song-list mode
+    bool m_bFormatGiven = false;
+    QString m_strFormat; // tag mode: the name format, when given
     QString m_strSongList;
     QString m_strSource; // empty: the song list's folder
     QString m_strOutput;
@@ -33,6 +36,9 @@ struct CliRequest
     bool m_bJson = false;
     bool m_bDryRun = false;
     bool m_bCreateOutput = false;
+    // convert: copy under the names a preview shows, as the window's convert
+    // does with a preview on screen.
+    bool m_bFromPreview = false;
 
     bool m_bExit = false; // answered already (help, version, usage error)
     int m_nExitCode = EXIT_ALL_DONE;

@@ -2,6 +2,7 @@
 
 #include "output/copy_host.h"
 #include "output/copy_to_free_name.h"
+#include "output/log_lines.h"
 #include "output/run_log.h"
 
 #include <cerrno>
@@ -16,13 +17,12 @@ bool IsAccessDenied(int error)
 QString ErrorLine(const CopyResult& result, const QString& source, const QString& destination)
 {
     if (result.stage == CopyStage::OpenSource && result.error == ENOENT)
-        return QStringLiteral("The file could not be located. - ") + source;
+        return SourceMissingLine(source);
     if (result.stage == CopyStage::OpenSource && IsAccessDenied(result.error))
-        return QStringLiteral("The file could not be accessed. - ") + source;
+        return AccessDeniedLine(source);
     if (result.stage == CopyStage::CreateDestination && IsAccessDenied(result.error))
-        return QStringLiteral("The file could not be accessed. - ") + destination;
-    return QStringLiteral("The file could not be copied. - ") + destination +
-           QStringLiteral(" : ") + result.Reason();
+        return AccessDeniedLine(destination);
+    return CopyFailedLine(destination, result.Reason());
 }
 
 } // namespace
@@ -47,21 +47,15 @@ CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t tot
     return percent < 100 ? PROGRESS_CONTINUE : PROGRESS_QUIET;
 }
 
-void CopyOneFile(CCopyHost& host, QString source, QString destination)
+CopiedFile CopyOneFile(CCopyHost& host, QString source, QString destination)
 {
-    host.CopyStarting(source);
     CCopyState& job = host.CopyState();
     const NamedCopy copied =
         CopyToFreeName(job.m_copySession, source, destination, &CopyProgressProc, &host);
-    const CopyResult& result = copied.result;
     destination = copied.destination;
 
-    WriteLogLine(job.m_pInfoLog.get(),
-                 QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
-    if (!result.Succeeded()) {
-        WriteLogLine(job.m_pErrorLog.get(), ErrorLine(result, source, destination));
-        const int count = ++job.m_nErrorCount;
-        host.SetErrorText(QStringLiteral("Error : %1").arg(count));
-    }
-    host.CopyEnded(source, destination, result);
+    WriteLogLine(job.m_pInfoLog.get(), CopyLine(source, destination));
+    if (!copied.result.Succeeded())
+        WriteLogLine(job.m_pErrorLog.get(), ErrorLine(copied.result, source, destination));
+    return CopiedFile{destination, copied.result};
 }

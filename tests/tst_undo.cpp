@@ -31,7 +31,7 @@ void RunJob(const QString& logFolder, const QList<std::pair<QString, QString>>& 
 {
     InFolder cwd(logFolder);
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     for (const auto& [source, destination] : copies)
         CopyOneFile(host, source, destination);
     QVERIFY(CloseRunLog(host.m_pInfoLog).isEmpty());
@@ -211,7 +211,7 @@ void TestUndo::unusableLogsAreReported()
     FakeCopyHost job;
     if (jobRunning) {
         InFolder cwd(dir.path());
-        QVERIFY(OpenRunLogsForJob(job).isEmpty());
+        QVERIFY(OpenRunLogsForJob(job, QDir::currentPath()).isEmpty());
     }
     const UndoResult result = UndoLastRun(dir.path(), UndoMode::DryRun);
     QVERIFY2(result.m_strError.startsWith(dir.path(u"InfoLog.txt"_qs)),
