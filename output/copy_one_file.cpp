@@ -42,7 +42,8 @@ CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t tot
     CCopyHost& host = *static_cast<CCopyHost*>(data);
     const int percent = CopyPercent(totalFileSize, totalBytesTransferred);
     host.SetFileProgress(percent);
-    if (host.CopyState().m_bAbandonCopy.load())
+    const CCopyState& job = host.CopyState();
+    if (job.m_bAbandonCopy.load() || job.m_bCancelCopy.load())
         return PROGRESS_CANCEL;
     return percent < 100 ? PROGRESS_CONTINUE : PROGRESS_QUIET;
 }

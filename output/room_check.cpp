@@ -3,6 +3,7 @@
 #include "platform/file_name_codec.h"
 #include "platform/medium_traits.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -100,13 +101,15 @@ RoomCheck CheckRoom(const QString& folder, const CRunSizes& sizes)
 
     QStringList problems;
     if (!check.RoomEnough()) {
-        problems.append(QStringLiteral("The files to copy need %1, but %2 has only %3 free.")
-                            .arg(Size(check.needed), folder, Size(check.free)));
+        problems.append(QCoreApplication::translate(
+                            "RoomCheck", "The files to copy need %1, but %2 has only %3 free.")
+                            .arg(Size(check.needed), ReadableFileName(folder), Size(check.free)));
     }
     if (!check.FileFits(check.largest)) {
-        problems.append(QStringLiteral("The largest file to copy is %1, but the file system of %2 "
-                                       "holds no file of %3 or more.")
-                            .arg(Size(check.largest), folder, Size(check.fileSizeLimit + 1)));
+        problems.append(
+            QCoreApplication::translate("RoomCheck", "The largest file to copy is %1, but the file "
+                                                     "system of %2 holds no file of %3 or more.")
+                .arg(Size(check.largest), ReadableFileName(folder), Size(check.fileSizeLimit + 1)));
     }
     check.problem = problems.join(u' ');
     return check;

@@ -71,6 +71,9 @@ public:
     // of the descriptors it keeps on the medium, which would otherwise hold
     // a stick busy until the next run.
     [[nodiscard]] int FlushToMedium(const std::atomic<bool>* cancel = nullptr);
+    // Whether a copy of this run has made a file on a medium since the last
+    // flush: only then is there something to wait for.
+    bool HasWritten() const { return !m_media.empty(); }
 
 private:
     struct Medium
