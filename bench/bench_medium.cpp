@@ -13,13 +13,16 @@
 //
 // A slow medium (--slow; needs root): an ext4 image on a loop device whose
 // writes the blkio controller throttles (4 MiB/s unless --rate says other),
-// standing in for a USB stick. 8 files of 8 MiB: start to end against `cp`
-// then `sync`; a `sync` right after our run; the peak of Dirty + Writeback
-// (/proc/meminfo, and the same of our own memory cgroup, which other
-// programs' writes leave alone) above its level before; Cancel during a
-// 256 MiB file to the end of the job.
+// standing in for a USB stick, and `tamro-cli convert` run on it as a whole
+// process, as an operator meets it. 8 files of 8 MiB: start to end against
+// `cp` then `sync`; a `sync` right after tamro-cli has ended; the peak of
+// Dirty + Writeback (/proc/meminfo, and the same of our own memory cgroup,
+// which other programs' writes leave alone) above its level before; a stop
+// (SIGTERM, what a second Ctrl-C does) during a 256 MiB file to the end of
+// the process.
 //
-//   build/release/bench/bench_medium [--slow] [--rate BYTES] [--rounds N] [work-folder...]
+//   build/release/bench/bench_medium [--slow] [--rate BYTES] [--rounds N] [--cli PATH]
+//                                    [work-folder...]
 //   strace -c -f build/release/bench/bench_medium --once FOLDER COUNT SIZE
 // (--once: one run of COUNT files of SIZE bytes into FOLDER/out, to count
 // the system calls of a run)
@@ -38,6 +41,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -60,6 +64,9 @@ enum class Flush
     Unbounded // no write-back window, one syncfs
 };
 
+QString g_cliBinary = QStringLiteral(TAMRO_CLI_BINARY);
+
+// Named "Title - Artist" as pattern mode wants them.
 void MakeFiles(const QString& folder, int count, qint64 size)
 {
     QDir().mkpath(folder);
@@ -67,7 +74,8 @@ void MakeFiles(const QString& folder, int count, qint64 size)
     for (qint64 i = 0; i < size; ++i)
         content[i] = char(i * 7 + 3);
     for (int i = 0; i < count; ++i) {
-        QFile file(QStringLiteral("%1/file %2.bin").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
+        QFile file(
+            QStringLiteral("%1/file %2 - Band.bin").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
             qFatal("cannot write a bench file");
     }
@@ -101,6 +109,13 @@ void CopyRun(QuietHost& host, const QString& logs, const QString& source, const 
     (void)CloseRunLog(host.m_pErrorLog);
     if (host.m_nErrorCount != 0 && !(cancel && cancel->load()))
         qFatal("copies failed");
+}
+
+// tamro-cli's convert of every file of `source` into `target`, logs in `logs`.
+QStringList ConvertArguments(const QString& logs, const QString& source, const QString& target)
+{
+    return {u"convert"_qs,  u"--pattern"_qs, u"--source"_qs,  source,
+            u"--output"_qs, target,          u"--log-dir"_qs, logs};
 }
 
 void Fresh(const QString& target)
@@ -362,8 +377,7 @@ void BenchSlowMedium(const QString& work, qint64 rate, int rounds)
         {
             CUnwrittenPeak peak;
             const auto start = std::chrono::steady_clock::now();
-            QuietHost host;
-            CopyRun(host, work, source, target, Flush::Bounded);
+            Run(g_cliBinary, ConvertArguments(work, source, target));
             oursTimes.push_back(Seconds(start));
             peak.Stop();
             oursPeak = std::max(oursPeak, peak.Peak());
@@ -414,14 +428,15 @@ void BenchSlowMedium(const QString& work, qint64 rate, int rounds)
     std::vector<double> cancelTimes;
     for (int round = 0; round < rounds; ++round) {
         Fresh(target);
-        QuietHost host;
-        std::atomic<bool> cancel{false};
-        std::thread job([&] { CopyRun(host, work, source, target, Flush::Bounded, &cancel); });
+        QProcess cli;
+        cli.start(g_cliBinary, ConvertArguments(work, source, target));
+        if (!cli.waitForStarted())
+            qFatal("cannot start %s", qPrintable(g_cliBinary));
         std::this_thread::sleep_for(std::chrono::seconds(2));
         const auto start = std::chrono::steady_clock::now();
-        host.m_bAbandonCopy = true;
-        cancel = true;
-        job.join();
+        ::kill(pid_t(cli.processId()), SIGTERM);
+        if (!cli.waitForFinished(60000))
+            qFatal("tamro-cli did not end after SIGTERM");
         cancelTimes.push_back(Seconds(start));
         if (!QDir(target)
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
@@ -459,13 +474,15 @@ int main(int argc, char** argv)
             slow = true;
         else if (arguments[i] == u"--rate"_qs && i + 1 < arguments.size())
             rate = arguments[++i].toLongLong();
+        else if (arguments[i] == u"--cli"_qs && i + 1 < arguments.size())
+            g_cliBinary = arguments[++i];
         else if (arguments[i] == u"--rounds"_qs && i + 1 < arguments.size())
             rounds = std::max(1, arguments[++i].toInt());
         else
             bases.append(arguments[i]);
     }
     std::printf("the copy and its flush against cp and sync, median of %d rounds; rerun with\n"
-                "  %s [--slow] [--rate BYTES] [--rounds N] [work-folder...]\n",
+                "  %s [--slow] [--rate BYTES] [--rounds N] [--cli PATH] [work-folder...]\n",
                 rounds, argv[0]);
     if (bases.isEmpty())
         bases = {BenchWorkBase(1, argv), QDir::tempPath()};
