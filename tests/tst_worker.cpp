@@ -453,6 +453,8 @@ void TestWorker::mediumGoneEndsTheRun()
                  qPrintable(line));
     QVERIFY(errors[2].startsWith(u"The file could not be copied. - "_qs + stick.folder() +
                                  u"/3-C.mp3 : "_qs));
+    // Only the first was tried; the others were reported without a try.
+    QCOMPARE(LogLines(m_dir->path(u"InfoLog.txt"_qs)).size(), 1);
     QVERIFY(m_host->m_calls.last().startsWith(u"ended:Completed.\n\n3 copies failed."_qs));
 }
 
