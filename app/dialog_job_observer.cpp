@@ -60,6 +60,13 @@ void CDialogJobObserver::NamesPreviewed(const PreviewNames& names)
     m_windowCalls.Call([&] { m_dialog.ShowPreviewNames(names); });
 }
 
+void CDialogJobObserver::RunFlushing()
+{
+    // Posted: the worker goes on waiting for the medium while the window
+    // stays free for a Cancel.
+    m_windowCalls.Post([this] { m_dialog.ShowFlushing(true); });
+}
+
 void CDialogJobObserver::RunEnded(const RunSummary& summary)
 {
     std::vector<FileEnd> undone = std::move(m_undone);

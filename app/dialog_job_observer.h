@@ -28,6 +28,7 @@ public:
     void RunProgress(int percent) override;
     void FileEnded(const FileEnd& file) override;
     void NamesPreviewed(const PreviewNames& names) override;
+    void RunFlushing() override;
     void RunEnded(const RunSummary& summary) override;
 
 private:

@@ -7,6 +7,7 @@ namespace {
 
 constexpr const char* kSetSourceFolder = "songList/setSourceFolder";
 constexpr const char* kTab = "window/tab";
+constexpr const char* kSkipIdentical = "convert/skipIdentical";
 constexpr const char* kTagFormat = "tags/format";
 constexpr int kTabCount = 3;
 
@@ -27,6 +28,16 @@ bool CSettingsStore::SourceFromSongList() const
 void CSettingsStore::SetSourceFromSongList(bool checked)
 {
     m_settings.setValue(Key(kSetSourceFolder), checked);
+}
+
+bool CSettingsStore::SkipIdentical() const
+{
+    return m_settings.value(Key(kSkipIdentical), false).toBool();
+}
+
+void CSettingsStore::SetSkipIdentical(bool skip)
+{
+    m_settings.setValue(Key(kSkipIdentical), skip);
 }
 
 QString CSettingsStore::TagFormat() const

@@ -24,6 +24,9 @@ public:
     void SetTagFormat(const QString& format);
     int Tab() const;
     void SetTab(int tab);
+    // "Skip files already copied"; off unless set.
+    bool SkipIdentical() const;
+    void SetSkipIdentical(bool skip);
 
     // Writes what is pending to disk; false when the store could not be written.
     bool Sync();

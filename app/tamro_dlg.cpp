@@ -141,9 +141,15 @@ void CtamroDlg::contextMenuEvent(QContextMenuEvent* event)
     QAction* undo = menu.addAction(tr("Undo last convert…"));
     undo->setObjectName(u"undoAction"_qs);
     undo->setEnabled(Job().m_nCommand.load() == JOB_IDLE);
+    QAction* skip = menu.addAction(tr("Skip files already copied"));
+    skip->setObjectName(u"skipIdenticalAction"_qs);
+    skip->setCheckable(true);
+    skip->setChecked(m_bSkipIdentical);
     QAction* about = menu.addAction(tr("&About tamro..."));
     QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == about)
+    if (chosen == skip)
+        SetSkipIdentical(skip->isChecked());
+    else if (chosen == about)
         OnSysCommand(IDM_ABOUTBOX);
     else if (chosen == undo)
         OnUndoLastConvert();
@@ -192,6 +198,7 @@ void CtamroDlg::hideEvent(QHideEvent* event)
 void CtamroDlg::OnStopSignal()
 {
     Job().m_bAbandonCopy = true;
+    Job().m_bCancelCopy = true; // and the wait for the medium
     // Menus, boxes and file dialogs over the window would hold the close up;
     // they go as if dismissed.
     while (QWidget* popup = QApplication::activePopupWidget())

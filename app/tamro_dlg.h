@@ -158,6 +158,13 @@ private:
     void OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd>& undone);
     void ShowPreviewNames(const PreviewNames& names);
     void ShowErrorCount(int failures);
+    // Before a convert: true when the run fits the output folder's medium,
+    // or the operator chose to copy anyway.
+    bool RoomForRun();
+    // A convert started from now on leaves files already copied alone.
+    void SetSkipIdentical(bool skip);
+    // While a run's copies are written to the medium, the file bar says so.
+    void ShowFlushing(bool flushing);
     void PutBackConvertCaption();
     // The checks before a job; each tells the operator what is wrong.
     bool SongListUsable();
@@ -191,6 +198,9 @@ private:
     bool m_bPreviewRunning = false;
     bool m_bUndoRemoving = false; // the undo under way removes, after the operator agreed
     bool m_bClosing = false;
+    // "Skip files already copied" of the menu; kept in m_pSettings when set.
+    bool m_bSkipIdentical = false;
+    CSettingsStore* m_pSettings = nullptr;
     bool m_bClosed = false;
     // The F5 press being handed up from the focus widget to its parents.
     const QEvent* m_pF5Press = nullptr;

@@ -43,6 +43,8 @@ void CtamroDlg::KeepSettingsIn(CSettingsStore& store)
     if (const QString source = store.SourceFolder(); KindOfPath(source) == PathKind::Folder)
         OpenSourceFolder(source);
 
+    m_bSkipIdentical = store.SkipIdentical();
+    m_pSettings = &store;
     CSettingsStore* settings = &store;
     connect(m_tabMode, &CModeTabCtrl::selectionChanged, this,
             [this, settings] { settings->SetTab(m_tabMode->GetCurSel()); });
@@ -58,6 +60,13 @@ void CtamroDlg::KeepSettingsIn(CSettingsStore& store)
         if (!folder.isEmpty())
             settings->SetSourceFolder(folder);
     });
+}
+
+void CtamroDlg::SetSkipIdentical(bool skip)
+{
+    m_bSkipIdentical = skip;
+    if (m_pSettings)
+        m_pSettings->SetSkipIdentical(skip);
 }
 
 void CtamroDlg::OpenStartPath(const QString& path)

@@ -106,7 +106,26 @@ JobRequest CtamroDlg::MakeRequest(bool withPreviewNames) const
     request.m_strTagFormat = m_pTabTags->GetFormat();
     // The logs go where tamro was started from.
     request.m_strLogFolder = QDir::currentPath();
+    request.m_bSkipIdentical = m_bSkipIdentical;
     return request;
+}
+
+bool CtamroDlg::RoomForRun()
+{
+    const RoomCheck room = CheckRoom(m_strOutputFolder, RunSizesOf(CurrentListing(true)));
+    if (room.Fits())
+        return true;
+    QMessageBox box(QMessageBox::Warning, u"tamro"_qs,
+                    room.problem + u"\n\n"_qs +
+                        tr("Copy anyway? What does not fit fails when it is reached."),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    box.setObjectName(u"roomBox"_qs);
+    box.button(QMessageBox::Yes)->setText(tr("Continue"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    // A box dismissed any other way (a stop signal) runs nothing.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 void CtamroDlg::OnBnClickedPreview()
@@ -152,7 +171,7 @@ void CtamroDlg::OnBnClickedConvert()
     if (Job().IsCancellableJobUnderWay()) {
         // Cancel: only a running convert (or undo) can be cancelled, and the
         // count of its failures stays on show.
-        (void)Job().RequestCancel();
+        (void)Job().RequestCancelNow();
         return;
     }
     // A Convert pressed while the list is read, or while a preview fills
@@ -173,12 +192,19 @@ void CtamroDlg::OnBnClickedConvert()
     }
     // The checks may open a box; a stop request meanwhile runs nothing.
     if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
-        (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || !OutputFolderReady() || m_bClosing)
+        (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || !OutputFolderReady() ||
+        !RoomForRun() || m_bClosing)
         return;
     if (!Job().StartConvert(MakeRequest(true)))
         return;
     ShowErrorCount(0);
     m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
+}
+
+void CtamroDlg::ShowFlushing(bool flushing)
+{
+    m_progressFile->setFormat(flushing ? tr("Writing to the medium…") : u"%p%"_qs);
+    m_progressFile->setTextVisible(flushing);
 }
 
 void CtamroDlg::ShowErrorCount(int failures)
@@ -218,6 +244,7 @@ void CtamroDlg::OnJobEnded(const RunSummary& summary, const std::vector<FileEnd>
 
 void CtamroDlg::OnConvertEnded(const RunSummary& summary)
 {
+    ShowFlushing(false);
     PutBackConvertCaption();
     if (!summary.m_strRefusal.isEmpty()) {
         ShowMessage(summary.m_strRefusal);

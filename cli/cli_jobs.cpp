@@ -186,6 +186,18 @@ int RunPreviewOrConvert(const CliRequest& request)
     (void)job.StartPreview(jobRequest);
     RunJobs(job);
     observer.TakePlan(source, output);
+    jobRequest.m_bSkipIdentical = request.m_bSkipIdentical;
+    if (!output.isEmpty()) {
+        const RoomCheck room = observer.CheckRoomFor(source, output, request.m_bSkipIdentical);
+        if (!room.Fits()) {
+            if (request.m_command == CliRequest::Preview)
+                progress.Say(QStringLiteral("tamro-cli: ") + room.problem);
+            else if (!request.m_bNoRoomCheck)
+                return unusable(room.problem + u' ' +
+                                QCoreApplication::translate(
+                                    "TamroCli", "Give --no-room-check to copy anyway."));
+        }
+    }
 
     int status = EXIT_ALL_DONE;
     if (request.m_command == CliRequest::Convert) {

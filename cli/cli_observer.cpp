@@ -4,6 +4,7 @@
 #include "passes/end_of_run.h"
 #include "passes/run_plan.h"
 #include "platform/file_name_codec.h"
+#include "platform/same_bytes.h"
 
 #include <QCoreApplication>
 
@@ -64,6 +65,55 @@ void CCliObserver::TakePlan(const QString& sourceFolder, const QString& outputFo
         else
             report.m_strFinalName = plan[i].m_strFinalName;
     }
+}
+
+namespace {
+
+// The name a numbered final name was given its number for: "Song (2).mp3"
+// -> "Song.mp3", the form MakeUniqueName makes.
+QString UnnumberedName(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const qsizetype end = dot > 0 ? dot : name.size();
+    const qsizetype open = name.lastIndexOf(QStringLiteral(" ("), end);
+    if (open <= 0 || end < 2 || name[end - 1] != u')')
+        return name;
+    const QString number = name.mid(open + 2, end - 1 - (open + 2));
+    bool ok = false;
+    if (number.toUInt(&ok) == 0 || !ok)
+        return name;
+    return name.left(open) + name.mid(end);
+}
+
+} // namespace
+
+RoomCheck CCliObserver::CheckRoomFor(const QString& sourceFolder, const QString& outputFolder,
+                                     bool skipIdentical)
+{
+    CRunSizes sizes;
+    for (FileReport& report : m_reports) {
+        if (report.m_status != FileReport::Planned)
+            continue;
+        if (skipIdentical) {
+            const QString unnumbered = UnnumberedName(report.m_strFinalName);
+            if (HoldsSameBytes(EncodeFileName(sourceFolder + u'/' + report.m_strName),
+                               EncodeFileName(outputFolder + u'/' + unnumbered))) {
+                // Left as it stands: the copy there is the one it would get.
+                report.m_strFinalName = unnumbered;
+                report.m_flags.removeAll(QStringLiteral("numbered"));
+                report.m_flags.append(QStringLiteral("identical"));
+                continue;
+            }
+        }
+        sizes.Add(report.m_nSize);
+    }
+    const RoomCheck room = CheckRoom(outputFolder, sizes);
+    for (FileReport& report : m_reports) {
+        if (report.m_status == FileReport::Planned && !report.m_flags.contains(u"identical"_qs) &&
+            !room.FileFits(report.m_nSize))
+            report.m_flags.append(QStringLiteral("too-large"));
+    }
+    return room;
 }
 
 void CCliObserver::MarkNotReached()
@@ -156,6 +206,13 @@ void CCliObserver::NamesPreviewed(const PreviewNames& names)
         for (qsizetype k = 0; k < m_tagKeys.size(); ++k)
             fields.emplace_back(m_tagKeys[k], texts.value(k));
     }
+}
+
+void CCliObserver::RunFlushing()
+{
+    // Only where someone watches: on a slow stick this can take a while.
+    if (m_progress.IsLive())
+        m_progress.Say(QCoreApplication::translate("TamroCli", "Writing to the medium…"));
 }
 
 void CCliObserver::RunEnded(const RunSummary& summary)

@@ -2,6 +2,7 @@
 
 #include "cli/file_report.h"
 #include "modes/song_tags.h"
+#include "output/room_check.h"
 #include "passes/job_observer.h"
 #include "passes/job_request.h"
 
@@ -28,6 +29,12 @@ public:
     // the run's plan against `outputFolder`, and the size of the run. The
     // final names are kept only when an output folder was given.
     void TakePlan(const QString& sourceFolder, const QString& outputFolder);
+    // After TakePlan with an output folder: flags "identical" the rows whose
+    // un-numbered final name already holds exactly their bytes (when
+    // `skipIdentical`), and "too-large" those the medium cannot hold; returns
+    // what the medium can take of the rest.
+    RoomCheck CheckRoomFor(const QString& sourceFolder, const QString& outputFolder,
+                           bool skipIdentical);
     unsigned NamedFiles() const { return m_nNamedFiles; }
     std::int64_t NamedBytes() const { return m_nNamedBytes; }
 
@@ -45,6 +52,7 @@ public:
     void RunProgress(int) override {}
     void FileEnded(const FileEnd& file) override;
     void NamesPreviewed(const PreviewNames& names) override;
+    void RunFlushing() override;
     void RunEnded(const RunSummary& summary) override;
 
 private:

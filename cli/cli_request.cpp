@@ -79,7 +79,7 @@ QString MissingOrExtra(const CliRequest& request)
     if (request.m_command == CliRequest::Undo) {
         if (modesGiven != 0 || request.m_bFormatGiven || !request.m_strSource.isEmpty() ||
             !request.m_strOutput.isEmpty() || request.m_bJson || request.m_bCreateOutput ||
-            request.m_bFromPreview)
+            request.m_bFromPreview || request.m_bNoRoomCheck || request.m_bSkipIdentical)
             return Tr(QT_TRANSLATE_NOOP("TamroCli", "undo takes only --log-dir and --dry-run."));
         return {};
     }
@@ -100,6 +100,8 @@ QString MissingOrExtra(const CliRequest& request)
         return Tr(QT_TRANSLATE_NOOP("TamroCli", "convert needs --output FOLDER."));
     if (request.m_command == CliRequest::Preview && request.m_bCreateOutput)
         return Tr(QT_TRANSLATE_NOOP("TamroCli", "--create-output belongs to convert."));
+    if (request.m_command == CliRequest::Preview && request.m_bNoRoomCheck)
+        return Tr(QT_TRANSLATE_NOOP("TamroCli", "--no-room-check belongs to convert."));
     if (request.m_command == CliRequest::Preview && request.m_bFromPreview)
         return Tr(QT_TRANSLATE_NOOP("TamroCli", "--from-preview belongs to convert."));
     return {};
@@ -158,8 +160,18 @@ CliRequest ParseCliRequest(const QStringList& arguments)
         Tr(QT_TRANSLATE_NOOP(
             "TamroCli", "convert: copies under the names a preview shows, as the window does "
                         "after Preview (its log lines then name them with their extensions).")));
+    const QCommandLineOption noRoomCheck(
+        QStringLiteral("no-room-check"),
+        Tr(QT_TRANSLATE_NOOP("TamroCli",
+                             "convert: copies even when the run does not fit the output "
+                             "folder's medium (else convert ends with status 2).")));
+    const QCommandLineOption skipIdentical(
+        QStringLiteral("skip-identical"),
+        Tr(QT_TRANSLATE_NOOP("TamroCli",
+                             "Leaves out a file whose new name in the output folder already "
+                             "holds exactly its bytes (preview flags it identical).")));
     parser.addOptions({help, version, songList, pattern, tags, format, source, output, createOutput,
-                       logDir, json, dryRun, fromPreview});
+                       logDir, json, dryRun, fromPreview, noRoomCheck, skipIdentical});
     parser.addPositionalArgument(QStringLiteral("COMMAND"),
                                  Tr(QT_TRANSLATE_NOOP("TamroCli", "preview, convert or undo.")));
 
@@ -197,6 +209,8 @@ CliRequest ParseCliRequest(const QStringList& arguments)
     request.m_bDryRun = parser.isSet(dryRun);
     request.m_bCreateOutput = parser.isSet(createOutput);
     request.m_bFromPreview = parser.isSet(fromPreview);
+    request.m_bNoRoomCheck = parser.isSet(noRoomCheck);
+    request.m_bSkipIdentical = parser.isSet(skipIdentical);
     if (const QString problem = MissingOrExtra(request); !problem.isEmpty())
         return UsageError(problem);
     return request;

@@ -39,6 +39,10 @@ struct CliRequest
     // convert: copy under the names a preview shows, as the window's convert
     // does with a preview on screen.
     bool m_bFromPreview = false;
+    // convert: copies even when the run does not fit the output medium.
+    bool m_bNoRoomCheck = false;
+    // A file whose new name already holds exactly its bytes is left out.
+    bool m_bSkipIdentical = false;
 
     bool m_bExit = false; // answered already (help, version, usage error)
     int m_nExitCode = EXIT_ALL_DONE;

@@ -103,6 +103,7 @@ struct CStopRequests::Listener
         const bool secondInterrupt = signo == SIGINT && m_nInterrupts++ > 0;
         if (signo != SIGINT || secondInterrupt) {
             m_job.m_bAbandonCopy.store(true);
+            m_job.m_bCancelCopy.store(true); // and the wait for the medium
         } else {
             // Said at once, so the operator knows the key was heard and what
             // a second press does (a second press before this one is taken

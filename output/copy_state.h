@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/run_log.h"
+#include "platform/copy_session.h"
 
 #include <atomic>
 #include <memory>
@@ -15,6 +16,13 @@ public:
     // Set when tamro is told to quit (a stop signal): the copy under way is
     // given up and its partial file removed, rather than finished.
     std::atomic<bool> m_bAbandonCopy{false};
+    // Set when the operator cancels the job: the copy under way is given up
+    // within a chunk (a big file on a slow stick would hold the Cancel up
+    // for minutes) and the flush at the end stops waiting.
+    std::atomic<bool> m_bCancelCopy{false};
     std::unique_ptr<LogFile> m_pInfoLog;  // InfoLog.txt of the current job
     std::unique_ptr<LogFile> m_pErrorLog; // ErrorLog.txt of the current job
+    // What the job's copies share below their names; flushed to the medium
+    // once after the last copy (CCopySession::FlushToMedium).
+    CCopySession m_copySession;
 };

@@ -29,6 +29,16 @@ QString ShortenedLongNameLine(const QString& before, const QString& after)
     return Join(u"Shortened long name : ", before, after);
 }
 
+QString UnfinishedCopyRemovedLine(const QString& path)
+{
+    return QStringLiteral("Removed unfinished copy : ") + path;
+}
+
+QString AlreadyCopiedLine(const QString& source, const QString& copy)
+{
+    return Join(u"Already copied : ", source, copy);
+}
+
 QString SourceMissingLine(const QString& source)
 {
     return ErrorLine(u"The file could not be located", source);

@@ -19,6 +19,10 @@ inline constexpr QStringView kErrorReasonMark = u" : ";
 QString CopyLine(const QString& source, const QString& destination);
 QString DeletedInvalidCharLine(const QString& before, const QString& after);
 QString ShortenedLongNameLine(const QString& before, const QString& after);
+// A hidden copy a killed or cancelled run left behind, removed.
+QString UnfinishedCopyRemovedLine(const QString& path);
+// A file whose copy already stands under its final name, not copied again.
+QString AlreadyCopiedLine(const QString& source, const QString& copy);
 
 // ErrorLog.txt.
 QString SourceMissingLine(const QString& source); // "could not be located"

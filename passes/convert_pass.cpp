@@ -12,6 +12,9 @@
 #include "passes/naming_rule.h"
 #include "passes/tag_names.h"
 #include "passes/total_progress.h"
+#include "platform/file_name_codec.h"
+#include "platform/medium_gone.h"
+#include "platform/same_bytes.h"
 
 #include <QCoreApplication>
 
@@ -70,6 +73,23 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
         WriteLogLine(job.m_pInfoLog.get(), ShortenedLongNameLine(longName, newName));
 
     const QString destination = FileOf(outputFolder, newName);
+    end.m_strDestination = destination;
+    if (run.MediumGone()) {
+        // Not reached: the medium took no more.
+        WriteLogLine(job.m_pErrorLog.get(), CopyFailedLine(destination, run.MediumGoneReason()));
+        end.m_strReason = run.MediumGoneReason();
+        run.EndFile(end);
+        return;
+    }
+    run.CleanOutputFolder(outputFolder);
+    if (run.Request().m_bSkipIdentical &&
+        HoldsSameBytes(EncodeFileName(source), EncodeFileName(destination))) {
+        WriteLogLine(job.m_pInfoLog.get(), AlreadyCopiedLine(source, destination));
+        end.m_outcome = FileOutcome::Skipped;
+        end.m_strReason = QCoreApplication::translate("ConvertPass", "Already copied.");
+        run.EndFile(end);
+        return;
+    }
     run.Observer().FileStarted(FileStart{row, source, destination});
     const CopiedFile copied = CopyOneFile(run, source, destination);
     end.m_strDestination = copied.m_strDestination;
@@ -79,6 +99,9 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
         end.m_outcome = FileOutcome::Cancelled;
     if (!copied.m_result.Succeeded())
         end.m_strReason = copied.m_result.Reason();
+    // Every later copy would fail the same way, each after its own wait.
+    if (MediumGone(copied.m_result))
+        run.SetMediumGone(end.m_strReason);
     run.EndFile(end);
 }
 
@@ -93,7 +116,9 @@ bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset, in
     // The listing is looked at for every item: the operator may list another
     // folder while the job runs, and its rows count from the next item on.
     for (unsigned i = 0, count; i < (count = run.Listing().Count()); ++i) {
-        if (run.State().Cancelled()) {
+        // After the medium went away the rest is only reported, which a
+        // Cancel would cut short.
+        if (!run.MediumGone() && run.State().Cancelled()) {
             progress.Reset();
             if (reset == CancelReset::BothBars)
                 run.Observer().FileProgress(0);

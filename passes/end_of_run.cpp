@@ -5,9 +5,34 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstring>
+
+void FlushRunToMedium(CJobRun& run, RunSummary& summary)
+{
+    CJobState& job = run.State();
+    if (job.m_copySession.HasWritten())
+        run.Observer().RunFlushing();
+    // A medium that went away takes no more: only let go of it.
+    const std::atomic<bool> letGo{true};
+    const int error =
+        job.m_copySession.FlushToMedium(run.MediumGone() ? &letGo : &job.m_bCancelCopy);
+    if (run.MediumGone())
+        return;
+    // "Completed." only for data on the medium: a Cancel during the wait,
+    // or during the last file, ends the run as cancelled.
+    if (job.m_bCancelCopy.load()) {
+        summary.m_bCancelled = true;
+        return;
+    }
+    if (error != 0 && error != ECANCELED)
+        summary.m_strFlushProblem = QString::fromLocal8Bit(std::strerror(error));
+}
+
 int EndOfRun(CJobRun& run)
 {
-    const RunSummary counts = run.Summary();
+    RunSummary counts = run.Summary();
+    FlushRunToMedium(run, counts);
     // Still no new job: the observer may refresh what it shows first.
     run.State().EndRun();
     // Closed before the operator is told, so the logs pointed to are complete.
@@ -26,7 +51,8 @@ RunSummary CloseRunLogs(CJobState& job, RunSummary summary)
 
 bool RunEndIsWarning(const RunSummary& summary)
 {
-    return summary.m_nFailures > 0 || !summary.m_logProblems.isEmpty();
+    return summary.m_nFailures > 0 || !summary.m_logProblems.isEmpty() ||
+           !summary.m_strFlushProblem.isEmpty();
 }
 
 bool RunEndIsNews(const RunSummary& summary)
@@ -50,6 +76,12 @@ QString RunEndText(const RunSummary& summary)
             QCoreApplication::translate("RunEnd", "The reasons are in %1")
                 .arg(summary.m_strErrorLogPath);
     }
+    if (!summary.m_strFlushProblem.isEmpty())
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate(
+                    "RunEnd", "The copies may not all be on the medium yet: %1. Keep it "
+                              "plugged in and check the copies before relying on them.")
+                    .arg(summary.m_strFlushProblem);
     if (!summary.m_logProblems.isEmpty())
         text += QStringLiteral("\n\n") +
                 QCoreApplication::translate("RunEnd", "The run logs of this job are incomplete.") +

@@ -7,6 +7,12 @@
 class CJobRun;
 class CJobState;
 
+// Waits until the run's copies are on the medium (see
+// CCopySession::FlushToMedium), having told the observer; a Cancel stops the
+// wait and marks `summary` cancelled, a failure goes into m_strFlushProblem.
+// A run cut short calls it too: it then only lets go of the medium.
+void FlushRunToMedium(CJobRun& run, RunSummary& summary);
+
 // Ends a convert run that handled every row: the job is ending, the logs are
 // closed, the observer hears how it went. Returns 0.
 int EndOfRun(CJobRun& run);

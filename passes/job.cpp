@@ -128,6 +128,9 @@ void CJob::RunConvertJob()
     // ends here. Idle only after the observer has heard it: a window refreshes
     // its list then, and a preview started earlier would lose its column.
     if (m_nCommand.load() != JOB_ENDING) {
+        // Only lets go of the medium: a cancelled run promises nothing of it.
+        const std::atomic<bool> letGo{true};
+        (void)m_copySession.FlushToMedium(&letGo);
         RunSummary summary = CloseRunLogs(*this, run.Summary());
         EndRun();
         summary.m_bCancelled = true;

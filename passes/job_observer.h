@@ -81,6 +81,9 @@ struct RunSummary
     int m_nFailures = 0;
     QString m_strRefusal;
     QString m_strErrorLogPath; // a convert's ErrorLog.txt
+    // Why the run's copies may not all be on the medium although each was
+    // written: the flush at the end failed. Empty when it went well.
+    QString m_strFlushProblem;
     // A log that could not be opened or written, one sentence each.
     QStringList m_logProblems;
 };
@@ -104,6 +107,10 @@ public:
     virtual void RunProgress(int percent) = 0;
     virtual void FileEnded(const FileEnd& file) = 0;
     virtual void NamesPreviewed(const PreviewNames& names) = 0;
+    // After a convert's last copy: the run waits until its copies are on the
+    // medium, which takes as long as the medium needs for the data still on
+    // its way. A Cancel meanwhile stops the wait, and the run ends cancelled.
+    virtual void RunFlushing() = 0;
     // The job's logs are closed by now; the next job may start once this
     // returns.
     virtual void RunEnded(const RunSummary& summary) = 0;

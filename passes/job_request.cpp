@@ -20,3 +20,13 @@ std::shared_ptr<const std::vector<ListedFile>> MakeListedFiles(const QStringList
         files->push_back(ListedFile{name, 0, 0});
     return files;
 }
+
+CRunSizes RunSizesOf(const JobListing& listing)
+{
+    CRunSizes sizes;
+    for (unsigned row = 0; row < listing.Count(); ++row) {
+        if (!listing.HasPreviewNames() || !listing.PreviewName(row).isEmpty())
+            sizes.Add((*listing.m_pFiles)[row].m_nSize);
+    }
+    return sizes;
+}

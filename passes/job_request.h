@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/room_check.h"
 #include "output/run_undo.h"
 #include "passes/folder_listing.h"
 #include "platform/packed_texts.h"
@@ -54,6 +55,9 @@ struct JobRequest
     QString m_strTagFormat;    // tag mode: the format (see CTagFormat) the names are filled from
     // A convert's InfoLog.txt and ErrorLog.txt are written here.
     QString m_strLogFolder;
+    // A file whose un-numbered new name already holds a file with exactly
+    // its bytes is not copied again (logged "Already copied : ").
+    bool m_bSkipIdentical = false;
 };
 
 // What a front end hands the engine to take back a convert job.
@@ -62,6 +66,11 @@ struct UndoRequest
     QString m_strLogFolder; // the folder whose logs name the job
     UndoMode m_mode = UndoMode::DryRun;
 };
+
+// The sizes of the files a convert of `listing` copies: with a preview's
+// names, the rows that have one; else every row (a mode may leave some
+// without a name, so this may count more than the run copies).
+CRunSizes RunSizesOf(const JobListing& listing);
 
 // Rows of a listing made from plain names, for front ends and tests that
 // hold nothing more; sizes and times read 0.

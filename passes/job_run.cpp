@@ -1,5 +1,9 @@
 #include "passes/job_run.h"
 
+#include "output/log_lines.h"
+#include "output/run_log.h"
+#include "platform/unfinished_copies.h"
+
 CJobRun::CJobRun(JobKind kind, const JobRequest& request, CJobState& state, CJobLiveSettings& live,
                  CJobObserver& observer, CSongListPageBase& songListPage)
     : m_kind(kind), m_request(request), m_state(state), m_live(live), m_observer(observer),
@@ -49,4 +53,13 @@ RunSummary CJobRun::Summary() const
     summary.m_nSkipped = m_nSkipped;
     summary.m_nFailures = m_state.m_nErrorCount.load();
     return summary;
+}
+
+void CJobRun::CleanOutputFolder(const QString& folder)
+{
+    if (m_cleanedFolders.contains(folder))
+        return;
+    m_cleanedFolders.append(folder);
+    for (const QString& removed : RemoveUnfinishedCopies(folder))
+        WriteLogLine(m_state.m_pInfoLog.get(), UnfinishedCopyRemovedLine(removed));
 }

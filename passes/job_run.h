@@ -7,6 +7,7 @@
 #include "passes/job_state.h"
 
 #include <QString>
+#include <QStringList>
 
 class CSongListPageBase;
 
@@ -38,6 +39,16 @@ public:
     // The summary of the run so far.
     RunSummary Summary() const;
 
+    // Before the first copy into `folder`: removes the unfinished copies a
+    // killed or cancelled run left there (none that a running copy holds),
+    // each logged in InfoLog.txt. Once per folder and run.
+    void CleanOutputFolder(const QString& folder);
+    // The output medium has gone away (see MediumGone): the rows not reached
+    // fail with `reason` and nothing more is copied.
+    void SetMediumGone(const QString& reason) { m_strMediumGone = reason; }
+    bool MediumGone() const { return !m_strMediumGone.isEmpty(); }
+    const QString& MediumGoneReason() const { return m_strMediumGone; }
+
     CCopyState& CopyState() override { return m_state; }
     void SetFileProgress(int percent) override { m_observer.FileProgress(percent); }
 
@@ -52,4 +63,6 @@ private:
     std::uint64_t m_nListingVersion = 0;
     unsigned m_nDone = 0;
     unsigned m_nSkipped = 0;
+    QStringList m_cleanedFolders;
+    QString m_strMediumGone;
 };

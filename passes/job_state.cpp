@@ -22,6 +22,7 @@ bool CJobState::StartConvert()
     for (int from = m_nCommand.load(); from == JOB_IDLE || from == JOB_PREVIEW;
          from = m_nCommand.load()) {
         m_nErrorCount = 0;
+        m_bCancelCopy = false;
         if (Move(from, JOB_CONVERT))
             return true;
     }
@@ -36,6 +37,16 @@ bool CJobState::StartUndo()
 bool CJobState::RequestCancel()
 {
     return Move(JOB_CONVERT, JOB_CANCEL) || Move(JOB_UNDO, JOB_CANCEL);
+}
+
+bool CJobState::RequestCancelNow()
+{
+    if (!RequestCancel())
+        return false;
+    // The pass sees the word between files; the copy under way and the
+    // wait for the medium see this.
+    m_bCancelCopy = true;
+    return true;
 }
 
 void CJobState::StopWorkerLoop()

@@ -54,6 +54,9 @@ public:
     // A convert or undo job that is requested or running to cancel. False
     // otherwise (a job already stopping or ending, or a preview).
     bool RequestCancel();
+    // The same, and the copy under way is given up within a chunk (its
+    // partial copy removed), as is the wait for the medium at the end.
+    bool RequestCancelNow();
     // Ends the worker's loop: a convert under way is cancelled first.
     void StopWorkerLoop();
 

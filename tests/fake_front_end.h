@@ -122,6 +122,7 @@ public:
         for (const RenameMark& mark : names.m_marks)
             m_marks.insert(mark.m_nRow, mark.m_strFinalName);
     }
+    void RunFlushing() override { Record(u"flushing:"_qs); }
     void RunEnded(const RunSummary& summary) override
     {
         m_summary = summary;

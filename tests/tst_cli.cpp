@@ -1,6 +1,8 @@
 // tamro-cli run as a program on real temporary folders.
 #include "res/version.h"
 #include "testdir.h"
+#include "tests/copy_under_way.h"
+#include "tests/fat_mount.h"
 #include "tests/tag_fixtures.h"
 
 #include <QJsonDocument>
@@ -125,6 +127,10 @@ private Q_SLOTS:
         QTest::newRow("empty format") << QStringList{u"preview"_qs, u"--tags"_qs,   u"--format"_qs,
                                                      QString(),     u"--source"_qs, u"songs"_qs}
                                       << 2 << u"The format is empty."_qs;
+        QTest::newRow("room check of a preview")
+            << QStringList{u"preview"_qs, u"--pattern"_qs, u"--source"_qs, u"songs"_qs,
+                           u"--no-room-check"_qs}
+            << 2 << u"--no-room-check belongs to convert."_qs;
         QTest::newRow("convert without output")
             << QStringList{u"convert"_qs, u"--song-list"_qs, u"songs/list.txt"_qs} << 2
             << u"--output"_qs;
@@ -464,6 +470,7 @@ private Q_SLOTS:
         dir.makeFile(u"src/B - Two.bin"_qs, "two");
         dir.makeFolder(u"out"_qs);
         const QString partial = dir.path(u"out/One-A.bin"_qs);
+        const QString out = dir.path(u"out"_qs);
 
         QProcess cli;
         cli.setWorkingDirectory(dir.path());
@@ -476,11 +483,11 @@ private Q_SLOTS:
         const auto catchPartWay = [&](qint64 above) {
             for (int attempt = 0; attempt < 2000000; ++attempt) {
                 ::kill(pid, SIGSTOP);
-                const qint64 size = SizeOf(partial);
+                const qint64 size = SizeOfCopyUnderWay(pid, out);
                 if (size > above && size < kBig)
                     return true;
                 ::kill(pid, SIGCONT);
-                if (size == kBig || cli.state() == QProcess::NotRunning)
+                if (SizeOf(partial) == kBig || cli.state() == QProcess::NotRunning)
                     return false;
             }
             return false;
@@ -499,7 +506,7 @@ private Q_SLOTS:
                 QVERIFY(cli.waitForReadyRead(30000));
                 said += cli.readAllStandardError();
             }
-            if (!catchPartWay(SizeOf(partial))) {
+            if (!catchPartWay(SizeOfCopyUnderWay(pid, out))) {
                 cli.waitForFinished();
                 QSKIP("the copy ended before it could be caught again");
             }
@@ -520,6 +527,134 @@ private Q_SLOTS:
         }
         // Closed complete: the one attempt is logged.
         QCOMPARE(LogLines(dir.path(u"InfoLog.txt"_qs)).size(), 1);
+    }
+
+    // kill -9 of a job held part-way through a big copy while another job
+    // copies into the same folder: no file under a final name differs from
+    // its source, the other job leaves the held copy alone and removes (and
+    // logs) the leftover an earlier killed run left there.
+    void killedWhileAnotherRuns()
+    {
+        TestDir dir;
+        constexpr qint64 kBig = 192LL << 20;
+        const QString big = dir.makeFile(u"src/A - One.bin"_qs);
+        QVERIFY(::truncate(EncodeFileName(big).constData(), kBig) == 0);
+        dir.makeFile(u"src/B - Two.bin"_qs, "two");
+        const QString out = dir.makeFolder(u"out"_qs);
+        const QStringList convert{u"convert"_qs,  u"--pattern"_qs, u"--source"_qs, u"src"_qs,
+                                  u"--output"_qs, u"out"_qs,       u"--log-dir"_qs};
+        dir.makeFolder(u"first"_qs);
+        dir.makeFolder(u"second"_qs);
+
+        QProcess first;
+        first.setWorkingDirectory(dir.path());
+        first.start(QStringLiteral(TAMRO_CLI_BINARY), convert + QStringList{u"first"_qs});
+        QVERIFY(first.waitForStarted());
+        const pid_t pid = pid_t(first.processId());
+        bool caught = false;
+        for (int attempt = 0; attempt < 2000000 && !caught; ++attempt) {
+            ::kill(pid, SIGSTOP);
+            const qint64 size = SizeOfCopyUnderWay(pid, out);
+            caught = size > 0 && size < kBig;
+            if (!caught) {
+                ::kill(pid, SIGCONT);
+                if (first.state() == QProcess::NotRunning)
+                    break;
+            }
+        }
+        if (!caught) {
+            first.waitForFinished();
+            QSKIP("the copy ended before it could be caught part-way");
+        }
+        // The first job is held mid-copy; the second runs through, and finds
+        // what an earlier killed run left.
+        const QString leftover = dir.makeFile(u"out/.tamro-00000000000000aa.part"_qs, "half");
+        const CliRun second = RunCli(convert + QStringList{u"second"_qs}, dir.path());
+        ::kill(pid, SIGKILL);
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(second.exitCode, 0);
+
+        const QByteArray whole = TestDir::read(big);
+        for (const QString& name : dir.entries(out)) {
+            QVERIFY2(!name.startsWith(u'.'), qPrintable(name)); // nothing left over
+            QCOMPARE(TestDir::read(out + u'/' + name),
+                     name.startsWith(u"One-A"_qs) ? whole : QByteArray("two"));
+        }
+        QCOMPARE(dir.entries(out), (QStringList{u"One-A.bin"_qs, u"Two-B.bin"_qs}));
+        QCOMPARE(LogLines(dir.path(u"second/InfoLog.txt"_qs)).value(0),
+                 u"Removed unfinished copy : "_qs + leftover);
+    }
+
+    // What does not fit the medium is found before the first byte: convert
+    // ends with status 2 unless told otherwise, preview says it and flags
+    // the files over the file-size limit.
+    void roomCheck()
+    {
+        TestDir dir;
+        FatMount stick(dir);
+        if (!stick.problem().isEmpty())
+            QSKIP(qPrintable(u"no FAT medium: "_qs + stick.problem()));
+        const QString huge = dir.makeFile(u"src/A - Huge.bin"_qs);
+        QVERIFY(::truncate(EncodeFileName(huge).constData(), 4LL << 30) == 0); // sparse
+        dir.makeFile(u"src/B - Small.bin"_qs, "small");
+        const QStringList args{u"--pattern"_qs, u"--source"_qs, u"src"_qs, u"--output"_qs,
+                               stick.folder()};
+
+        const CliRun refused = RunCli(QStringList{u"convert"_qs} + args, dir.path());
+        QCOMPARE(refused.exitCode, 2);
+        QVERIFY2(refused.err.contains("holds no file of 4.0 GiB or more") &&
+                     refused.err.contains("need") && refused.err.contains("--no-room-check"),
+                 refused.err.constData());
+        QCOMPARE(dir.entries(stick.folder()), QStringList());
+        QVERIFY(!QFile::exists(dir.path(u"InfoLog.txt"_qs))); // nothing ran
+
+        const CliRun preview = RunCli(QStringList{u"preview"_qs, u"--json"_qs} + args, dir.path());
+        QCOMPARE(preview.exitCode, 0);
+        QVERIFY2(preview.err.contains("holds no file of 4.0 GiB or more"), preview.err.constData());
+        const QList<QJsonObject> rows = JsonLines(preview.out);
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(rows[0].value(u"flags"_qs).toVariant().toStringList().contains(u"too-large"_qs));
+        QVERIFY(!rows[1].value(u"flags"_qs).toVariant().toStringList().contains(u"too-large"_qs));
+
+        // Told to go on: what does not fit fails as it is reached.
+        QVERIFY(QFile::remove(huge));
+        QVERIFY(::truncate(EncodeFileName(dir.makeFile(u"src/A - Huge.bin"_qs)).constData(),
+                           16LL << 20) == 0);
+        const CliRun forced =
+            RunCli(QStringList{u"convert"_qs, u"--no-room-check"_qs} + args, dir.path());
+        QCOMPARE(forced.exitCode, 1);
+        QCOMPARE(dir.entries(stick.folder()), QStringList{u"Small-B.bin"_qs});
+    }
+
+    void skipIdentical()
+    {
+        TestDir dir;
+        dir.makeFile(u"src/A - One.mp3"_qs, "one");
+        dir.makeFile(u"src/B - Two.mp3"_qs, "two");
+        dir.makeFile(u"out/One-A.mp3"_qs, "one"); // copied by an earlier run
+        dir.makeFile(u"out/Two-B.mp3"_qs, "owt"); // same size, other bytes
+        const QStringList args{u"--pattern"_qs,       u"--source"_qs, u"src"_qs,
+                               u"--output"_qs,        u"out"_qs,      u"--json"_qs,
+                               u"--skip-identical"_qs};
+        const CliRun preview = RunCli(QStringList{u"preview"_qs} + args, dir.path());
+        QCOMPARE(preview.exitCode, 0);
+        QList<QJsonObject> rows = JsonLines(preview.out);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].value(u"flags"_qs).toVariant().toStringList(),
+                 QStringList{u"identical"_qs});
+        QCOMPARE(rows[1].value(u"flags"_qs).toVariant().toStringList(),
+                 QStringList{u"numbered"_qs});
+
+        const CliRun convert = RunCli(QStringList{u"convert"_qs} + args, dir.path());
+        QCOMPARE(convert.exitCode, 0);
+        rows = JsonLines(convert.out);
+        QCOMPARE(rows[0].value(u"status"_qs).toString(), u"skipped"_qs);
+        QCOMPARE(rows[1].value(u"status"_qs).toString(), u"copied"_qs);
+        QCOMPARE(dir.entries(dir.path(u"out"_qs)),
+                 (QStringList{u"One-A.mp3"_qs, u"Two-B (1).mp3"_qs, u"Two-B.mp3"_qs}));
+        QCOMPARE(LogLines(dir.path(u"InfoLog.txt"_qs)).value(0),
+                 u"Already copied : "_qs + dir.path(u"src/A - One.mp3"_qs) + u"  ->  "_qs +
+                     dir.path(u"out/One-A.mp3"_qs));
     }
 };
 

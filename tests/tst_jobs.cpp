@@ -3,6 +3,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/settings_store.h"
 #include "app/stop_signals.h"
 #include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
@@ -11,6 +12,8 @@
 #include "modes/tag_format.h"
 #include "output/output_folder.h"
 #include "platform/file_copy.h"
+#include "tests/copy_under_way.h"
+#include "tests/fat_mount.h"
 #include "tests/gui_helpers.h"
 #include "tests/held_folder_lister.h"
 #include "tests/tag_fixtures.h"
@@ -18,8 +21,10 @@
 #include "tests/unprivileged.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -141,6 +146,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void runThatDoesNotFitAsks_data();
+    void runThatDoesNotFitAsks();
+    void skipIdenticalIsRemembered();
     void previewShowsNewNames_data();
     void previewShowsNewNames();
     void previewTwiceTakesThePreviewAway();
@@ -197,6 +205,7 @@ private:
     // Starts a child converting src/ and waits until its copy of `name`
     // (a large file) is under way.
     void StartChildCopying(std::unique_ptr<ConvertChild>& child, const QString& name);
+    bool ThirdCopyUnderWay() const;
 
     std::unique_ptr<MessageBoxAnswerer> m_boxes;
     QString m_previousFolder;
@@ -245,6 +254,14 @@ void TestJobs::SelectSource()
 {
     QVERIFY(m_dlg->m_treeFolders->SelectPath(m_dir->path(u"src"_qs)));
     QTRY_VERIFY(!m_dlg->m_listFiles->IsReading());
+}
+
+// A copy has no name until it is whole; the third is under way once the
+// second has its name and our worker holds a copy's file open.
+bool TestJobs::ThirdCopyUnderWay() const
+{
+    return QFileInfo::exists(m_dir->path(u"out/Band-Song 1.mp3"_qs)) &&
+           SizeOfCopyUnderWay(::getpid(), m_dir->path(u"out"_qs)) >= 0;
 }
 
 void TestJobs::WaitUntilIdle()
@@ -481,7 +498,7 @@ void TestJobs::failuresAreCountedAndCancelKeepsTheCount()
 void TestJobs::cancelDuringTheThirdFile()
 {
     // The third file's copy is held at its start until Cancel is clicked:
-    // its destination appears when the copy starts.
+    // it is under way once the second has its name. Cancel gives it up.
     static_cast<CHoldThirdCopyDlg*>(m_dlg.get())->m_bHold = true;
     for (int i = 0; i < 10; ++i) {
         m_dir->makeFile(QStringLiteral("src/Song %1 - Band.mp3").arg(i),
@@ -492,7 +509,7 @@ void TestJobs::cancelDuringTheThirdFile()
     QTimer watch;
     watch.setInterval(1);
     connect(&watch, &QTimer::timeout, this, [&] {
-        if (QFileInfo::exists(m_dir->path(u"out/Band-Song 2.mp3"_qs))) {
+        if (ThirdCopyUnderWay()) {
             watch.stop();
             Click(m_dlg->m_btnConvert); // "Cancel", while the third file is copied
         }
@@ -506,12 +523,81 @@ void TestJobs::cancelDuringTheThirdFile()
     QCOMPARE(InfoLines(), (QStringList{CopyLine(u"Song 0 - Band.mp3"_qs, u"Band-Song 0.mp3"_qs),
                                        CopyLine(u"Song 1 - Band.mp3"_qs, u"Band-Song 1.mp3"_qs),
                                        CopyLine(u"Song 2 - Band.mp3"_qs, u"Band-Song 2.mp3"_qs)}));
-    QCOMPARE(QFileInfo(m_dir->path(u"out/Band-Song 2.mp3"_qs)).size(), 8 << 20);
-    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)).size(), 3);
-    QCOMPARE(m_boxes->Texts(), QStringList()); // no "Completed."
+    // The file under way is given up at once (a big one on a slow stick
+    // would hold the Cancel up), nothing of it is left, and it is counted.
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)),
+             (QStringList{u"Band-Song 0.mp3"_qs, u"Band-Song 1.mp3"_qs}));
+    QCOMPARE(m_boxes->Texts().size(), 1); // no "Completed."
+    QVERIFY2(m_boxes->Texts()[0].startsWith(u"Cancelled.\n\n1 copy failed."_qs),
+             qPrintable(m_boxes->Texts()[0]));
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
     QCOMPARE(m_dlg->Job().SongListPage().m_bStopReading.load(), 0);
+}
+
+void TestJobs::runThatDoesNotFitAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("copied");
+    // Continue: what does not fit fails as it is reached.
+    QTest::newRow("continue") << int(QMessageBox::Yes) << QStringList{u"B-Small.mp3"_qs};
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList{};
+}
+
+void TestJobs::runThatDoesNotFitAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, copied);
+    FatMount stick(*m_dir); // 8 MiB
+    if (!stick.problem().isEmpty())
+        QSKIP(qPrintable(u"no small medium: "_qs + stick.problem()));
+    m_dir->makeFile(u"src/Huge - A.mp3"_qs, QByteArray(9 << 20, 'x'));
+    m_dir->makeFile(u"src/Small - B.mp3"_qs, "small");
+    SelectSource();
+    SelectTab(1);
+    m_dlg->m_editOutput->setText(stick.folder());
+    m_boxes->AnswerQuestionsWith(QMessageBox::StandardButton(answer));
+    const std::uint64_t generation = m_dlg->m_listFiles->Model()->Generation();
+    Click(m_dlg->m_btnConvert);
+    QTRY_VERIFY(!m_boxes->Texts().isEmpty());
+    QVERIFY2(m_boxes->Texts()[0].contains(u"The files to copy need"_qs),
+             qPrintable(m_boxes->Texts()[0]));
+    if (copied.isEmpty()) {
+        WaitUntilIdle();
+        QVERIFY(!QFileInfo::exists(m_dir->path(u"InfoLog.txt"_qs))); // nothing ran
+    } else {
+        WaitForJobEnd(generation);
+        QCOMPARE(m_dlg->m_staticError->text(), u"Error : 1"_qs);
+    }
+    QCOMPARE(m_dir->entries(stick.folder()), copied);
+}
+
+void TestJobs::skipIdenticalIsRemembered()
+{
+    static CSettingsStore settings; // the dialog writes to it until it goes
+    settings.SetSkipIdentical(false);
+    m_dlg->KeepSettingsIn(settings);
+    m_dlg->m_editOutput->setText(m_dir->path(u"out"_qs));
+    m_dir->makeFile(u"src/A - B.mp3"_qs, "same");
+    m_dir->makeFile(u"out/B-A.mp3"_qs, "same");
+    SelectSource();
+    SelectTab(1);
+    // The check entry of the right-click menu.
+    QTimer::singleShot(50, this, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* skip = menu->findChild<QAction*>(u"skipIdenticalAction"_qs);
+        QVERIFY(skip && skip->isCheckable() && !skip->isChecked());
+        menu->setActiveAction(skip);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            m_dlg->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(m_dlg.get(), &event);
+    QVERIFY(settings.SkipIdentical());
+    RunConvert();
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"B-A.mp3"_qs});
+    QVERIFY(InfoLines().value(0).startsWith(u"Already copied : "_qs));
 }
 
 void TestJobs::cancelBeforeTheWorkerTakesTheJob()
@@ -637,7 +723,7 @@ void TestJobs::closingDuringAJobLosesNoLogLine()
     QTimer watch;
     watch.setInterval(1);
     connect(&watch, &QTimer::timeout, this, [&] {
-        if (!QFileInfo::exists(m_dir->path(u"out/Band-Song 2.mp3"_qs)))
+        if (!ThirdCopyUnderWay())
             return;
         watch.stop();
         if (how == 0)
@@ -834,8 +920,9 @@ void TestJobs::StartChildCopying(std::unique_ptr<ConvertChild>& child, const QSt
     QVERIFY(::truncate(EncodeFileName(big).constData(), 64 * kCopyChunkSize) == 0);
     child = std::make_unique<ConvertChild>(m_dir->path());
     QVERIFY(child->m_pid > 0);
-    const QString copy = m_dir->path(u"out/Band-"_qs) + name.section(u" - "_qs, 0, 0) + u".mp3"_qs;
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(copy).size() >= kCopyChunkSize, 20000);
+    // The copy has no name until it is whole: look at the child's own file.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        SizeOfCopyUnderWay(child->m_pid, m_dir->path(u"out"_qs)) >= kCopyChunkSize, 20000);
 }
 
 void TestJobs::stopSignalAbandonsTheCopyAndEnds()

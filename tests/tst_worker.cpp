@@ -1,11 +1,16 @@
 #include "modes/song_list_page_base.h"
 #include "output/run_log.h"
+#include "platform/file_copy.h"
 #include "tests/fake_front_end.h"
+#include "tests/fat_mount.h"
 #include "tests/testdir.h"
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -81,8 +86,13 @@ private Q_SLOTS:
     void noPreviewUntilAConvertJobHasEnded();
     void aNewJobCountsItsOwnFailures();
     void cancelBeforeTheWorkerTakesTheJob();
+    void cancelDuringACopyPutsTheWindowBack_data();
     void cancelDuringACopyPutsTheWindowBack();
     void logsHeldElsewhereRefuseTheJob();
+    void leftoversOfOtherRunsAreRemoved();
+    void skipIdentical_data();
+    void skipIdentical();
+    void mediumGoneEndsTheRun();
     void undoIsAJobWithOutcomes();
     void workerEndsWhenToldWithoutAJob();
 
@@ -264,21 +274,57 @@ void TestWorker::cancelBeforeTheWorkerTakesTheJob()
     QCOMPARE(job.SongListPage().m_bStopReading.load(), 0);
 }
 
+void TestWorker::cancelDuringACopyPutsTheWindowBack_data()
+{
+    QTest::addColumn<bool>("now");        // RequestCancelNow, else RequestCancel
+    QTest::addColumn<QString>("at");      // the call the cancel comes with
+    QTest::addColumn<QStringList>("out"); // what the output folder holds then
+    QTest::addColumn<int>("failures");
+    // Between files: the copy under way is finished.
+    QTest::newRow("between files, at the end of a copy")
+        << false << u"file:100"_qs << QStringList{u"1-A.mp3"_qs} << 0;
+    QTest::newRow("between files, part-way")
+        << false << u"file:33"_qs << QStringList{u"1-A.mp3"_qs} << 0;
+    // Now: given up within a chunk, nothing of it left, counted.
+    QTest::newRow("now, part-way") << true << u"file:33"_qs << QStringList{} << 1;
+    // Once the last copy is whole, only the wait for the medium is left:
+    // the copies stay, but the run is not "Completed.".
+    QTest::newRow("now, while the medium is written")
+        << true << u"flushing:"_qs << QStringList{u"1-A.mp3"_qs} << 0;
+}
+
 void TestWorker::cancelDuringACopyPutsTheWindowBack()
 {
-    List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    QFETCH(bool, now);
+    QFETCH(QString, at);
+    QFETCH(QStringList, out);
+    QFETCH(int, failures);
+    const bool flushing = at == u"flushing:"_qs;
+    List(flushing ? QStringList{u"A - 1.mp3"_qs}
+                  : QStringList{u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    // Three chunks, so a cancel can come part-way.
+    QFile big(m_dir->path(u"src/A - 1.mp3"_qs));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(3 * kCopyChunkSize));
+    big.close();
     CJob& job = m_host->Job();
+    bool asked = false;
     m_host->m_onCall = [&](const QString& call) {
-        if (call == u"file:100"_qs)
-            (void)job.RequestCancel(); // during the first copy
+        if (call == at && !std::exchange(asked, true))
+            (void)(now ? job.RequestCancelNow() : job.RequestCancel()); // during the first copy
     };
     QVERIFY(m_host->StartConvert());
 
     QVERIFY(job.RunNextJob());
-    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"1-A.mp3"_qs});
+    QVERIFY(asked);
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), out); // no temporary left either
+    if (!out.isEmpty())
+        QCOMPARE(QFileInfo(m_dir->path(u"out/1-A.mp3"_qs)).size(), 3 * kCopyChunkSize);
+    QVERIFY(m_host->m_summary.m_bCancelled);
+    QCOMPARE(m_host->m_summary.m_nFailures, failures);
+    QCOMPARE(m_host->m_summary.m_nDone, unsigned(out.size()));
     // The operator asked for the stop; a clean one is not news.
-    QCOMPARE(m_host->m_calls.last(), u"ended:quietly"_qs);
-    QVERIFY(m_host->m_summary.m_bCancelled && m_host->m_summary.m_nDone == 1);
+    if (failures == 0)
+        QCOMPARE(m_host->m_calls.last(), u"ended:quietly"_qs);
     QVERIFY(!job.m_pInfoLog && !job.m_pErrorLog);
     QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
 }
@@ -297,6 +343,119 @@ void TestWorker::logsHeldElsewhereRefuseTheJob()
     QCOMPARE(m_host->Job().m_nCommand.load(), int(JOB_IDLE));
     (void)CloseRunLog(holder.m_pInfoLog);
     (void)CloseRunLog(holder.m_pErrorLog);
+}
+
+void TestWorker::leftoversOfOtherRunsAreRemoved()
+{
+    List({u"A - 1.mp3"_qs});
+    const QString left = m_dir->makeFile(u"out/.tamro-0123456789abcdef.part"_qs, "half");
+    // Held: the copy of another running job.
+    const QString held = m_dir->makeFile(u"out/.tamro-fedcba9876543210.part"_qs, "under way");
+    const int holder = ::open(EncodeFileName(held).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX) == 0);
+    m_dir->makeFile(u"out/.tamro-mine.part"_qs, "not ours"); // not a name a copy gets
+    QVERIFY(m_host->StartConvert());
+
+    QVERIFY(m_host->Job().RunNextJob());
+    ::close(holder);
+    QCOMPARE(
+        m_dir->entries(m_dir->path(u"out"_qs)),
+        (QStringList{u".tamro-fedcba9876543210.part"_qs, u".tamro-mine.part"_qs, u"1-A.mp3"_qs}));
+    QCOMPARE(LogLines(m_dir->path(u"InfoLog.txt"_qs)),
+             (QStringList{u"Removed unfinished copy : "_qs + left,
+                          u"Copy : "_qs + m_dir->path(u"src/A - 1.mp3"_qs) + u"  ->  "_qs +
+                              m_dir->path(u"out/1-A.mp3"_qs)}));
+    // Told before the end, which comes once the copy is on the medium.
+    QCOMPARE(m_host->m_calls.mid(m_host->m_calls.size() - 2),
+             (QStringList{u"flushing:"_qs, u"ended:Completed."_qs}));
+}
+
+void TestWorker::skipIdentical_data()
+{
+    QTest::addColumn<bool>("skip");
+    QTest::addColumn<QString>("standing"); // what stands under the new name
+    QTest::addColumn<QString>("copiedAs"); // empty: not copied again
+    QTest::newRow("identical") << true << u"same"_qs << QString();
+    QTest::newRow("identical, option off") << false << u"same"_qs << u"1-A (1).mp3"_qs;
+    QTest::newRow("same size, other bytes") << true << u"other"_qs << u"1-A (1).mp3"_qs;
+    QTest::newRow("a link to the same bytes") << true << u"link"_qs << u"1-A (1).mp3"_qs;
+    QTest::newRow("a folder") << true << u"folder"_qs << u"1-A (1).mp3"_qs;
+    QTest::newRow("nothing") << true << QString() << u"1-A.mp3"_qs;
+}
+
+void TestWorker::skipIdentical()
+{
+    QFETCH(bool, skip);
+    QFETCH(QString, standing);
+    QFETCH(QString, copiedAs);
+    List({u"A - 1.mp3"_qs});
+    const QString source = m_dir->path(u"src/A - 1.mp3"_qs);
+    const QString copy = m_dir->path(u"out/1-A.mp3"_qs);
+    const QByteArray bytes = TestDir::read(source);
+    if (standing == u"same")
+        m_dir->makeFile(u"out/1-A.mp3"_qs, bytes);
+    else if (standing == u"other")
+        m_dir->makeFile(u"out/1-A.mp3"_qs, QByteArray(bytes.size(), 'x'));
+    else if (standing == u"link")
+        QVERIFY(QFile::link(source, copy));
+    else if (standing == u"folder")
+        m_dir->makeFolder(u"out/1-A.mp3"_qs);
+    CJob& job = m_host->Job();
+    QVERIFY(job.StartConvert([&] {
+        JobRequest request = m_host->Request();
+        request.m_bSkipIdentical = skip;
+        return request;
+    }()));
+
+    QVERIFY(job.RunNextJob());
+    QCOMPARE(m_host->m_ends.size(), size_t(1));
+    const FileEnd& end = m_host->m_ends[0];
+    QCOMPARE(m_host->m_summary.m_nFailures, 0);
+    if (copiedAs.isEmpty()) {
+        QCOMPARE(end.m_outcome, FileOutcome::Skipped);
+        QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"1-A.mp3"_qs});
+        QCOMPARE(LogLines(m_dir->path(u"InfoLog.txt"_qs)),
+                 QStringList{u"Already copied : "_qs + source + u"  ->  "_qs + copy});
+        QCOMPARE(m_host->m_calls.last(), u"ended:Completed."_qs);
+    } else {
+        QCOMPARE(end.m_outcome, FileOutcome::Copied);
+        QCOMPARE(end.m_strDestination, m_dir->path(u"out/"_qs + copiedAs));
+        QCOMPARE(TestDir::read(end.m_strDestination), bytes);
+    }
+}
+
+void TestWorker::mediumGoneEndsTheRun()
+{
+    List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    QFile big(m_dir->path(u"src/A - 1.mp3"_qs));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(3 * kCopyChunkSize));
+    big.close();
+    FatMount stick(*m_dir, true);
+    if (!stick.problem().isEmpty())
+        QSKIP(qPrintable(u"no FUSE file system to kill: "_qs + stick.problem()));
+    m_host->SetOutputFolder(stick.folder());
+    m_host->m_onCall = [&](const QString& call) {
+        if (call == u"file:33"_qs)
+            stick.killDaemon(); // part-way through the first copy
+    };
+    QVERIFY(m_host->StartConvert());
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(m_host->Job().RunNextJob());
+    QVERIFY(timer.elapsed() < 10000); // no hang, no retries
+    QCOMPARE(m_host->m_summary.m_nFailures, 3);
+    QVERIFY(!m_host->m_summary.m_bCancelled);
+    const QStringList errors = LogLines(m_dir->path(u"ErrorLog.txt"_qs));
+    QCOMPARE(errors.size(), 3);
+    for (const QString& line : errors)
+        QVERIFY2(line.startsWith(u"The file could not be copied. - "_qs + stick.folder()),
+                 qPrintable(line));
+    QVERIFY(errors[2].startsWith(u"The file could not be copied. - "_qs + stick.folder() +
+                                 u"/3-C.mp3 : "_qs));
+    // Only the first was tried; the others were reported without a try.
+    QCOMPARE(LogLines(m_dir->path(u"InfoLog.txt"_qs)).size(), 1);
+    QVERIFY(m_host->m_calls.last().startsWith(u"ended:Completed.\n\n3 copies failed."_qs));
 }
 
 void TestWorker::undoIsAJobWithOutcomes()

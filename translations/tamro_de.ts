@@ -222,6 +222,10 @@
         <source>The new name could not be decoded.</source>
         <translation>Der neue Name ließ sich nicht entschlüsseln.</translation>
     </message>
+    <message>
+        <source>Already copied.</source>
+        <translation>Bereits kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>CtamroDlg</name>
@@ -372,6 +376,22 @@
         <comment>the tab of the tag mode</comment>
         <translation>Tags</translation>
     </message>
+    <message>
+        <source>Skip files already copied</source>
+        <translation>Bereits kopierte Dateien überspringen</translation>
+    </message>
+    <message>
+        <source>Copy anyway? What does not fit fails when it is reached.</source>
+        <translation>Trotzdem kopieren? Was nicht passt, schlägt fehl, wenn es an der Reihe ist.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>Wird auf den Datenträger geschrieben…</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -511,6 +531,17 @@
     </message>
 </context>
 <context>
+    <name>RoomCheck</name>
+    <message>
+        <source>The files to copy need %1, but %2 has only %3 free.</source>
+        <translation>Die zu kopierenden Dateien brauchen %1, aber %2 hat nur %3 frei.</translation>
+    </message>
+    <message>
+        <source>The largest file to copy is %1, but the file system of %2 holds no file of %3 or more.</source>
+        <translation>Die größte zu kopierende Datei hat %1, aber das Dateisystem von %2 fasst keine Datei von %3 oder mehr.</translation>
+    </message>
+</context>
+<context>
     <name>RunEnd</name>
     <message>
         <source>Cancelled.</source>
@@ -538,6 +569,10 @@
     <message>
         <source>1 copy failed.</source>
         <translation>1 Kopie schlug fehl.</translation>
+    </message>
+    <message>
+        <source>The copies may not all be on the medium yet: %1. Keep it plugged in and check the copies before relying on them.</source>
+        <translation>Die Kopien sind womöglich noch nicht alle auf dem Datenträger: %1. Lassen Sie ihn angeschlossen und prüfen Sie die Kopien, bevor Sie sich auf sie verlassen.</translation>
     </message>
 </context>
 <context>
@@ -876,6 +911,26 @@ Songliste, Format, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translati
     <message>
         <source>The name format of --tags (default: {title}-{artist}).</source>
         <translation>Das Namensformat von --tags (ohne Angabe: {title}-{artist}).</translation>
+    </message>
+    <message>
+        <source>Give --no-room-check to copy anyway.</source>
+        <translation>Geben Sie --no-room-check an, um trotzdem zu kopieren.</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>Wird auf den Datenträger geschrieben…</translation>
+    </message>
+    <message>
+        <source>--no-room-check belongs to convert.</source>
+        <translation>--no-room-check gehört zu convert.</translation>
+    </message>
+    <message>
+        <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
+        <translation>convert: kopiert auch dann, wenn der Lauf nicht auf den Datenträger des Ausgabeordners passt (sonst endet convert mit Status 2).</translation>
+    </message>
+    <message>
+        <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
+        <translation>Lässt eine Datei aus, deren neuer Name im Ausgabeordner schon genau ihre Bytes enthält (preview markiert sie als identical).</translation>
     </message>
 </context>
 <context>

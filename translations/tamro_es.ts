@@ -222,6 +222,10 @@
         <source>The new name could not be decoded.</source>
         <translation>No se pudo descodificar el nuevo nombre.</translation>
     </message>
+    <message>
+        <source>Already copied.</source>
+        <translation>Ya copiado.</translation>
+    </message>
 </context>
 <context>
     <name>CtamroDlg</name>
@@ -372,6 +376,22 @@
         <comment>the tab of the tag mode</comment>
         <translation>Etiquetas</translation>
     </message>
+    <message>
+        <source>Skip files already copied</source>
+        <translation>Omitir los archivos ya copiados</translation>
+    </message>
+    <message>
+        <source>Copy anyway? What does not fit fails when it is reached.</source>
+        <translation>¿Copiar de todos modos? Lo que no quepa fallará al llegar su turno.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>Escribiendo en el soporte…</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -511,6 +531,17 @@
     </message>
 </context>
 <context>
+    <name>RoomCheck</name>
+    <message>
+        <source>The files to copy need %1, but %2 has only %3 free.</source>
+        <translation>Los archivos que copiar necesitan %1, pero %2 solo tiene %3 libres.</translation>
+    </message>
+    <message>
+        <source>The largest file to copy is %1, but the file system of %2 holds no file of %3 or more.</source>
+        <translation>El archivo más grande que copiar ocupa %1, pero el sistema de archivos de %2 no admite archivos de %3 o más.</translation>
+    </message>
+</context>
+<context>
     <name>RunEnd</name>
     <message>
         <source>Cancelled.</source>
@@ -538,6 +569,10 @@
     <message>
         <source>1 copy failed.</source>
         <translation>Falló 1 copia.</translation>
+    </message>
+    <message>
+        <source>The copies may not all be on the medium yet: %1. Keep it plugged in and check the copies before relying on them.</source>
+        <translation>Puede que no todas las copias estén ya en el soporte: %1. Déjelo conectado y compruebe las copias antes de confiar en ellas.</translation>
     </message>
 </context>
 <context>
@@ -876,6 +911,26 @@ formato, carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
     <message>
         <source>The name format of --tags (default: {title}-{artist}).</source>
         <translation>El formato de nombre de --tags (por omisión: {title}-{artist}).</translation>
+    </message>
+    <message>
+        <source>Give --no-room-check to copy anyway.</source>
+        <translation>Indique --no-room-check para copiar de todos modos.</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>Escribiendo en el soporte…</translation>
+    </message>
+    <message>
+        <source>--no-room-check belongs to convert.</source>
+        <translation>--no-room-check corresponde a convert.</translation>
+    </message>
+    <message>
+        <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
+        <translation>convert: copia aunque la ejecución no quepa en el soporte de la carpeta de salida (si no, convert termina con el estado 2).</translation>
+    </message>
+    <message>
+        <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
+        <translation>Omite un archivo cuyo nuevo nombre en la carpeta de salida ya contiene exactamente sus bytes (preview lo marca como identical).</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,10 @@
         <source>The new name could not be decoded.</source>
         <translation>Le nouveau nom n’a pas pu être décodé.</translation>
     </message>
+    <message>
+        <source>Already copied.</source>
+        <translation>Déjà copié.</translation>
+    </message>
 </context>
 <context>
     <name>CtamroDlg</name>
@@ -372,6 +376,22 @@
         <comment>the tab of the tag mode</comment>
         <translation>Étiquettes</translation>
     </message>
+    <message>
+        <source>Skip files already copied</source>
+        <translation>Ignorer les fichiers déjà copiés</translation>
+    </message>
+    <message>
+        <source>Copy anyway? What does not fit fails when it is reached.</source>
+        <translation>Copier quand même ? Ce qui ne tient pas échouera quand son tour viendra.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>Écriture sur le support…</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -511,6 +531,17 @@
     </message>
 </context>
 <context>
+    <name>RoomCheck</name>
+    <message>
+        <source>The files to copy need %1, but %2 has only %3 free.</source>
+        <translation>Les fichiers à copier demandent %1, mais %2 n’a que %3 de libre.</translation>
+    </message>
+    <message>
+        <source>The largest file to copy is %1, but the file system of %2 holds no file of %3 or more.</source>
+        <translation>Le plus gros fichier à copier fait %1, mais le système de fichiers de %2 n’accepte aucun fichier de %3 ou plus.</translation>
+    </message>
+</context>
+<context>
     <name>RunEnd</name>
     <message>
         <source>Cancelled.</source>
@@ -538,6 +569,10 @@
     <message>
         <source>1 copy failed.</source>
         <translation>1 copie a échoué.</translation>
+    </message>
+    <message>
+        <source>The copies may not all be on the medium yet: %1. Keep it plugged in and check the copies before relying on them.</source>
+        <translation>Les copies ne sont peut-être pas encore toutes sur le support : %1. Laissez-le branché et vérifiez les copies avant de vous y fier.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +912,26 @@ format, dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
     <message>
         <source>The name format of --tags (default: {title}-{artist}).</source>
         <translation>Le format de nom de --tags (par défaut : {title}-{artist}).</translation>
+    </message>
+    <message>
+        <source>Give --no-room-check to copy anyway.</source>
+        <translation>Indiquez --no-room-check pour copier quand même.</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>Écriture sur le support…</translation>
+    </message>
+    <message>
+        <source>--no-room-check belongs to convert.</source>
+        <translation>--no-room-check s’emploie avec convert.</translation>
+    </message>
+    <message>
+        <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
+        <translation>convert : copie même si l’exécution ne tient pas sur le support du dossier de sortie (sinon convert se termine avec le code 2).</translation>
+    </message>
+    <message>
+        <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
+        <translation>Omet un fichier dont le nouveau nom dans le dossier de sortie contient déjà exactement ses octets (preview le marque identical).</translation>
     </message>
 </context>
 <context>

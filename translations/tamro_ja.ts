@@ -222,6 +222,10 @@
         <source>The new name could not be decoded.</source>
         <translation>新しい名前を文字に戻せませんでした。</translation>
     </message>
+    <message>
+        <source>Already copied.</source>
+        <translation>コピー済みです。</translation>
+    </message>
 </context>
 <context>
     <name>CtamroDlg</name>
@@ -369,6 +373,22 @@
         <comment>the tab of the tag mode</comment>
         <translation>タグ</translation>
     </message>
+    <message>
+        <source>Skip files already copied</source>
+        <translation>コピー済みのファイルを飛ばす</translation>
+    </message>
+    <message>
+        <source>Copy anyway? What does not fit fails when it is reached.</source>
+        <translation>それでもコピーしますか？ 収まらないものは、その順番が来たときに失敗します。</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>メディアに書き込み中…</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -508,6 +528,17 @@
     </message>
 </context>
 <context>
+    <name>RoomCheck</name>
+    <message>
+        <source>The files to copy need %1, but %2 has only %3 free.</source>
+        <translation>コピーするファイルには %1 が必要ですが、%2 の空きは %3 しかありません。</translation>
+    </message>
+    <message>
+        <source>The largest file to copy is %1, but the file system of %2 holds no file of %3 or more.</source>
+        <translation>コピーする最大のファイルは %1 ですが、%2 のファイルシステムは %3 以上のファイルを保存できません。</translation>
+    </message>
+</context>
+<context>
     <name>RunEnd</name>
     <message>
         <source>Cancelled.</source>
@@ -534,6 +565,10 @@
     <message>
         <source>1 copy failed.</source>
         <translation>1 件のコピーに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The copies may not all be on the medium yet: %1. Keep it plugged in and check the copies before relying on them.</source>
+        <translation>コピーの一部はまだメディアに書き込まれていない可能性があります: %1。メディアを接続したままにし、使う前にコピーを確認してください。</translation>
     </message>
 </context>
 <context>
@@ -871,6 +906,26 @@ undo は前回の実行の InfoLog.txt にあり、まだ元ファイルと同�
     <message>
         <source>The name format of --tags (default: {title}-{artist}).</source>
         <translation>--tags の名前の書式 (既定: {title}-{artist})。</translation>
+    </message>
+    <message>
+        <source>Give --no-room-check to copy anyway.</source>
+        <translation>それでもコピーするには --no-room-check を指定してください。</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>メディアに書き込み中…</translation>
+    </message>
+    <message>
+        <source>--no-room-check belongs to convert.</source>
+        <translation>--no-room-check は convert 用です。</translation>
+    </message>
+    <message>
+        <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
+        <translation>convert: 実行内容が出力フォルダーのメディアに収まらなくてもコピーします（指定しないと convert は状態 2 で終了します）。</translation>
+    </message>
+    <message>
+        <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
+        <translation>出力フォルダーの新しい名前に、すでにまったく同じバイトのファイルがある場合はそのファイルを飛ばします（preview では identical と表示）。</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,10 @@
         <source>The new name could not be decoded.</source>
         <translation>새 이름을 해독할 수 없었습니다.</translation>
     </message>
+    <message>
+        <source>Already copied.</source>
+        <translation>이미 복사되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CtamroDlg</name>
@@ -369,6 +373,22 @@
         <comment>the tab of the tag mode</comment>
         <translation>태그</translation>
     </message>
+    <message>
+        <source>Skip files already copied</source>
+        <translation>이미 복사된 파일 건너뛰기</translation>
+    </message>
+    <message>
+        <source>Copy anyway? What does not fit fails when it is reached.</source>
+        <translation>그래도 복사할까요? 들어가지 않는 것은 차례가 되면 실패합니다.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>저장 매체에 쓰는 중…</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -508,6 +528,17 @@
     </message>
 </context>
 <context>
+    <name>RoomCheck</name>
+    <message>
+        <source>The files to copy need %1, but %2 has only %3 free.</source>
+        <translation>복사할 파일에 %1이(가) 필요하지만 %2의 여유 공간은 %3뿐입니다.</translation>
+    </message>
+    <message>
+        <source>The largest file to copy is %1, but the file system of %2 holds no file of %3 or more.</source>
+        <translation>복사할 가장 큰 파일은 %1이지만 %2의 파일 시스템은 %3 이상의 파일을 담을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>RunEnd</name>
     <message>
         <source>Cancelled.</source>
@@ -534,6 +565,10 @@
     <message>
         <source>1 copy failed.</source>
         <translation>복사 1개가 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>The copies may not all be on the medium yet: %1. Keep it plugged in and check the copies before relying on them.</source>
+        <translation>복사본이 아직 모두 저장 매체에 기록되지 않았을 수 있습니다: %1. 매체를 연결한 채로 두고, 복사본을 쓰기 전에 확인하십시오.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +905,26 @@ undo는 지난 실행의 InfoLog.txt에 있고 아직 원본과 같은 복사본
     <message>
         <source>The name format of --tags (default: {title}-{artist}).</source>
         <translation>--tags의 이름 형식(기본: {title}-{artist}).</translation>
+    </message>
+    <message>
+        <source>Give --no-room-check to copy anyway.</source>
+        <translation>그래도 복사하려면 --no-room-check를 지정하십시오.</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>저장 매체에 쓰는 중…</translation>
+    </message>
+    <message>
+        <source>--no-room-check belongs to convert.</source>
+        <translation>--no-room-check는 convert에 쓰는 옵션입니다.</translation>
+    </message>
+    <message>
+        <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
+        <translation>convert: 작업이 출력 폴더의 저장 매체에 들어가지 않아도 복사합니다(지정하지 않으면 convert는 상태 2로 끝납니다).</translation>
+    </message>
+    <message>
+        <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
+        <translation>출력 폴더의 새 이름에 이미 정확히 같은 바이트의 파일이 있으면 그 파일을 건너뜁니다(preview는 identical로 표시).</translation>
     </message>
 </context>
 <context>

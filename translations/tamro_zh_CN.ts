@@ -222,6 +222,10 @@
         <source>The new name could not be decoded.</source>
         <translation>无法解码新名称。</translation>
     </message>
+    <message>
+        <source>Already copied.</source>
+        <translation>已复制过。</translation>
+    </message>
 </context>
 <context>
     <name>CtamroDlg</name>
@@ -369,6 +373,22 @@
         <comment>the tab of the tag mode</comment>
         <translation>标签</translation>
     </message>
+    <message>
+        <source>Skip files already copied</source>
+        <translation>跳过已复制的文件</translation>
+    </message>
+    <message>
+        <source>Copy anyway? What does not fit fails when it is reached.</source>
+        <translation>仍要复制吗？放不下的文件在轮到时会失败。</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>正在写入介质…</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -508,6 +528,17 @@
     </message>
 </context>
 <context>
+    <name>RoomCheck</name>
+    <message>
+        <source>The files to copy need %1, but %2 has only %3 free.</source>
+        <translation>要复制的文件需要 %1，但 %2 只有 %3 可用。</translation>
+    </message>
+    <message>
+        <source>The largest file to copy is %1, but the file system of %2 holds no file of %3 or more.</source>
+        <translation>要复制的最大文件为 %1，但 %2 的文件系统无法存放 %3 或更大的文件。</translation>
+    </message>
+</context>
+<context>
     <name>RunEnd</name>
     <message>
         <source>Cancelled.</source>
@@ -534,6 +565,10 @@
     <message>
         <source>1 copy failed.</source>
         <translation>1 个副本复制失败。</translation>
+    </message>
+    <message>
+        <source>The copies may not all be on the medium yet: %1. Keep it plugged in and check the copies before relying on them.</source>
+        <translation>副本可能尚未全部写入介质：%1。请保持介质连接，并在使用副本前检查它们。</translation>
     </message>
 </context>
 <context>
@@ -868,6 +903,26 @@ undo 删除上次运行的 InfoLog.txt 中列出、且仍与源文件相同的�
     <message>
         <source>The name format of --tags (default: {title}-{artist}).</source>
         <translation>--tags 的名称格式（默认：{title}-{artist}）。</translation>
+    </message>
+    <message>
+        <source>Give --no-room-check to copy anyway.</source>
+        <translation>如仍要复制，请指定 --no-room-check。</translation>
+    </message>
+    <message>
+        <source>Writing to the medium…</source>
+        <translation>正在写入介质…</translation>
+    </message>
+    <message>
+        <source>--no-room-check belongs to convert.</source>
+        <translation>--no-room-check 只用于 convert。</translation>
+    </message>
+    <message>
+        <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
+        <translation>convert：即使本次运行放不进输出文件夹所在的介质也照样复制（否则 convert 以状态 2 结束）。</translation>
+    </message>
+    <message>
+        <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
+        <translation>如果输出文件夹中的新名称下已有字节完全相同的文件，则跳过该文件（preview 将其标为 identical）。</translation>
     </message>
 </context>
 <context>
