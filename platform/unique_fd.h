@@ -9,6 +9,17 @@ public:
     explicit UniqueFd(int fd = -1) : m_fd(fd) {}
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
+    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    UniqueFd& operator=(UniqueFd&& other) noexcept
+    {
+        if (this != &other) {
+            if (m_fd >= 0)
+                ::close(m_fd);
+            m_fd = other.m_fd;
+            other.m_fd = -1;
+        }
+        return *this;
+    }
     ~UniqueFd()
     {
         if (m_fd >= 0)
