@@ -82,6 +82,8 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
     CCopyState& job = host.CopyState();
     WriteLogLine(job.m_pInfoLog.get(),
                  QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
+    if (result.Succeeded() && job.m_pRunRecord)
+        job.m_pRunRecord->AddCopy(destination, source);
     if (!result.Succeeded()) {
         WriteLogLine(job.m_pErrorLog.get(), ErrorLine(result, source, destination));
         const int count = ++job.m_nErrorCount;

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "output/run_log.h"
+#include "output/run_record_writer.h"
 
 #include <atomic>
 #include <memory>
 
 // What the copies of one convert job share with whoever started it: the
-// failure count, the request to give up the copy under way, and the logs.
-// The job state of the passes extends it; copy tests use it alone.
+// failure count, the request to give up the copy under way, the logs and the
+// run's record. The job state of the passes extends it; copy tests use it
+// alone.
 class CCopyState
 {
 public:
@@ -17,4 +19,7 @@ public:
     std::atomic<bool> m_bAbandonCopy{false};
     std::unique_ptr<LogFile> m_pInfoLog;  // InfoLog.txt of the current job
     std::unique_ptr<LogFile> m_pErrorLog; // ErrorLog.txt of the current job
+    // The record of the current job's copies, the only thing undo trusts;
+    // null before the first job. Each job starts a new one.
+    std::unique_ptr<CRunRecordWriter> m_pRunRecord;
 };

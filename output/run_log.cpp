@@ -95,6 +95,15 @@ QString OneLine(const QString& line)
     return text;
 }
 
+// Every job gets a record of its own, and the previous job's record ends here
+// at the latest. A run that cannot be recorded still runs; its copies just
+// cannot be undone.
+void StartRunRecord(CCopyState& job)
+{
+    job.m_pRunRecord = std::make_unique<CRunRecordWriter>();
+    (void)job.m_pRunRecord->Begin(QDir::currentPath(), QString());
+}
+
 } // namespace
 
 void OpenRunLogs(CCopyState& job)
@@ -108,6 +117,7 @@ void OpenRunLogs(CCopyState& job)
     }
     job.m_pInfoLog = std::move(info);
     job.m_pErrorLog = std::move(errors);
+    StartRunRecord(job);
 }
 
 QString OpenRunLogsForJob(CCopyState& job)
@@ -125,6 +135,7 @@ QString OpenRunLogsForJob(CCopyState& job)
     StartEmpty(*errors);
     job.m_pInfoLog = std::move(info);
     job.m_pErrorLog = std::move(errors);
+    StartRunRecord(job);
     return {};
 }
 

@@ -1,111 +1,122 @@
 #include "output/run_undo.h"
 
-#include "output/run_log.h"
-#include "output/run_log_reader.h"
-#include "output/undo_copy.h"
+#include "output/run_record_reader.h"
 #include "platform/file_name_codec.h"
 
-#include <QSet>
+#include <QDateTime>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kCopyPrefix = QStringLiteral("Copy : ");
-const QString kSeparator = QStringLiteral("  ->  ");
-// Every error line names its path after this, and some add " : " + reason.
-const QString kErrorPathMark = QStringLiteral(". - ");
-const QString kReasonMark = QStringLiteral(" : ");
-
-// The log writes what it cannot hold as U+FFFD, so such a path no longer
-// names one file for certain.
-bool NamedExactly(const QString& path)
+UndoPlan Refused(const QString& error)
 {
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t unit = path.at(i).unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < path.size() &&
-            QChar::isLowSurrogate(path.at(i + 1).unicode())) {
-            ++i;
-        } else if (unit == 0xFFFD || QChar::isSurrogate(unit)) {
-            return false;
-        }
-    }
-    return !path.isEmpty();
+    UndoPlan plan;
+    plan.m_strError = error;
+    return plan;
 }
 
-// The paths that ErrorLog.txt names. Where a reason may follow the path, the
-// text before each " : " counts too: naming a copy wrongly as failed only
-// leaves it standing, never the reverse.
-QSet<QString> FailedPaths(const QStringList& errorLines)
+QString NoRunFor(const UndoSelector& selector)
 {
-    QSet<QString> paths;
-    for (const QString& line : errorLines) {
-        const qsizetype mark = line.indexOf(kErrorPathMark);
-        if (mark < 0)
-            continue;
-        const QString named = line.mid(mark + kErrorPathMark.size());
-        paths.insert(named);
-        for (qsizetype at = named.indexOf(kReasonMark); at >= 0;
-             at = named.indexOf(kReasonMark, at + 1))
-            paths.insert(named.left(at));
-    }
-    return paths;
-}
-
-QString InFolder(const QString& logFolder, const QString& path)
-{
-    if (path.startsWith(u'/'))
-        return path;
-    return logFolder.endsWith(u'/') ? logFolder + path : logFolder + u'/' + path;
-}
-
-UndoItem Decide(const QString& logFolder, const QString& rest, const QSet<QString>& failed,
-                UndoMode mode)
-{
-    UndoItem item;
-    const qsizetype split = rest.indexOf(kSeparator);
-    if (split < 0 || rest.indexOf(kSeparator, split + 1) >= 0) {
-        item.m_strPath = rest;
-        item.m_strReason = QStringLiteral("the log line cannot be split into source and copy "
-                                          "for certain");
-        return item;
-    }
-    item.m_strSource = rest.left(split);
-    item.m_strPath = rest.mid(split + kSeparator.size());
-    if (failed.contains(item.m_strPath) || failed.contains(item.m_strSource)) {
-        item.m_strReason = QStringLiteral("ErrorLog.txt names this copy as failed");
-    } else if (!NamedExactly(item.m_strPath)) {
-        item.m_strReason = QStringLiteral("the log cannot name it exactly");
-    } else if (!NamedExactly(item.m_strSource)) {
-        item.m_strReason = QStringLiteral("the log cannot name its source exactly");
-    } else {
-        const UndoCopyOutcome outcome =
-            UndoCopy(EncodeFileName(InFolder(logFolder, item.m_strSource)),
-                     EncodeFileName(InFolder(logFolder, item.m_strPath)), mode == UndoMode::Remove);
-        item.m_strReason = outcome.m_strReason;
-        if (outcome.m_bRemoved)
-            item.m_action = UndoAction::Removed;
-        else if (outcome.m_bRemovable)
-            item.m_action = UndoAction::WouldRemove;
-    }
-    return item;
+    if (!selector.m_strRunId.isEmpty())
+        return u"No run %1 is recorded."_s.arg(selector.m_strRunId);
+    return u"No run of tamro is recorded for %1."_s.arg(selector.m_strLogFolder);
 }
 
 } // namespace
 
-UndoResult UndoLastRun(const QString& logFolder, UndoMode mode)
+UndoPlan LoadRunForUndo(const UndoSelector& selector)
+{
+    CRunRecordReader records;
+    bool missing = false;
+    if (QString problem = records.Open(&missing); !problem.isEmpty())
+        return Refused(missing ? NoRunFor(selector) : problem);
+
+    QString id = selector.m_strRunId;
+    if (id.isEmpty()) {
+        if (QString problem = records.FindLastForLogFolder(selector.m_strLogFolder, id);
+            !problem.isEmpty())
+            return Refused(problem);
+        if (id.isEmpty())
+            return Refused(NoRunFor(selector));
+    }
+    UndoPlan plan;
+    if (QString problem = records.LockRun(id, plan.m_lock); !problem.isEmpty())
+        return Refused(problem);
+    if (QString problem = records.Load(id, plan.m_run); !problem.isEmpty())
+        return Refused(problem);
+    for (std::size_t i = 0; i < plan.m_run.m_copies.size(); ++i) {
+        if (!plan.m_run.m_copies[i].m_bGone)
+            plan.m_copies.push_back(i);
+    }
+    if (plan.m_copies.empty() && plan.m_run.m_nUndoneMs != 0) {
+        const QString when =
+            QDateTime::fromMSecsSinceEpoch(plan.m_run.m_nUndoneMs).toString(u"yyyy-MM-dd HH:mm"_s);
+        return Refused(
+            selector.m_strRunId.isEmpty()
+                ? u"The last run of tamro for %1 (run %2) is already undone, since %3."_s.arg(
+                      selector.m_strLogFolder, id, when)
+                : u"Run %1 is already undone, since %2."_s.arg(id, when));
+    }
+    return plan;
+}
+
+UndoItem UndoRecordedCopy(const UndoPlan& plan, qsizetype index, UndoMode mode,
+                          const UndoProgress& progress)
+{
+    const std::size_t at = plan.m_copies[std::size_t(index)];
+    const RecordedCopy& copy = plan.m_run.m_copies[at];
+    const QByteArray source = plan.m_run.SourcePath(copy);
+    UndoItem item;
+    item.m_nCopy = qsizetype(at);
+    item.m_strPath = DecodeFileName(plan.m_run.CopyPath(copy));
+    item.m_strSource = DecodeFileName(source);
+    const UndoCopyOutcome outcome = UndoCopy(plan.m_run.m_outputFolders[copy.m_nFolder], copy,
+                                             source, mode == UndoMode::Remove, progress);
+    item.m_strReason = outcome.m_strReason;
+    item.m_bGone = outcome.m_bGone;
+    if (outcome.m_bRemoved)
+        item.m_action = UndoAction::Removed;
+    else if (outcome.m_bRemovable)
+        item.m_action = UndoAction::WouldRemove;
+    return item;
+}
+
+QString MarkUndone(UndoPlan& plan, const QList<UndoItem>& items)
+{
+    bool any = false;
+    for (const UndoItem& item : items) {
+        if (!item.m_bGone || item.m_nCopy < 0 ||
+            std::size_t(item.m_nCopy) >= plan.m_run.m_copies.size())
+            continue;
+        plan.m_run.m_copies[std::size_t(item.m_nCopy)].m_bGone = true;
+        any = true;
+    }
+    if (!any)
+        return {};
+    plan.m_run.m_nUndoneMs = QDateTime::currentMSecsSinceEpoch();
+    CRunRecordReader records;
+    if (QString problem = records.Open(); !problem.isEmpty())
+        return problem;
+    return records.WriteUndone(plan.m_run);
+}
+
+UndoResult UndoRun(const UndoSelector& selector, UndoMode mode)
 {
     UndoResult result;
-    CRunLogReader info;
-    CRunLogReader errors;
-    result.m_strError = info.Read(logFolder, QString::fromUtf16(kInfoLogName));
-    if (result.m_strError.isEmpty())
-        result.m_strError = errors.Read(logFolder, QString::fromUtf16(kErrorLogName));
+    UndoPlan plan = LoadRunForUndo(selector);
+    result.m_strError = plan.m_strError;
     if (!result.m_strError.isEmpty())
         return result;
-
-    const QSet<QString> failed = FailedPaths(errors.Lines());
-    for (const QString& line : info.Lines()) {
-        if (line.startsWith(kCopyPrefix))
-            result.m_items.append(Decide(logFolder, line.mid(kCopyPrefix.size()), failed, mode));
-    }
+    result.m_strRunId = plan.m_run.m_strId;
+    for (qsizetype i = 0; i < plan.Size(); ++i)
+        result.m_items.append(UndoRecordedCopy(plan, i, mode));
+    if (mode == UndoMode::Remove)
+        result.m_strMarkProblem = MarkUndone(plan, result.m_items);
     return result;
+}
+
+UndoResult UndoLastRun(const QString& logFolder, UndoMode mode)
+{
+    return UndoRun(UndoSelector{logFolder, {}}, mode);
 }

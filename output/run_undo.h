@@ -1,11 +1,19 @@
 #pragma once
 
+#include "output/run_record.h"
+#include "output/undo_copy.h"
+#include "platform/unique_fd.h"
+
 #include <QList>
 #include <QString>
 
-// Undo of the last convert job: every copy that InfoLog.txt lists is removed
-// when it still stands as a regular file whose bytes equal its source's;
-// everything else is left and the reason told. A source is only ever read.
+#include <vector>
+
+// Undo of a convert run: every copy that the run's record names is removed
+// when it still is, in its recorded folder, the very file the run made, with
+// its source's bytes (see UndoCopy); everything else is left and the reason
+// told. Only the records in the operator's own state folder count; the logs
+// are for people and never name anything to remove. A source is only read.
 
 enum class UndoMode
 {
@@ -22,20 +30,65 @@ enum class UndoAction
 
 struct UndoItem
 {
-    QString m_strPath;   // the copy, as the log names it
-    QString m_strSource; // its source, as the log names it
+    QString m_strPath;   // the copy
+    QString m_strSource; // its source
     UndoAction m_action = UndoAction::Left;
-    QString m_strReason; // why it was left; empty otherwise
+    QString m_strReason;    // why it was left; empty otherwise
+    qsizetype m_nCopy = -1; // its place in the run's record
+    bool m_bGone = false;   // removed now, or already gone: MarkUndone writes it down
 };
 
 struct UndoResult
 {
-    // Set when the logs cannot be used; nothing was checked or removed then.
+    // Set when there is nothing to undo or the record cannot be used; nothing
+    // was checked or removed then.
     QString m_strError;
-    QList<UndoItem> m_items; // one per "Copy : " line, in the log's order
+    QString m_strRunId; // the run taken back, once one was found
+    // Set when copies went but the record could not be told so.
+    QString m_strMarkProblem;
+    QList<UndoItem> m_items; // one per copy still standing, in the order they were made
 };
 
-// Undoes the job whose InfoLog.txt and ErrorLog.txt are in `logFolder`. A
-// relative path in the log is taken from `logFolder`, the folder the job ran
-// in. The logs stay locked against a new job until the undo returns.
+// Which run to take back: run `m_strRunId` when set, otherwise the last run
+// whose logs were written in `m_strLogFolder`.
+struct UndoSelector
+{
+    QString m_strLogFolder;
+    QString m_strRunId;
+};
+
+// A run loaded for undo, for an engine that checks and removes its copies
+// one by one (with progress and Cancel) and then writes down what went.
+// While the plan lives, no other undo can take the same run.
+struct UndoPlan
+{
+    QString m_strError; // set: nothing can be undone, and this says why
+    RunRecord m_run;
+    std::vector<std::size_t> m_copies; // the copies still standing, in m_run.m_copies
+    UniqueFd m_lock;
+
+    qsizetype Size() const { return qsizetype(m_copies.size()); }
+};
+
+// Finds and loads the run, and holds it. Refused (m_strError): no records
+// folder or no run for the selector ("No run of tamro is recorded for
+// <folder>."), a records folder or run that is not the operator's own or is
+// writable by others, a damaged record, a run another undo holds, a run
+// whose every copy an earlier undo saw go ("... is already undone.").
+[[nodiscard]] UndoPlan LoadRunForUndo(const UndoSelector& selector);
+
+// Checks item `index` (0 .. Size()-1) of the plan and, for Remove, removes
+// it. `progress` sees the byte comparison and may give the copy up.
+[[nodiscard]] UndoItem UndoRecordedCopy(const UndoPlan& plan, qsizetype index, UndoMode mode,
+                                        const UndoProgress& progress = {});
+
+// Writes into the run's record which of `items` went (m_bGone), so a later
+// undo leaves them out and, once none stand, answers "already undone".
+// Does nothing when none went. Empty, or the sentence.
+[[nodiscard]] QString MarkUndone(UndoPlan& plan, const QList<UndoItem>& items);
+
+// All of it in one call: load, every item, and for Remove the marks.
+[[nodiscard]] UndoResult UndoRun(const UndoSelector& selector, UndoMode mode);
+
+// The last run whose logs were written in `logFolder`.
 [[nodiscard]] UndoResult UndoLastRun(const QString& logFolder, UndoMode mode);

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr ssize_t kCompareBlock = ssize_t{256} * 1024;
@@ -18,14 +20,20 @@ QString SystemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-UndoCopyOutcome Stays(const QString& reason)
+UndoCopyOutcome Stays(const QString& reason, bool gone = false)
 {
-    return UndoCopyOutcome{false, false, reason};
+    return UndoCopyOutcome{false, false, gone, reason};
 }
 
 bool SameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool AsRecorded(const struct stat& info, const RecordedCopy& copy)
+{
+    return info.st_size == copy.m_nSize && info.st_mtim.tv_sec == copy.m_nMtimeSec &&
+           info.st_mtim.tv_nsec == copy.m_nMtimeNsec;
 }
 
 // Reading must not change even the access time of the files, and must not
@@ -56,97 +64,132 @@ ssize_t ReadBlock(int fd, char* buffer, ssize_t size)
     return done;
 }
 
-// Empty when both hold the same bytes, else why the copy counts as changed.
-QString CompareContents(int source, int copy)
+// Empty when both hold the same bytes, else why the copy stays.
+QString CompareContents(int source, int copy, std::int64_t size, const UndoProgress& progress)
 {
     auto sourceBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
     auto copyBlock = std::make_unique_for_overwrite<char[]>(kCompareBlock);
+    std::int64_t compared = 0;
     for (;;) {
+        if (progress && !progress(compared, size))
+            return u"the undo was cancelled before it was checked"_s;
         const ssize_t fromSource = ReadBlock(source, sourceBlock.get(), kCompareBlock);
         if (fromSource < 0)
-            return QStringLiteral("its source could not be read: ") + SystemReason(errno);
+            return u"its source could not be read: "_s + SystemReason(errno);
         const ssize_t fromCopy = ReadBlock(copy, copyBlock.get(), kCompareBlock);
         if (fromCopy < 0)
-            return QStringLiteral("it could not be read: ") + SystemReason(errno);
+            return u"it could not be read: "_s + SystemReason(errno);
         if (fromSource != fromCopy ||
             std::memcmp(sourceBlock.get(), copyBlock.get(), size_t(fromCopy)) != 0)
-            return QStringLiteral("it was changed since the copy");
+            return u"it no longer equals its source"_s;
+        compared += fromCopy;
         if (fromCopy < kCompareBlock)
             return {};
     }
 }
 
-void SplitPath(const QByteArray& path, QByteArray& folder, QByteArray& name)
+// Opens the folder at the absolute `path` one component at a time, none of
+// them followed as a link, so a folder that was swapped for a link is never
+// entered. Invalid with errno on failure (ELOOP or ENOTDIR for a link).
+UniqueFd OpenFolderWithoutLinks(const QByteArray& path)
 {
-    const qsizetype slash = path.lastIndexOf('/');
-    folder = slash < 0    ? QByteArrayLiteral(".")
-             : slash == 0 ? QByteArrayLiteral("/")
-                          : path.left(slash);
-    name = path.mid(slash + 1);
+    UniqueFd folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    qsizetype start = 1;
+    while (folder.valid() && start < path.size()) {
+        qsizetype end = path.indexOf('/', start);
+        if (end < 0)
+            end = path.size();
+        const QByteArray name = path.mid(start, end - start);
+        start = end + 1;
+        if (name.isEmpty() || name == ".")
+            continue;
+        if (name == "..") {
+            errno = ELOOP; // a recorded path has every link and ".." resolved
+            return UniqueFd();
+        }
+        UniqueFd next(::openat(folder.get(), name.constData(),
+                               O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.valid()) {
+            const int error = errno;
+            folder = UniqueFd();
+            errno = error;
+            return next;
+        }
+        folder = std::move(next);
+    }
+    return folder;
 }
 
 } // namespace
 
-UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool remove)
+UndoCopyOutcome UndoCopy(const RecordedFolder& recordedFolder, const RecordedCopy& copy,
+                         const QByteArray& source, bool remove, const UndoProgress& progress)
 {
-    QByteArray folderPath, name;
-    SplitPath(copy, folderPath, name);
-    if (name.isEmpty() || name == "." || name == "..")
-        return Stays(QStringLiteral("the log does not name a file here"));
-
-    const UniqueFd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const UniqueFd folder(OpenFolderWithoutLinks(recordedFolder.m_path));
     if (!folder.valid()) {
-        return Stays(errno == ENOENT
-                         ? QStringLiteral("it is missing (its folder is gone)")
-                         : QStringLiteral("its folder cannot be opened: ") + SystemReason(errno));
+        if (errno == ENOENT)
+            return Stays(u"its folder is gone"_s);
+        if (errno == ELOOP || errno == ENOTDIR)
+            return Stays(u"a link stands in the place of its folder"_s);
+        return Stays(u"its folder cannot be opened: "_s + SystemReason(errno));
     }
+    struct stat folderInfo
+    {};
+    if (::fstat(folder.get(), &folderInfo) != 0 || folderInfo.st_dev != recordedFolder.m_nDevice ||
+        folderInfo.st_ino != recordedFolder.m_nInode)
+        return Stays(u"another folder stands in the place of its folder"_s);
+
+    const char* name = copy.m_name.constData();
     struct stat named
     {};
-    if (::fstatat(folder.get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
-        return Stays(errno == ENOENT
-                         ? QStringLiteral("it is missing")
-                         : QStringLiteral("it cannot be looked at: ") + SystemReason(errno));
+    if (::fstatat(folder.get(), name, &named, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno == ENOENT ? Stays(u"it is missing"_s, true)
+                               : Stays(u"it cannot be looked at: "_s + SystemReason(errno));
     }
     if (S_ISLNK(named.st_mode))
-        return Stays(QStringLiteral("a link stands in its place"));
+        return Stays(u"a link stands in its place"_s);
     if (!S_ISREG(named.st_mode))
-        return Stays(QStringLiteral("it is no longer a regular file"));
+        return Stays(u"it is no longer a regular file"_s);
+    if (named.st_dev != copy.m_nDevice || named.st_ino != copy.m_nInode)
+        return Stays(u"another file stands in its place"_s);
+    if (!AsRecorded(named, copy))
+        return Stays(u"it was changed since the copy"_s);
 
     const UniqueFd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
     if (!sourceFd.valid()) {
-        return Stays(errno == ENOENT
-                         ? QStringLiteral("its source is gone")
-                         : QStringLiteral("its source cannot be read: ") + SystemReason(errno));
+        return errno == ENOENT ? Stays(u"its source is gone"_s)
+                               : Stays(u"its source cannot be read: "_s + SystemReason(errno));
     }
-    struct stat sourceStat
+    struct stat sourceInfo
     {};
-    if (::fstat(sourceFd.get(), &sourceStat) != 0 || !S_ISREG(sourceStat.st_mode))
-        return Stays(QStringLiteral("its source is no longer a regular file"));
+    if (::fstat(sourceFd.get(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode))
+        return Stays(u"its source is no longer a regular file"_s);
+    if (SameFile(named, sourceInfo))
+        return Stays(u"it is its source itself, not a copy"_s);
+    if (sourceInfo.st_size != named.st_size)
+        return Stays(u"it no longer equals its source"_s);
 
-    const UniqueFd copyFd(OpenForReading(folder.get(), name.constData(), O_NOFOLLOW));
+    const UniqueFd copyFd(OpenForReading(folder.get(), name, O_NOFOLLOW));
     if (!copyFd.valid())
-        return Stays(QStringLiteral("it cannot be read: ") + SystemReason(errno));
+        return Stays(u"it cannot be read: "_s + SystemReason(errno));
     struct stat opened
     {};
     if (::fstat(copyFd.get(), &opened) != 0 || !SameFile(opened, named))
-        return Stays(QStringLiteral("it was replaced while being checked"));
-    if (SameFile(opened, sourceStat))
-        return Stays(QStringLiteral("it is its source itself, not a copy"));
-    if (opened.st_size != sourceStat.st_size)
-        return Stays(QStringLiteral("it was changed since the copy"));
-    if (const QString changed = CompareContents(sourceFd.get(), copyFd.get()); !changed.isEmpty())
+        return Stays(u"it was replaced while being checked"_s);
+    if (const QString changed =
+            CompareContents(sourceFd.get(), copyFd.get(), opened.st_size, progress);
+        !changed.isEmpty())
         return Stays(changed);
     if (!remove)
-        return UndoCopyOutcome{true, false, {}};
+        return UndoCopyOutcome{true, false, false, {}};
 
     // The name may have been given to another file while the bytes were
     // compared; only the file that was compared is removed.
     struct stat now
     {};
-    if (::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !SameFile(now, opened))
-        return Stays(QStringLiteral("it was replaced while being checked"));
-    if (::unlinkat(folder.get(), name.constData(), 0) != 0)
-        return Stays(QStringLiteral("it could not be removed: ") + SystemReason(errno));
-    return UndoCopyOutcome{true, true, {}};
+    if (::fstatat(folder.get(), name, &now, AT_SYMLINK_NOFOLLOW) != 0 || !SameFile(now, opened))
+        return Stays(u"it was replaced while being checked"_s);
+    if (::unlinkat(folder.get(), name, 0) != 0)
+        return Stays(u"it could not be removed: "_s + SystemReason(errno));
+    return UndoCopyOutcome{true, true, true, {}};
 }
