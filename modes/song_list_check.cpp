@@ -19,6 +19,7 @@ QString Reason(const SongListReadResult& result)
         return u"It is not a regular file."_s;
     case SONG_LIST_UNREADABLE:
         return u"It cannot be read: %1."_s.arg(qt_error_string(result.m_nErrno));
+    case SONG_LIST_NOT_TEXT:
     case SONG_LIST_READ:
         break;
     }
@@ -38,5 +39,8 @@ QString SongListProblem(const QString& path)
     });
     if (hasRecord)
         return {};
+    // A film or a program chosen by mistake, told from its beginning.
+    if (result.m_nStatus == SONG_LIST_NOT_TEXT)
+        return u"%1 is not a text file."_s.arg(path);
     return u"The song list cannot be used: %1\n%2"_s.arg(path, Reason(result));
 }

@@ -13,6 +13,7 @@ enum SongListReadStatus
     SONG_LIST_FOLDER,     // a folder stands there
     SONG_LIST_NOT_A_FILE, // a FIFO, device or socket stands there
     SONG_LIST_UNREADABLE, // opening or reading failed; see m_nErrno
+    SONG_LIST_NOT_TEXT,   // its beginning is no text (see ExamineTextStart); nothing read
 };
 
 struct SongListReadResult
@@ -30,8 +31,11 @@ int EncodingOfMark(QByteArrayView start);
 int OpenSongListFile(const QString& path, SongListReadResult& result);
 
 // Reads the song-list file at `path` line by line, in file order, decoded by
-// its byte-order mark or, without one, in the character set its text was
-// written in. Each line comes without its line break; `onLine` returns false
-// to stop. Lines read before a read error stay delivered.
+// its byte-order mark or, without one, as UTF-16 or in the character set its
+// text was written in, all as its first megabyte shows. A file that does not
+// start as text delivers no line. Each line comes without its line break and
+// with at most its first million characters; `onLine` returns false to stop.
+// Memory stays within a few megabytes whatever the file holds. Lines read
+// before a read error stay delivered.
 SongListReadResult ReadSongListLines(const QString& path,
                                      const std::function<bool(const QString&)>& onLine);
