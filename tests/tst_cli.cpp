@@ -274,6 +274,24 @@ private Q_SLOTS:
         QCOMPARE(dir.entries(dir.path(u"src"_qs)).size(), 2); // sources untouched
     }
 
+    // Logs that someone else wrote name nothing to remove: only the runs
+    // recorded in the operator's own state folder count.
+    void undoTrustsNoPlantedLog()
+    {
+        TestDir dir;
+        const QString notes = dir.makeFile(u"home/notes.txt"_qs, "my notes");
+        dir.makeFile(u"download/bait.mp3"_qs, "my notes");
+        dir.makeFile(u"download/InfoLog.txt"_qs,
+                     "\xFF\xFE" + Utf16Le(u"Copy : "_qs + dir.path(u"download/bait.mp3"_qs) +
+                                          u"  ->  "_qs + notes + u"\r\n"_qs));
+        dir.makeFile(u"download/ErrorLog.txt"_qs, "\xFF\xFE");
+        const CliRun run = RunCli({u"undo"_qs}, dir.path(u"download"_qs));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("No run of tamro is recorded for"), run.err.constData());
+        QCOMPARE(TestDir::read(notes), QByteArray("my notes"));
+        QCOMPARE(dir.entries(dir.path(u"download"_qs)).size(), 3);
+    }
+
     // Ctrl-C during a copy: the file under way is finished, nothing after it
     // starts, the logs are closed; a second Ctrl-C gives the file up and
     // removes what it had written. The copy is caught part-way by stopping
