@@ -12,6 +12,8 @@ packages=(
   fusefat fuse3 dosfstools
   # validating the desktop files and building the .deb
   desktop-file-utils appstream dpkg-dev
+  # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizers
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -2,7 +2,7 @@
 # Installs what is missing, then builds tamro and runs its tests three ways:
 # every test in a normal build, every test with AddressSanitizer and UBSan,
 # and the tests that run the worker thread with ThreadSanitizer. Each
-# sanitizer stops at its first report.
+# sanitizer stops at its first report. Last, every fuzz target runs briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -39,5 +39,8 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=thre
 cmake --build build/tsan --target tst_main_dialog tst_jobs tst_desktop tst_worker
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/tests/tsan.supp" \
   run_tests build/tsan -L threads
+
+echo "== fuzz targets, a few seconds each"
+scripts/fuzz.sh 10
 
 echo "All tests passed."
