@@ -17,22 +17,39 @@ bool Escaped(unsigned char byte)
     return byte <= 0x20 || byte == 0x7F || byte == '%';
 }
 
-QByteArray Escape(QByteArrayView bytes)
+// Appends `bytes` in the record's form, unescaped stretches in one go.
+void AppendEscaped(QByteArray& text, QByteArrayView bytes)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
+    qsizetype plain = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (!Escaped(byte))
+            continue;
+        text.append(bytes.sliced(plain, i - plain));
+        const char escape[3] = {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+        text.append(escape, 3);
+        plain = i + 1;
+    }
+    text.append(bytes.sliced(plain));
+}
+
+QByteArray Escape(QByteArrayView bytes)
+{
     QByteArray text;
     text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (Escaped(byte)) {
-            text.append('%');
-            text.append(kHex[byte >> 4]);
-            text.append(kHex[byte & 0xF]);
-        } else {
-            text.append(c);
-        }
-    }
+    AppendEscaped(text, bytes);
     return text;
+}
+
+// A number and the blank after it, without a string of its own: the writer
+// adds a line per copy.
+template <typename Number> void AppendNumber(QByteArray& text, Number number)
+{
+    char digits[24];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits - 1, number);
+    *end = ' ';
+    text.append(digits, end + 1 - digits);
 }
 
 int HexValue(char c)
@@ -237,16 +254,28 @@ QByteArray SourceFolderLine(std::uint32_t index, QByteArrayView path)
     return "source " + QByteArray::number(index) + ' ' + Escape(path) + '\n';
 }
 
+void AppendCopyLine(QByteArray& text, const RecordedCopy& copy, QByteArrayView name,
+                    QByteArrayView sourceName)
+{
+    text.append("copy ");
+    AppendNumber(text, copy.m_nFolder);
+    AppendNumber(text, copy.m_nSourceFolder);
+    AppendNumber(text, copy.m_nDevice);
+    AppendNumber(text, copy.m_nInode);
+    AppendNumber(text, copy.m_nSize);
+    AppendNumber(text, copy.m_nMtimeSec);
+    AppendNumber(text, copy.m_nMtimeNsec);
+    AppendEscaped(text, name);
+    text.append(' ');
+    AppendEscaped(text, sourceName);
+    text.append('\n');
+}
+
 QByteArray CopyLine(const RecordedCopy& copy)
 {
-    QByteArray line = "copy ";
-    for (const std::uint64_t number :
-         {std::uint64_t(copy.m_nFolder), std::uint64_t(copy.m_nSourceFolder), copy.m_nDevice,
-          copy.m_nInode})
-        line += QByteArray::number(number) + ' ';
-    for (const std::int64_t number : {copy.m_nSize, copy.m_nMtimeSec, copy.m_nMtimeNsec})
-        line += QByteArray::number(number) + ' ';
-    return line + Escape(copy.m_name) + ' ' + Escape(copy.m_sourceName) + '\n';
+    QByteArray line;
+    AppendCopyLine(line, copy, copy.m_name, copy.m_sourceName);
+    return line;
 }
 
 QByteArray RunUndoneText(const RunRecord& run)

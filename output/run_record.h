@@ -82,6 +82,10 @@ QByteArray RunCopiesStart();
 QByteArray OutputFolderLine(std::uint32_t index, const RecordedFolder& folder);
 QByteArray SourceFolderLine(std::uint32_t index, QByteArrayView path);
 QByteArray CopyLine(const RecordedCopy& copy);
+// The same line appended to `text`, the names given apart (the copy's own
+// are not read), so a writer makes no string per copy.
+void AppendCopyLine(QByteArray& text, const RecordedCopy& copy, QByteArrayView name,
+                    QByteArrayView sourceName);
 QByteArray RunUndoneText(const RunRecord& run);
 
 // Readers of the three kinds of file. Each takes a whole file's bytes and

@@ -44,13 +44,6 @@ QByteArray Absolute(const QByteArray& path)
     return EncodeFileName(QDir::currentPath()) + '/' + path;
 }
 
-void SplitPath(const QByteArray& path, QByteArray& folder, QByteArray& name)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    folder = slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-    name = path.mid(slash + 1);
-}
-
 // The path an opened folder has now, every link resolved.
 QByteArray ResolvedPath(int fd, const QByteArray& fallback)
 {
@@ -194,20 +187,29 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
 {
     if (!IsRecording())
         return;
-    QByteArray folder, sourceFolder;
-    RecordedCopy copy;
-    SplitPath(Absolute(EncodeFileName(destination)), folder, copy.m_name);
-    SplitPath(Absolute(EncodeFileName(source)), sourceFolder, copy.m_sourceName);
-    if (copy.m_name.isEmpty() || copy.m_sourceName.isEmpty())
+    // Views into the two paths: a run of small files adds a line per copy
+    // and no other string.
+    const QByteArray target = Absolute(EncodeFileName(destination));
+    const QByteArray from = Absolute(EncodeFileName(source));
+    const qsizetype targetSlash = target.lastIndexOf('/');
+    const qsizetype fromSlash = from.lastIndexOf('/');
+    const QByteArrayView folder =
+        targetSlash == 0 ? QByteArrayView("/") : QByteArrayView(target).first(targetSlash);
+    const QByteArrayView sourceFolder =
+        fromSlash == 0 ? QByteArrayView("/") : QByteArrayView(from).first(fromSlash);
+    const char* name = target.constData() + targetSlash + 1;
+    const QByteArrayView sourceName = QByteArrayView(from).sliced(fromSlash + 1);
+    if (*name == '\0' || sourceName.isEmpty())
         return;
 
     std::unique_lock lock(m_mutex);
     if (m_bStop)
         return;
-    if (folder != m_lastOutputFolder || m_nLastOutputFolder < 0) {
-        m_nLastOutputFolder = OutputFolderIndex(folder);
-        m_lastOutputFolder = folder;
+    if (m_nLastOutputFolder < 0 || folder != m_lastOutputFolder) {
+        m_lastOutputFolder = folder.toByteArray();
+        m_nLastOutputFolder = OutputFolderIndex(m_lastOutputFolder);
     }
+    RecordedCopy copy;
     struct stat info
     {};
     QString unrecorded;
@@ -216,7 +218,7 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
     } else {
         copy.m_nFolder = std::uint32_t(m_nLastOutputFolder);
         const int folderFd = m_outputFolderFds[copy.m_nFolder].get();
-        if (::fstatat(folderFd, copy.m_name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        if (::fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             unrecorded = SystemReason(errno);
         else if (!S_ISREG(info.st_mode))
             unrecorded = u"it is not a regular file"_s;
@@ -227,7 +229,11 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
             destination, unrecorded));
         return;
     }
-    copy.m_nSourceFolder = SourceFolderIndex(sourceFolder);
+    if (m_nLastSourceFolder < 0 || sourceFolder != m_lastSourceFolder) {
+        m_lastSourceFolder = sourceFolder.toByteArray();
+        m_nLastSourceFolder = SourceFolderIndex(m_lastSourceFolder);
+    }
+    copy.m_nSourceFolder = std::uint32_t(m_nLastSourceFolder);
     copy.m_nDevice = info.st_dev;
     copy.m_nInode = info.st_ino;
     copy.m_nSize = info.st_size;
@@ -235,7 +241,8 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
     copy.m_nMtimeNsec = info.st_mtim.tv_nsec;
     if (m_pending.isEmpty())
         m_pending = RunCopiesStart();
-    m_pending += CopyLine(copy);
+    AppendCopyLine(m_pending, copy, QByteArrayView(name, target.size() - targetSlash - 1),
+                   sourceName);
     if (++m_nPendingCopies >= kBatchCopies)
         m_wake.notify_one();
 }

@@ -86,6 +86,9 @@ private:
     QHash<QByteArray, std::uint32_t> m_outputFolders; // by the path a copy named
     std::vector<UniqueFd> m_outputFolderFds;          // by index
     QHash<QByteArray, std::uint32_t> m_sourceFolders;
-    QByteArray m_lastOutputFolder; // most copies go where the last one went
+    // Most copies go where the last one went, from where the last one came.
+    QByteArray m_lastOutputFolder;
     std::int64_t m_nLastOutputFolder = -1;
+    QByteArray m_lastSourceFolder;
+    std::int64_t m_nLastSourceFolder = -1;
 };
