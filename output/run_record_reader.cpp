@@ -71,7 +71,7 @@ QList<std::uint32_t> BatchNumbers(int run)
 
 QByteArray ResolvedFolder(const QString& folder)
 {
-    const QByteArray path = EncodeFileName(QDir::cleanPath(folder));
+    QByteArray path = EncodeFileName(QDir::cleanPath(folder));
     char* resolved = ::realpath(path.constData(), nullptr);
     if (!resolved)
         return path;
@@ -247,9 +247,9 @@ QString CRunRecordReader::WriteUndone(const RunRecord& run) const
     UniqueFd folder;
     if (QString problem = OpenRun(run.m_strId, folder); !problem.isEmpty())
         return problem;
-    if (const int error = WritePrivateFile(folder.get(), kRunUndoneName, RunUndoneText(run)))
-        return u"%1/%2/%3 could not be written, so the record does not say what went: %4."_s.arg(
-            RunRecordsPath(), run.m_strId, QString::fromLatin1(kRunUndoneName),
-            SystemReason(error));
-    return {};
+    const int error = WritePrivateFile(folder.get(), kRunUndoneName, RunUndoneText(run));
+    if (error == 0)
+        return {};
+    return u"%1/%2/%3 could not be written, so the record does not say what went: %4."_s.arg(
+        RunRecordsPath(), run.m_strId, QString::fromLatin1(kRunUndoneName), SystemReason(error));
 }

@@ -17,7 +17,7 @@ namespace {
 
 QByteArray StateHome()
 {
-    const QByteArray xdg = qgetenv("XDG_STATE_HOME");
+    QByteArray xdg = qgetenv("XDG_STATE_HOME");
     if (xdg.startsWith('/'))
         return xdg;
     return EncodeFileName(QDir::homePath()) + "/.local/state";
@@ -167,8 +167,7 @@ QString OpenRunRecords(bool create, UniqueFd& runs, bool* missing)
             return u"%1 cannot be created: %2."_s.arg(DecodeFileName(path), SystemReason(errno));
         UniqueFd next;
         int error = 0;
-        const QString problem =
-            OpenPrivate(level.get(), name, true, DecodeFileName(path), next, &error);
+        QString problem = OpenPrivate(level.get(), name, true, DecodeFileName(path), next, &error);
         if (!problem.isEmpty()) {
             if (missing)
                 *missing = error == ENOENT;

@@ -548,7 +548,7 @@ void TestSongList::notTextIsToldFromItsBeginning_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<qint64>("sparseSize"); // > 0: that many bytes of nothing, as a film's holes
     QRandomGenerator random(15);
-    QByteArray noise(8 * 1024 * 1024, Qt::Uninitialized);
+    QByteArray noise(qsizetype{8} * 1024 * 1024, Qt::Uninitialized);
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
     QTest::newRow("random bytes") << noise << qint64(0);
     QTest::newRow("random bytes after a UTF-16 mark") << "\xFF\xFE" + noise << qint64(0);
@@ -574,7 +574,7 @@ void TestSongList::notTextIsToldFromItsBeginning()
     const qint64 before = BytesReadSoFar();
     QCOMPARE(SongListProblem(path), path + u" is not a text file."_qs);
     QCOMPARE(ReadFile(path), Entries());
-    QVERIFY2(BytesReadSoFar() - before <= 4 * 1024 * 1024,
+    QVERIFY2(BytesReadSoFar() - before <= qint64{4} * 1024 * 1024,
              qPrintable(QString::number(BytesReadSoFar() - before)));
 }
 

@@ -49,7 +49,7 @@ QString RunJob(const QString& logFolder, const QList<std::pair<QString, QString>
         CopyOneFile(host, source, destination);
     (void)CloseRunLog(host.m_pInfoLog);
     (void)CloseRunLog(host.m_pErrorLog);
-    const QString id = host.m_pRunRecord ? host.m_pRunRecord->RunId() : QString();
+    QString id = host.m_pRunRecord ? host.m_pRunRecord->RunId() : QString();
     if (host.m_pRunRecord)
         (void)host.m_pRunRecord->End();
     return id;
