@@ -162,13 +162,13 @@ QString CRunRecordReader::Load(const QString& id, RunRecord& run) const
     return {};
 }
 
-QList<RunSummary> CRunRecordReader::List() const
+QList<RecordedRunSummary> CRunRecordReader::List() const
 {
-    QList<RunSummary> runs;
+    QList<RecordedRunSummary> runs;
     QList<QByteArray> ids = RunIds();
     std::reverse(ids.begin(), ids.end());
     for (const QByteArray& id : ids) {
-        RunSummary summary;
+        RecordedRunSummary summary;
         summary.m_strId = QString::fromLatin1(id);
         RunRecord run;
         summary.m_strProblem = Load(summary.m_strId, run);

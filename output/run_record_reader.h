@@ -8,7 +8,7 @@
 #include <QStringList>
 
 // A run as `tamro-cli undo --list` shows it.
-struct RunSummary
+struct RecordedRunSummary
 {
     QString m_strId;
     std::int64_t m_nTimeMs = 0;
@@ -33,7 +33,7 @@ public:
     [[nodiscard]] QString Open(bool* missing = nullptr);
 
     // Every recorded run, newest first.
-    QList<RunSummary> List() const;
+    QList<RecordedRunSummary> List() const;
 
     // Loads run `id` whole: header, every batch of copies, the undo marks.
     // Empty on success, otherwise what is wrong with the record.

@@ -59,15 +59,32 @@ struct UndoSelector
 
 // A run loaded for undo, for an engine that checks and removes its copies
 // one by one (with progress and Cancel) and then writes down what went.
-// While the plan lives, no other undo can take the same run.
+// While the plan lives, no other undo can take the same run. One thread at a
+// time works on a plan.
 struct UndoPlan
 {
-    QString m_strError; // set: nothing can be undone, and this says why
-    RunRecord m_run;
-    std::vector<std::size_t> m_copies; // the copies still standing, in m_run.m_copies
-    UniqueFd m_lock;
+    UndoPlan();
+    UndoPlan(UndoPlan&& other) noexcept;
+    // Writes down what went of the plan it replaces, as its destructor does.
+    UndoPlan& operator=(UndoPlan&& other) noexcept;
+    // Writes down what went, when MarkUndone has not (an engine that stops
+    // early still leaves a true record; what cannot be written is lost to a
+    // later undo, which then finds those copies missing).
+    ~UndoPlan();
 
-    qsizetype Size() const { return qsizetype(m_copies.size()); }
+    QString m_strError;     // set: nothing can be undone, and this says why
+    QString m_strLogFolder; // where the run wrote its logs, as it recorded it
+    QString m_strRunId;
+    // One per copy no earlier undo saw go, in the order the run made them:
+    // its path, its source and its place in the record (m_nCopy), action
+    // Left and no reason yet. UndoRecordedCopy(plan, i) decides item i.
+    QList<UndoItem> m_items;
+    RunRecord m_run;
+    UniqueFd m_lock;
+    // The copies UndoRecordedCopy saw go, until MarkUndone writes them down.
+    mutable std::vector<std::size_t> m_gone;
+
+    qsizetype Size() const { return m_items.size(); }
 };
 
 // Finds and loads the run, and holds it. Refused (m_strError): no records
@@ -76,16 +93,23 @@ struct UndoPlan
 // writable by others, a damaged record, a run another undo holds, a run
 // whose every copy an earlier undo saw go ("... is already undone.").
 [[nodiscard]] UndoPlan LoadRunForUndo(const UndoSelector& selector);
+// The last run whose logs were written in `logFolder`.
+[[nodiscard]] UndoPlan LoadRunForUndo(const QString& logFolder);
 
 // Checks item `index` (0 .. Size()-1) of the plan and, for Remove, removes
-// it. `progress` sees the byte comparison and may give the copy up.
+// it; the item comes back decided. `progress` sees the byte comparison and
+// may give the copy up (Cancel: it stays, and is not marked). A copy that
+// went, now or before, is remembered in the plan for MarkUndone. An index
+// outside the plan is Left with a reason.
 [[nodiscard]] UndoItem UndoRecordedCopy(const UndoPlan& plan, qsizetype index, UndoMode mode,
                                         const UndoProgress& progress = {});
 
-// Writes into the run's record which of `items` went (m_bGone), so a later
-// undo leaves them out and, once none stand, answers "already undone".
-// Does nothing when none went. Empty, or the sentence.
-[[nodiscard]] QString MarkUndone(UndoPlan& plan, const QList<UndoItem>& items);
+// Writes into the run's record which copies UndoRecordedCopy saw go, so a
+// later undo leaves them out and, once none stand, answers "already undone".
+// Does nothing when none went (a dry run never marks anything). Empty, or the
+// sentence for the operator. Called at the end; the plan's destructor does it
+// otherwise.
+[[nodiscard]] QString MarkUndone(UndoPlan& plan);
 
 // All of it in one call: load, every item, and for Remove the marks.
 [[nodiscard]] UndoResult UndoRun(const UndoSelector& selector, UndoMode mode);
