@@ -14,10 +14,8 @@
 
 namespace {
 
-// The beginning that decides whether a file is text and how it is encoded;
-// it is also the read size, so the file is read once.
-constexpr qsizetype kBlock = qsizetype{1024} * 1024;
-constexpr qsizetype kLongestLine = qsizetype{1} << 20; // characters
+constexpr qsizetype kBlock = kSongListBlock;
+constexpr qsizetype kLongestLine = kSongListLongestLine; // characters
 
 struct FdCloser
 {
@@ -112,17 +110,16 @@ public:
         m_pending.append(QStringView(text).sliced(from));
         qsizetype start = 0;
         for (qsizetype end; (end = m_pending.indexOf(u'\n', m_scanFrom)) >= 0;) {
-            if (!onLine(Finish(QStringView(m_pending).sliced(start, end - start))))
+            // A line that began in an earlier block may end beyond the
+            // bound in this one.
+            if (!onLine(Finish(Cut(QStringView(m_pending).sliced(start, end - start)))))
                 return false;
             start = end + 1;
             m_scanFrom = start;
         }
         m_pending.remove(0, start);
         if (m_pending.size() > kLongestLine) {
-            qsizetype keep = kLongestLine;
-            if (m_pending.at(keep - 1).isHighSurrogate())
-                --keep; // not half a character
-            m_pending.truncate(keep);
+            m_pending.truncate(Cut(m_pending).size());
             m_overlong = true;
         }
         m_scanFrom = m_pending.size();
@@ -137,6 +134,17 @@ public:
     }
 
 private:
+    // The first kLongestLine characters of the line, never half a pair.
+    static QStringView Cut(QStringView line)
+    {
+        if (line.size() <= kLongestLine)
+            return line;
+        qsizetype keep = kLongestLine;
+        if (line.at(keep - 1).isHighSurrogate())
+            --keep;
+        return line.first(keep);
+    }
+
     QString Finish(QStringView line) const
     {
         if (m_textMode) {

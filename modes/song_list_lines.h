@@ -16,6 +16,18 @@ enum SongListReadStatus
     SONG_LIST_NOT_TEXT,   // its beginning is no text (see ExamineTextStart); nothing read
 };
 
+// The beginning that decides whether a file is text and how it is encoded
+// (also the read size, so the file is read once), and the most characters
+// of a line that are kept. A fuzzing build makes both small, so that short
+// inputs cross reads and cut lines.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+inline constexpr qsizetype kSongListBlock = 256;
+inline constexpr qsizetype kSongListLongestLine = 300;
+#else
+inline constexpr qsizetype kSongListBlock = qsizetype{1024} * 1024;
+inline constexpr qsizetype kSongListLongestLine = qsizetype{1} << 20;
+#endif
+
 struct SongListReadResult
 {
     SongListReadStatus m_nStatus = SONG_LIST_READ;

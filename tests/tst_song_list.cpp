@@ -1,6 +1,7 @@
 #include "modes/leading_number.h"
 #include "modes/song_list.h"
 #include "modes/song_list_check.h"
+#include "modes/song_list_lines.h"
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
 #include "tests/testdir.h"
@@ -110,6 +111,8 @@ private Q_SLOTS:
     void utf16WithoutMark_data();
     void utf16WithoutMark();
     void hugeLineKeepsMemorySmall();
+    void longLineIsCutAtItsBound_data();
+    void longLineIsCutAtItsBound();
 };
 
 void TestSongList::parseLine_data()
@@ -640,6 +643,45 @@ void TestSongList::hugeLineKeepsMemorySmall()
 #endif
     QVERIFY2(words[0].toLongLong() < kMostGrowth, child.output.constData());
     QVERIFY2(child.output.contains("It has no line of the form"), child.output.constData());
+}
+
+void TestSongList::longLineIsCutAtItsBound_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qsizetype>("kept"); // characters of the first line
+    constexpr qsizetype kBound = kSongListLongestLine;
+    // The first read ends inside the line, which ends in the second.
+    QTest::newRow("line ending in the next read")
+        << QByteArray(kBound, 'x') + QByteArray(kBound / 2, 'y') + "\n2|A|B\n"
+        << kBound;
+    QTest::newRow("line ending in the first read of its rest")
+        << "1|" + QByteArray(kBound + kSongListBlock / 2, 'x') + "\n2|A|B\n"
+        << kBound;
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    const QString pairAtTheBound =
+        QString(kBound - 1, u'x') + u"\U0001F600"_qs + QString(10, u'z') + u"\n2|A|B\n"_qs;
+    QTest::newRow("pair across the bound")
+        << "\xFF\xFE" + QByteArray(utf16.encode(pairAtTheBound)) << kBound - 1;
+}
+
+// However the reads fall, a line keeps exactly its first characters up to
+// the bound, never half a pair, and the next line is whole.
+void TestSongList::longLineIsCutAtItsBound()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qsizetype, kept);
+    TestDir dir;
+    QStringList lines;
+    const SongListReadResult result =
+        ReadSongListLines(dir.makeFile(u"list.txt"_qs, content), [&lines](const QString& line) {
+            lines.append(line);
+            return true;
+        });
+    QCOMPARE(result.m_nStatus, SONG_LIST_READ);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0].size(), kept);
+    QVERIFY(!lines[0].back().isHighSurrogate());
+    QCOMPARE(lines[1], u"2|A|B"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestSongList)
