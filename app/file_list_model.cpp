@@ -12,19 +12,30 @@
 namespace {
 
 // Freeing a million names would hold the window for tens of milliseconds, so
-// big columns are freed on a thread of their own (the names are shared
-// safely across threads), which then gives the memory back to the system.
-template <typename Row> void Discard(std::vector<Row>& rows)
+// big row sets are freed on a thread of their own (the names are shared
+// safely across threads), which then gives the memory back to the system. A
+// set a job still holds is freed by the job when it lets go.
+void Discard(std::shared_ptr<std::vector<ListedFile>>& rows)
 {
     constexpr std::size_t kFreedAtOnce = 20000;
-    std::vector<Row> doomed;
-    doomed.swap(rows);
-    if (doomed.size() < kFreedAtOnce)
+    std::shared_ptr<std::vector<ListedFile>> doomed = std::move(rows);
+    rows = std::make_shared<std::vector<ListedFile>>();
+    if (doomed.use_count() > 1 || doomed->size() < kFreedAtOnce)
         return;
     std::thread([doomed = std::move(doomed)]() mutable {
-        doomed = {};
+        doomed.reset();
         ::malloc_trim(0);
     }).detach();
+}
+
+// A copy of what a job holds before it is changed: what was handed out
+// stays as it was. Only the window thread hands out and changes, so a
+// count of 1 cannot grow behind our back.
+template <typename T> T& Detached(std::shared_ptr<T>& shared)
+{
+    if (shared.use_count() > 1)
+        shared = std::make_shared<T>(*shared);
+    return *shared;
 }
 
 // What a file manager shows as the kind of file: its extension, spelled out.
@@ -32,8 +43,8 @@ QString TypeOf(const QString& name)
 {
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot <= 0 || dot == name.size() - 1)
-        return u"File"_qs;
-    return ReadableFileName(name.mid(dot + 1)).toUpper() + u" file"_qs;
+        return CFileListModel::tr("File");
+    return CFileListModel::tr("%1 file").arg(ReadableFileName(name.mid(dot + 1)).toUpper());
 }
 
 // Sizes as a file manager shows them, short enough for a narrow column.
@@ -53,13 +64,33 @@ QString SizeText(std::int64_t bytes)
 
 } // namespace
 
+CFileListModel::CFileListModel(QObject* parent)
+    : QAbstractTableModel(parent), m_pFiles(std::make_shared<std::vector<ListedFile>>()),
+      m_pColumn1(std::make_shared<CPackedTexts>())
+{}
+
+std::vector<ListedFile>& CFileListModel::FilesToChange()
+{
+    return Detached(m_pFiles);
+}
+
+CPackedTexts& CFileListModel::Column1ToChange()
+{
+    return Detached(m_pColumn1);
+}
+
+void CFileListModel::NewColumn1()
+{
+    m_pColumn1 = std::make_shared<CPackedTexts>();
+}
+
 void CFileListModel::SetFiles(std::vector<ListedFile> files)
 {
     beginResetModel();
-    Discard(m_files);
-    m_column1.Clear();
-    m_files = std::move(files);
-    m_column1.Resize(m_bHasColumn1 ? m_files.size() : 0);
+    Discard(m_pFiles);
+    *m_pFiles = std::move(files);
+    NewColumn1();
+    m_pColumn1->Resize(m_bHasColumn1 ? m_pFiles->size() : 0);
     m_column1Marks.clear();
     ++m_nGeneration;
     endResetModel();
@@ -69,12 +100,13 @@ void CFileListModel::AppendFiles(std::vector<ListedFile> files)
 {
     if (files.empty())
         return;
-    const int first = int(m_files.size());
+    const int first = int(m_pFiles->size());
     beginInsertRows({}, first, first + int(files.size()) - 1);
-    m_files.insert(m_files.end(), std::make_move_iterator(files.begin()),
-                   std::make_move_iterator(files.end()));
+    std::vector<ListedFile>& rows = FilesToChange();
+    rows.insert(rows.end(), std::make_move_iterator(files.begin()),
+                std::make_move_iterator(files.end()));
     if (m_bHasColumn1)
-        m_column1.Resize(m_files.size());
+        Column1ToChange().Resize(rows.size());
     ++m_nGeneration;
     endInsertRows();
 }
@@ -86,8 +118,8 @@ void CFileListModel::InsertColumn1(const QString& heading)
     beginInsertColumns({}, 1, 1);
     m_bHasColumn1 = true;
     m_strColumn1Heading = heading;
-    m_column1.Clear();
-    m_column1.Resize(m_files.size());
+    NewColumn1();
+    m_pColumn1->Resize(m_pFiles->size());
     m_column1Marks.clear();
     ++m_nGeneration;
     endInsertColumns();
@@ -100,7 +132,7 @@ void CFileListModel::DeleteColumn1()
     beginRemoveColumns({}, 1, 1);
     m_bHasColumn1 = false;
     m_strColumn1Heading.clear();
-    m_column1.Clear();
+    NewColumn1();
     m_column1Marks.clear();
     ++m_nGeneration;
     endRemoveColumns();
@@ -108,18 +140,19 @@ void CFileListModel::DeleteColumn1()
 
 QString CFileListModel::Column1Text(int row) const
 {
-    return row >= 0 ? m_column1.At(std::size_t(row)) : QString();
+    return row >= 0 ? m_pColumn1->At(std::size_t(row)) : QString();
 }
 
 void CFileListModel::SetColumn1Texts(int first, const QStringList& texts)
 {
     if (!m_bHasColumn1 || first < 0)
         return;
-    const int end = int(qMin<qsizetype>(first + texts.size(), qsizetype(m_column1.Size())));
+    const int end = int(qMin<qsizetype>(first + texts.size(), qsizetype(m_pColumn1->Size())));
     if (end <= first)
         return;
+    CPackedTexts& column = Column1ToChange();
     for (int row = first; row < end; ++row)
-        m_column1.Set(std::size_t(row), texts[row - first]);
+        column.Set(std::size_t(row), texts[row - first]);
     Q_EMIT dataChanged(index(first, 1), index(end - 1, 1), {Qt::DisplayRole});
 }
 
@@ -127,9 +160,9 @@ void CFileListModel::SetColumn1Marks(const std::vector<RenameMark>& marks)
 {
     if (!m_bHasColumn1)
         return;
-    int first = int(m_column1.Size()), last = -1;
+    int first = int(m_pColumn1->Size()), last = -1;
     for (const RenameMark& mark : marks) {
-        if (mark.m_nRow >= m_column1.Size())
+        if (mark.m_nRow >= m_pColumn1->Size())
             continue;
         const int row = int(mark.m_nRow);
         m_column1Marks.insert(row, mark);
@@ -142,12 +175,12 @@ void CFileListModel::SetColumn1Marks(const std::vector<RenameMark>& marks)
 
 QString CFileListModel::NameAt(int row) const
 {
-    return row >= 0 && std::size_t(row) < m_files.size() ? m_files[row].m_strName : QString();
+    return row >= 0 && std::size_t(row) < m_pFiles->size() ? (*m_pFiles)[row].m_strName : QString();
 }
 
 int CFileListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_files.size());
+    return parent.isValid() ? 0 : int(m_pFiles->size());
 }
 
 int CFileListModel::columnCount(const QModelIndex& parent) const
@@ -173,13 +206,15 @@ CFileListModel::Field CFileListModel::FieldOf(int column) const
 
 QVariant CFileListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || std::size_t(index.row()) >= m_files.size())
+    if (!index.isValid() || std::size_t(index.row()) >= m_pFiles->size())
         return {};
-    const ListedFile& file = m_files[index.row()];
+    const ListedFile& file = (*m_pFiles)[index.row()];
     const Field field = FieldOf(index.column());
     if (role == Qt::TextAlignmentRole)
         return field == Field::Size ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
-    if (field == Field::Column1 && (role == Qt::DecorationRole || role == Qt::ToolTipRole))
+    // A screen reader reads a mark's tip as the cell's description.
+    if (field == Field::Column1 && (role == Qt::DecorationRole || role == Qt::ToolTipRole ||
+                                    role == Qt::AccessibleDescriptionRole))
         return Column1Mark(index.row(), role);
     if (role != Qt::DisplayRole)
         return {};
@@ -189,7 +224,7 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
         return ReadableFileName(file.m_strName);
     case Field::Column1:
         // Column1Text keeps the exact name the copy uses; people see it readable.
-        return ReadableFileName(m_column1.At(std::size_t(index.row())));
+        return ReadableFileName(m_pColumn1->At(std::size_t(index.row())));
     case Field::Size:
         return SizeText(file.m_nSize);
     case Field::Type:
@@ -211,8 +246,8 @@ QVariant CFileListModel::Column1Mark(int row, int role) const
     // the copy will really be called.
     const QString finalName =
         mark->m_strFinalName.isEmpty()
-            ? u"Will not be copied"_qs
-            : u"Will be copied as: "_qs + ReadableFileName(mark->m_strFinalName);
+            ? tr("Will not be copied")
+            : tr("Will be copied as: %1").arg(ReadableFileName(mark->m_strFinalName));
     return finalName + u'\n' + mark->m_strReason;
 }
 
@@ -222,15 +257,15 @@ QVariant CFileListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     switch (FieldOf(section)) {
     case Field::Name:
-        return u"Name"_qs;
+        return tr("Name");
     case Field::Column1:
         return m_strColumn1Heading;
     case Field::Size:
-        return u"Size"_qs;
+        return tr("Size");
     case Field::Type:
-        return u"Type"_qs;
+        return tr("Type");
     case Field::Modified:
-        return u"Date Modified"_qs;
+        return tr("Date Modified");
     }
     return {};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/packed_texts.h"
 #include "passes/folder_listing.h"
 #include "passes/rename_mark.h"
+#include "platform/packed_texts.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // The rows of the file list: one per file of the shown folder, in natural
@@ -22,7 +23,7 @@ class CFileListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit CFileListModel(QObject* parent = nullptr);
 
     void SetFiles(std::vector<ListedFile> files);
     // Adds rows at the end, as a folder's read finds them.
@@ -42,6 +43,11 @@ public:
     void SetColumn1Marks(const std::vector<RenameMark>& marks);
 
     QString NameAt(int row) const;
+    // The rows and the column 1 texts as they stand, to be handed to a job:
+    // the model never changes what it has handed out (a change makes a
+    // copy of its own first).
+    std::shared_ptr<const std::vector<ListedFile>> SharedFiles() const { return m_pFiles; }
+    std::shared_ptr<const CPackedTexts> SharedColumn1() const { return m_pColumn1; }
     // Changes whenever the rows or column 1 change, so a reader on another
     // thread can tell that rows it read earlier are stale.
     std::uint64_t Generation() const { return m_nGeneration.load(); }
@@ -63,8 +69,13 @@ private:
     Field FieldOf(int column) const;
     QVariant Column1Mark(int row, int role) const;
 
-    std::vector<ListedFile> m_files;
-    CPackedTexts m_column1;                // a million names would take twice as much as QStrings
+    std::vector<ListedFile>& FilesToChange();
+    CPackedTexts& Column1ToChange();
+    void NewColumn1();
+
+    std::shared_ptr<std::vector<ListedFile>> m_pFiles;
+    std::shared_ptr<CPackedTexts>
+        m_pColumn1;                        // a million names would take twice as much as QStrings
     QHash<int, RenameMark> m_column1Marks; // by row; only rows that need a look
     bool m_bHasColumn1 = false;
     QString m_strColumn1Heading;

@@ -1,7 +1,6 @@
 #include "app/tab_use_text_file.h"
 
 #include "app/dialog_layout.h"
-#include "app/window_calls.h"
 #include "platform/home_path.h"
 
 #include <QCheckBox>
@@ -10,8 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CTabUseTextFile::CTabUseTextFile(CWindowCalls& windowCalls, QWidget* parent)
-    : QWidget(parent), m_windowCalls(windowCalls)
+CTabUseTextFile::CTabUseTextFile(QWidget* parent) : QWidget(parent)
 {
     const QHash<int, QWidget*> controls = CreateControls(this, kSongListTemplate);
     m_editSongList = static_cast<QLineEdit*>(controls.value(IDC_SONG_LIST_PATH));
@@ -25,7 +23,12 @@ CTabUseTextFile::CTabUseTextFile(CWindowCalls& windowCalls, QWidget* parent)
 
 QString CTabUseTextFile::GetSongListPath() const
 {
-    return m_windowCalls.Call([this] { return ExpandHomePath(m_editSongList->text()); });
+    return ExpandHomePath(m_editSongList->text());
+}
+
+QList<QWidget*> CTabUseTextFile::TabStops() const
+{
+    return {m_editSongList, m_btnBrowseSongList, m_chkSetSourceFolder};
 }
 
 void CTabUseTextFile::OnBrowseSongList()
@@ -34,7 +37,7 @@ void CTabUseTextFile::OnBrowseSongList()
     dialog.setObjectName(u"songListFileDialog"_qs);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({u"Text files (*.txt)"_qs, u"All files (*)"_qs});
+    dialog.setNameFilters({tr("Text files (*.txt)"), tr("All files (*)")});
     const QString current = m_editSongList->text();
     dialog.setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
                                                : QDir::homePath());

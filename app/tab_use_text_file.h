@@ -1,31 +1,29 @@
 #pragma once
 
-#include "modes/song_list_page_base.h"
-
 #include <QWidget>
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class CWindowCalls;
 
 // The page of the "Convert" tab: the path of the song-list file, typed or
 // chosen, and whether choosing it also moves the folder tree to its folder.
-// It owns the song table and the stop request that the reader uses.
-class CTabUseTextFile : public QWidget, public CSongListPageBase
+// A job reads the file whose path it is given; the song table and the stop
+// request live on the job.
+class CTabUseTextFile : public QWidget
 {
     Q_OBJECT
 
 public:
-    // `windowCalls` is the window's own way in from the worker.
-    CTabUseTextFile(CWindowCalls& windowCalls, QWidget* parent);
+    explicit CTabUseTextFile(QWidget* parent);
 
-    // The path the text means ("~/" is the home folder); callable from the
-    // worker, which then waits for the window thread to read it.
-    QString GetSongListPath() const override;
+    // The path the text means ("~/" is the home folder).
+    QString GetSongListPath() const;
 
     void OnBrowseSongList();
     void OnSongListPathChanged();
+    // The controls Tab visits on this page, in order.
+    QList<QWidget*> TabStops() const;
 
     QLineEdit* m_editSongList;
     QCheckBox* m_chkSetSourceFolder;
@@ -36,5 +34,4 @@ Q_SIGNALS:
 
 private:
     QPushButton* m_btnBrowseSongList;
-    CWindowCalls& m_windowCalls;
 };

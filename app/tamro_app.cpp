@@ -3,7 +3,9 @@
 #include "app/settings_store.h"
 #include "app/stop_signals.h"
 #include "app/tamro_dlg.h"
+#include "platform/translations.h"
 #include "res/resources.h"
+#include "res/version.h"
 
 #include <QIcon>
 #include <QTimer>
@@ -11,9 +13,10 @@
 CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
 {
     QCoreApplication::setApplicationName(u"tamro"_qs);
-    QCoreApplication::setApplicationVersion(u"1.0.0.1"_qs);
+    QCoreApplication::setApplicationVersion(QString::fromUtf16(kTamroVersion));
     QGuiApplication::setDesktopFileName(u"org.tamro.tamro"_qs);
     InitTamroResources();
+    InstallTranslations();
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 256})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));

@@ -1,12 +1,14 @@
 #include "app/tamro_dlg.h"
 
 #include "app/about_dlg.h"
+#include "app/dialog_job_observer.h"
 #include "app/dialog_layout.h"
 #include "app/file_list_ctrl.h"
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/window_calls.h"
 #include "res/dialog_templates.h"
@@ -20,17 +22,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 
 CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"CtamroDlg"_qs);
     m_pWindowCalls = new CWindowCalls(this);
     m_pWindowCalls->SetBeforeEachCall([this] { ShowFilePercent(); });
+    m_pJobObserver = std::make_unique<CDialogJobObserver>(*this, *m_pWindowCalls);
+    m_pJob = std::make_unique<CJob>(*m_pJobObserver);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf16(kMainTemplate.caption));
+    setWindowTitle(TemplateText(kMainTemplate.caption));
     m_hIcon = QApplication::windowIcon();
     DoDataExchange(CreateControls(this, kMainTemplate));
     setFixedSize(DialogUnits(font()).ToPixels(kMainTemplate.cx, kMainTemplate.cy));
@@ -73,8 +79,13 @@ void CtamroDlg::DoDataExchange(const QHash<int, QWidget*>& controls)
 void CtamroDlg::OnInitDialog()
 {
     setWindowIcon(m_hIcon);
-    m_staticError->setText(u"Error : 0"_qs);
+    m_staticError->setText(tr("Error : %1").arg(0));
     InitTabPages();
+    // As the window reads, top to bottom: where the songs are, where their
+    // copies go, how they are named, then the two actions.
+    SetTabOrder(QList<QWidget*>{m_treeFolders, m_listFiles, m_editOutput, m_btnBrowseOutput,
+                                m_tabMode->TabBar()} +
+                m_pTabSongList->TabStops() + QList<QWidget*>{m_btnPreview, m_btnConvert});
     InstallKeyFilter();
     InitDesktop();
     StartWorker();
@@ -127,10 +138,10 @@ void CtamroDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.setObjectName(u"dialogMenu"_qs);
-    QAction* undo = menu.addAction(u"Undo last convert\u2026"_qs);
+    QAction* undo = menu.addAction(tr("Undo last convert…"));
     undo->setObjectName(u"undoAction"_qs);
-    undo->setEnabled(m_nCommand.load() == JOB_IDLE);
-    QAction* about = menu.addAction(u"&About tamro..."_qs);
+    undo->setEnabled(Job().m_nCommand.load() == JOB_IDLE);
+    QAction* about = menu.addAction(tr("&About tamro..."));
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == about)
         OnSysCommand(IDM_ABOUTBOX);
@@ -180,7 +191,7 @@ void CtamroDlg::hideEvent(QHideEvent* event)
 
 void CtamroDlg::OnStopSignal()
 {
-    m_bAbandonCopy = true;
+    Job().m_bAbandonCopy = true;
     // Menus, boxes and file dialogs over the window would hold the close up;
     // they go as if dismissed.
     while (QWidget* popup = QApplication::activePopupWidget())
@@ -223,7 +234,7 @@ bool CtamroDlg::StopWorker()
         return true;
     // A running convert stops after its current file and closes its logs;
     // the window keeps serving the worker meanwhile. No thread is killed.
-    StopWorkerLoop();
+    Job().StopWorkerLoop();
     return false;
 }
 
@@ -238,12 +249,58 @@ void CtamroDlg::OnWorkerEnded()
 
 void CtamroDlg::FinishClose()
 {
-    SetSongListPage(nullptr);
     delete m_pTabSongList;
     m_pTabSongList = nullptr;
     delete m_pTabPattern;
     m_pTabPattern = nullptr;
+    delete m_pTabTags;
+    m_pTabTags = nullptr;
     m_bClosed = true;
     done(QDialog::Rejected);
     Q_EMIT closed();
+}
+
+bool CtamroDlg::HasPreviewColumn() const
+{
+    return m_listFiles->GetColumn1Heading() == tr("Rename", "the column of new names");
+}
+
+void CtamroDlg::ShowFilePercent()
+{
+    m_progressFile->setValue(qBound(0, m_nFilePercent.load(), 100));
+}
+
+void CtamroDlg::ShowMessage(const QString& text)
+{
+    ShowBox(QMessageBox::Information, text);
+}
+
+void CtamroDlg::ShowBox(QMessageBox::Icon icon, const QString& text)
+{
+    // A window on its way out (a stop signal, a close during the job) must
+    // not wait on a box nobody may see; the terminal gets the text.
+    if (m_bClosing) {
+        qWarning("tamro: %s", qUtf8Printable(text));
+        return;
+    }
+    QMessageBox box(icon, u"tamro"_qs, text, QMessageBox::Ok, this);
+    box.setObjectName(u"messageBox"_qs);
+    box.exec();
+}
+
+bool CtamroDlg::AskYesNo(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, u"tamro"_qs, question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(u"messageBox"_qs);
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    // A box dismissed any other way (a stop signal) is a No.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+void CtamroDlg::PutBackConvertCaption()
+{
+    const QString caption = tr("Convert", "the button");
+    OnSetCtrlText(IDC_CONVERT, &caption);
 }

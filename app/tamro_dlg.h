@@ -1,8 +1,6 @@
 #pragma once
 
-#include "passes/job_state.h"
-#include "passes/locked_value.h"
-#include "passes/pass_host.h"
+#include "passes/job.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -10,18 +8,20 @@
 #include <QPointer>
 #include <QString>
 
-#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <thread>
 #include <vector>
 
 class CAboutDlg;
+class CDialogJobObserver;
 class CFileListCtrl;
 class CFolderTreeCtrl;
 class CModeTabCtrl;
 class CSettingsStore;
 enum class DropTarget;
 class CTabPattern;
+class CTabTags;
 class CTabUseTextFile;
 class CWindowCalls;
 class QLabel;
@@ -39,9 +39,10 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;
 
 // The main window, "Song file convert": folder tree and file list, output
 // folder, mode tabs, Preview and Convert, two progress bars and the error
-// count. It is the job state that the worker shares (m_nCommand, the folders,
-// the logs...), and implements the window side of the passes.
-class CtamroDlg : public QDialog, public CPassHost, public CJobState
+// count. It owns the job engine (whose job state holds m_nCommand, the error
+// count and the logs) and its worker thread: it builds a request from what it
+// shows when a job starts, and shows what the job tells it.
+class CtamroDlg : public QDialog
 {
     Q_OBJECT
 
@@ -65,22 +66,11 @@ public:
     void OnUndoLastConvert(); // see tamro_dlg_undo.cpp
 
     void RefreshFileList();
+    // True when column 1 of the file list is headed exactly "Rename".
+    bool HasPreviewColumn() const;
 
-    // The window side of the passes, called from the worker.
-    CJobState& Job() override { return *this; }
-    bool HasPreviewColumn() override;
-    ListRows ReadListRows(unsigned first, unsigned count) override;
-    std::uint64_t ListGeneration() const override;
-    void WriteRenameCells(unsigned first, const QStringList& names) override;
-    void WriteRenameMarks(const std::vector<RenameMark>& marks) override;
-    void SetTotalProgress(int percent) override;
-    void SetFileProgress(int percent) override;
-    void SetErrorText(const QString& text) override;
-    int SelectedTab() override;
-    void SetConvertCaption(const QString& caption) override;
-    void RequestRefreshList() override;
-    void ShowMessage(const QString& text) override;
-    void ShowWarning(const QString& text) override;
+    // The engine, with the job state the worker shares.
+    CJob& Job() { return *m_pJob; }
 
     // Fills the fields from `store` and keeps every later change there; the
     // store must outlive the dialog.
@@ -99,12 +89,18 @@ public:
     void WaitUntilClosed();
 
     QIcon m_hIcon;
+    // What the list shows once its read has ended, and the output folder the
+    // edit means; the jobs get them in their requests.
+    QString m_strCurrentFolder;
+    QString m_strOutputFolder;
+    unsigned m_nFileCount = 0;
     CFileListCtrl* m_listFiles = nullptr;
     CFolderTreeCtrl* m_treeFolders = nullptr;
     QProgressBar* m_progressTotal = nullptr;
     std::thread m_hWorker;
     CTabUseTextFile* m_pTabSongList = nullptr;
     CTabPattern* m_pTabPattern = nullptr;
+    CTabTags* m_pTabTags = nullptr;
     CModeTabCtrl* m_tabMode = nullptr;
     QPushButton* m_btnConvert = nullptr;
     QLabel* m_staticError = nullptr;
@@ -116,6 +112,10 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    // Each position of the per-file bar, on the worker thread, before the
+    // window is asked to draw it (tests hold a copy here).
+    virtual void OnWorkerFileProgress(int percent) { Q_UNUSED(percent); }
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -125,6 +125,8 @@ protected:
     void reject() override {}
 
 private:
+    friend class CDialogJobObserver;
+
     void DoDataExchange(const QHash<int, QWidget*>& controls);
     void OnInitDialog();
     void InitTabPages();
@@ -136,6 +138,9 @@ private:
     // when the read ends, so a pass never sees half a folder. True when
     // `click` was kept for then.
     bool WaitForFolderRead(void (CtamroDlg::*click)());
+    // A Convert pressed while a preview fills the list waits for its end,
+    // so the convert copies under the whole preview.
+    bool WaitForPreview(void (CtamroDlg::*click)());
     void RunWaitingClicks();
     void InstallKeyFilter();
     void InitDesktop(); // drops and the like, see tamro_dlg_desktop.cpp
@@ -144,9 +149,21 @@ private:
     void OnDropUrls(DropTarget target, const QList<QUrl>& urls);
     void PressFocusedButton(QObject* watched);
     void StartWorker();
+    // A request for a job of the selected mode over what the list shows.
+    JobRequest MakeRequest(bool withPreviewNames) const;
+    JobListing CurrentListing(bool withPreviewNames) const;
+    // What a job tells the window, on the window thread.
+    void OnJobEnded(const RunSummary& summary, const std::vector<FileEnd>& undone);
+    void OnConvertEnded(const RunSummary& summary);
+    void OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd>& undone);
+    void ShowPreviewNames(const PreviewNames& names);
+    void ShowErrorCount(int failures);
+    void PutBackConvertCaption();
     // The checks before a job; each tells the operator what is wrong.
     bool SongListUsable();
+    bool TagFormatUsable();
     bool OutputFolderReady();
+    void ShowMessage(const QString& text);
     void ShowBox(QMessageBox::Icon icon, const QString& text);
     bool AskYesNo(const QString& question);
     // Asks the worker to end (cancelling a running convert). True when there
@@ -156,23 +173,25 @@ private:
     void FinishClose();
     // A box of the undo: information (OK) or a question (Yes/No, No first).
     int ShowUndoBox(const QString& text, const QString& details, bool ask);
+    // `run`: the recorded run the check found, named in the question and
+    // the only one a Yes removes from.
+    void AskToUndo(const std::vector<FileEnd>& planned, const RecordedRunSummary& run);
 
     CWindowCalls* m_pWindowCalls = nullptr; // the worker's way into the window
+    std::unique_ptr<CDialogJobObserver> m_pJobObserver;
+    std::unique_ptr<CJob> m_pJob;
     // The per-file bar moves with every chunk of every copy. The worker
     // leaves the newest position here and asks the window to draw it at most
     // once a frame; any other call from the worker brings the bar up to date
     // first, so nothing is shown out of order and the last position is never
     // lost.
     std::atomic<int> m_nFilePercent{0};
-    std::chrono::steady_clock::time_point m_lastFilePercentPost; // worker only
     void ShowFilePercent();
-    // The newest "Error : N" text; one drawing is queued at a time, so a run
-    // of failures never floods the window and the last count is what shows.
-    LockedValue<QString> m_strErrorText;
-    std::atomic<bool> m_bErrorTextQueued{false};
     QPushButton* m_btnPreview = nullptr;
     QPushButton* m_btnBrowseOutput = nullptr;
     std::vector<void (CtamroDlg::*)()> m_waitingClicks; // in the order pressed, each once
+    bool m_bPreviewRunning = false;
+    bool m_bUndoRemoving = false; // the undo under way removes, after the operator agreed
     bool m_bClosing = false;
     bool m_bClosed = false;
     // The F5 press being handed up from the focus widget to its parents.

@@ -35,7 +35,11 @@ void CtamroDlg::OnFolderRead(const QString& folder)
 {
     // The files a pass handles are the files the list shows, read to the end.
     m_nFileCount = unsigned(m_listFiles->GetItemCount());
-    m_strCurrentFolder.Store(folder);
+    m_strCurrentFolder = folder;
+    // A job under way goes on with this folder from its next file. An idle
+    // engine gets the listing with its next request.
+    if (Job().m_nCommand.load() != JOB_IDLE)
+        Job().Live().SetListing(CurrentListing(false));
     if (!m_waitingClicks.empty())
         QMetaObject::invokeMethod(this, &CtamroDlg::RunWaitingClicks, Qt::QueuedConnection);
 }
@@ -62,12 +66,14 @@ void CtamroDlg::RunWaitingClicks()
 void CtamroDlg::OnEnChangeOutputFolder()
 {
     // The jobs use the folder the text means; the text itself stays as typed.
-    m_strOutputFolder.Store(ExpandHomePath(m_editOutput->text()));
+    m_strOutputFolder = ExpandHomePath(m_editOutput->text());
+    // A job under way copies its next file there.
+    Job().Live().SetOutputFolder(m_strOutputFolder);
 }
 
 void CtamroDlg::OnBnClickedBrowseOutput()
 {
-    QFileDialog dialog(this, u"Current folder is:"_qs);
+    QFileDialog dialog(this, tr("Current folder is:"));
     dialog.setObjectName(u"outputFolderDialog"_qs);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
@@ -76,5 +82,5 @@ void CtamroDlg::OnBnClickedBrowseOutput()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     m_editOutput->setText(dialog.selectedFiles().first());
-    m_strOutputFolder.Store(ExpandHomePath(m_editOutput->text()));
+    OnEnChangeOutputFolder();
 }

@@ -1,24 +1,36 @@
 // "Undo last convert…": the copies of the last job run from this folder,
-// checked, listed, and removed once the operator agrees.
+// checked by the engine off the window thread, listed, and removed once the
+// operator agrees.
 #include "app/file_list_ctrl.h"
+#include "app/mnemonic.h"
 #include "app/tamro_dlg.h"
-#include "output/run_undo.h"
 
-#include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <utility>
 
 namespace {
 
 // A box lists this many copies; the rest are behind "Show Details...".
 constexpr qsizetype kListedInBox = 15;
 
-QStringList Lines(const QList<UndoItem>& items, bool left)
+bool IsLeft(const FileEnd& file)
+{
+    return file.m_outcome != FileOutcome::Removed && file.m_outcome != FileOutcome::WouldRemove;
+}
+
+QStringList Lines(const std::vector<FileEnd>& files, bool left)
 {
     QStringList lines;
-    for (const UndoItem& item : items) {
-        if ((item.m_action == UndoAction::Left) == left)
-            lines.append(left ? item.m_strPath + u"\n    "_qs + item.m_strReason : item.m_strPath);
+    for (const FileEnd& file : files) {
+        if (IsLeft(file) == left)
+            lines.append(left ? file.m_strDestination + u"\n    "_qs + file.m_strReason
+                              : file.m_strDestination);
     }
     return lines;
 }
@@ -30,14 +42,14 @@ QString Section(const QString& heading, const QStringList& lines)
         return {};
     QString text = u"\n\n"_qs + heading + u'\n' + lines.mid(0, kListedInBox).join(u'\n');
     if (lines.size() > kListedInBox)
-        text += u"\n… and %1 more"_qs.arg(lines.size() - kListedInBox);
+        text += CtamroDlg::tr("\n… and %n more", nullptr, int(lines.size() - kListedInBox));
     return text;
 }
 
-QString Details(const QList<UndoItem>& items)
+QString Details(const std::vector<FileEnd>& files)
 {
-    const QStringList removed = Lines(items, false);
-    const QStringList left = Lines(items, true);
+    const QStringList removed = Lines(files, false);
+    const QStringList left = Lines(files, true);
     if (removed.size() <= kListedInBox && left.size() <= kListedInBox)
         return {};
     QStringList parts{removed.join(u'\n'), left.join(u'\n')};
@@ -47,16 +59,9 @@ QString Details(const QList<UndoItem>& items)
 
 QString Copies(qsizetype count)
 {
-    return count == 1 ? u"1 copy"_qs : u"%1 copies"_qs.arg(count);
-}
-
-UndoResult RunUndo(UndoMode mode)
-{
-    // The logs lie where jobs write them: the current directory.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    UndoResult result = UndoLastRun(QDir::currentPath(), mode);
-    QApplication::restoreOverrideCursor();
-    return result;
+    // One has a text of its own, so English reads right with no translation
+    // loaded; %n serves every other count in any language.
+    return count == 1 ? CtamroDlg::tr("1 copy") : CtamroDlg::tr("%n copies", nullptr, int(count));
 }
 
 } // namespace
@@ -74,48 +79,74 @@ int CtamroDlg::ShowUndoBox(const QString& text, const QString& details, bool ask
 
 void CtamroDlg::OnUndoLastConvert()
 {
-    if (m_nCommand.load() != JOB_IDLE)
+    // The engine decides first what may go, reporting each copy; nothing is
+    // removed before the operator has seen the list and agreed.
+    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::DryRun}))
         return;
-    const UndoResult plan = RunUndo(UndoMode::DryRun);
-    if (!plan.m_strError.isEmpty()) {
-        ShowUndoBox(u"Nothing can be undone.\n"_qs + plan.m_strError, {}, false);
-        return;
-    }
-    const QStringList removable = Lines(plan.m_items, false);
-    const QString stay = Section(u"These stay:"_qs, Lines(plan.m_items, true));
-    if (removable.isEmpty()) {
-        ShowUndoBox(plan.m_items.isEmpty()
-                        ? u"Nothing to undo: the last convert job copied nothing."_qs
-                        : u"Nothing to undo."_qs + stay,
-                    Details(plan.m_items), false);
-        return;
-    }
-    const QString question =
-        u"Undo last convert: remove %1 from the output folder?"_qs.arg(Copies(removable.size())) +
-        Section(u"To be removed:"_qs, removable) + stay;
-    if (ShowUndoBox(question, Details(plan.m_items), true) != QMessageBox::Yes)
-        return;
+    m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
+}
 
-    // Checked again: the files may have changed while the question was open.
-    const UndoResult done = RunUndo(UndoMode::Remove);
-    if (!done.m_strError.isEmpty()) {
-        ShowUndoBox(u"Nothing was undone.\n"_qs + done.m_strError, {}, false);
+void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd>& undone)
+{
+    PutBackConvertCaption();
+    m_progressTotal->setValue(0);
+    const bool removing = std::exchange(m_bUndoRemoving, false);
+    if (!summary.m_strRefusal.isEmpty()) {
+        ShowUndoBox((removing ? tr("Nothing was undone.\n") : tr("Nothing can be undone.\n")) +
+                        summary.m_strRefusal,
+                    {}, false);
         return;
     }
-    const QString current = QDir::cleanPath(m_strCurrentFolder.Load());
+    if (!removing) {
+        if (summary.m_bCancelled)
+            return; // the operator stopped the check: nothing to ask
+        // Asked once the job is idle, so the removal can start then.
+        QMetaObject::invokeMethod(
+            this, [this, undone, run = summary.m_undoneRun] { AskToUndo(undone, run); },
+            Qt::QueuedConnection);
+        return;
+    }
+    const QString current = QDir::cleanPath(m_strCurrentFolder);
     bool listedChanged = false;
     qsizetype removed = 0;
-    for (const UndoItem& item : done.m_items) {
-        if (item.m_action != UndoAction::Removed)
+    for (const FileEnd& file : undone) {
+        if (file.m_outcome != FileOutcome::Removed)
             continue;
         ++removed;
+        const QString& path = file.m_strDestination;
         listedChanged |=
-            !current.isEmpty() &&
-            QDir::cleanPath(item.m_strPath.left(item.m_strPath.lastIndexOf(u'/'))) == current;
+            !current.isEmpty() && QDir::cleanPath(path.left(path.lastIndexOf(u'/'))) == current;
     }
-    ShowUndoBox(u"Removed %1."_qs.arg(Copies(removed)) +
-                    Section(u"Left standing:"_qs, Lines(done.m_items, true)),
-                Details(done.m_items), false);
+    ShowUndoBox(tr("Removed %1.").arg(Copies(removed)) +
+                    Section(tr("Left standing:"), Lines(undone, true)),
+                Details(undone), false);
     if (listedChanged)
         RefreshFileList();
+}
+
+void CtamroDlg::AskToUndo(const std::vector<FileEnd>& planned, const RecordedRunSummary& run)
+{
+    const QStringList removable = Lines(planned, false);
+    const QString stay = Section(tr("These stay:"), Lines(planned, true));
+    if (removable.isEmpty()) {
+        ShowUndoBox(planned.empty() ? tr("Nothing to undo: the last convert job copied nothing.")
+                                    : tr("Nothing to undo.") + stay,
+                    Details(planned), false);
+        return;
+    }
+    // Named as its record has it, so the operator knows which job goes.
+    const QString when =
+        QLocale().toString(QDateTime::fromMSecsSinceEpoch(run.m_nTimeMs), QLocale::ShortFormat);
+    const QString question =
+        tr("Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?")
+            .arg(when, run.m_outputFolders.join(u", "_qs), Copies(run.m_nCopies),
+                 Copies(removable.size())) +
+        Section(tr("To be removed:"), removable) + stay;
+    if (ShowUndoBox(question, Details(planned), true) != QMessageBox::Yes || m_bClosing)
+        return;
+    // Checked again: the files may have changed while the question was open.
+    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::Remove, run.m_strId}))
+        return;
+    m_bUndoRemoving = true;
+    m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }

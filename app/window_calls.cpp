@@ -1,5 +1,7 @@
 #include "app/window_calls.h"
 
+#include "platform/fd_read.h"
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -49,8 +51,7 @@ void CWindowCalls::Enqueue(PendingCall call)
 void CWindowCalls::RunPending()
 {
     std::uint64_t wakeUps = 0;
-    while (::read(m_nWakeFd, &wakeUps, sizeof wakeUps) < 0 && errno == EINTR) {
-    }
+    (void)ReadSome(m_nWakeFd, reinterpret_cast<char*>(&wakeUps), sizeof wakeUps);
     for (;;) {
         PendingCall call;
         {

@@ -1,15 +1,17 @@
 #include "cli/cli_jobs.h"
 
-#include "cli/cli_host.h"
+#include "cli/cli_observer.h"
 #include "cli/progress_line.h"
 #include "cli/stop_requests.h"
 #include "modes/song_list_check.h"
+#include "modes/tag_format.h"
 #include "output/output_folder.h"
-#include "output/run_log.h"
-#include "passes/worker.h"
+#include "passes/folder_listing.h"
+#include "passes/job.h"
 #include "platform/file_name_codec.h"
 #include "platform/home_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -18,10 +20,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// A path as given, "~/" expanded, made absolute against the working folder
-// (which --log-dir may change later).
 QString AbsolutePath(const QString& given)
 {
     QString path = ExpandHomePath(given);
@@ -30,22 +28,25 @@ QString AbsolutePath(const QString& given)
     return QDir::currentPath() + u'/' + path;
 }
 
+namespace {
+
 QString FolderOf(const QString& file)
 {
     const qsizetype slash = file.lastIndexOf(u'/');
     return slash <= 0 ? QStringLiteral("/") : file.left(slash);
 }
 
-// Empty when `folder` is a folder whose files can be listed, else why not.
-QString UnreadableFolder(const QString& folder)
+// Empty when `folder` is a folder that `mode` (access(2)) may use, else why
+// not.
+QString UnusableFolder(const QString& folder, int mode)
 {
     const QByteArray bytes = EncodeFileName(folder);
     struct stat info = {};
     if (::stat(bytes.constData(), &info) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("Not a folder");
-    if (::access(bytes.constData(), R_OK | X_OK) != 0)
+        return QCoreApplication::translate("TamroCli", "Not a folder");
+    if (::access(bytes.constData(), mode) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     return {};
 }
@@ -59,8 +60,9 @@ QString OutputProblem(const QString& folder, bool create)
         return check.problem;
     if (check.state == OutputFolderState::Missing) {
         if (!create) {
-            return QStringLiteral("The output folder %1 does not exist. "
-                                  "Give --create-output to have it created.")
+            return QCoreApplication::translate("TamroCli",
+                                               "The output folder %1 does not exist. "
+                                               "Give --create-output to have it created.")
                 .arg(ReadableFileName(folder));
         }
         return CreateOutputFolder(folder);
@@ -68,49 +70,60 @@ QString OutputProblem(const QString& folder, bool create)
     return {};
 }
 
-void PrintOutcomes(const CCliHost& host, bool json)
+void PrintReports(const CCliObserver& observer, bool json)
 {
     qsizetype width = 0;
     if (!json) {
-        for (const FileOutcome& outcome : host.Outcomes())
-            width = qMax(width, ReadableFileName(outcome.m_strName).size());
+        for (const FileReport& report : observer.Reports())
+            width = qMax(width, ReadableFileName(report.m_strName).size());
         width = qMin<qsizetype>(width, 40);
     }
     QByteArray text;
-    for (const FileOutcome& outcome : host.Outcomes()) {
-        text += json ? OutcomeJson(outcome) : OutcomeText(outcome, width).toLocal8Bit();
+    for (const FileReport& report : observer.Reports()) {
+        text += json ? ReportJson(report) : ReportText(report, width).toLocal8Bit();
         text += '\n';
     }
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);
 }
 
-// The convert job, run by the engine as the window's worker runs it (logs
-// opened, the pass over the previewed names, logs closed, the end told),
-// here on the calling thread. Returns the exit status.
-int RunConvertJob(CCliHost& host, CProgressLine& progress)
+// Runs what the job state's word asks for, here on the calling thread, as the
+// window's worker runs it.
+void RunJobs(CJob& job)
 {
-    progress.Start(host.NamedFiles(), host.NamedBytes());
+    while (job.RunNextJob()) {
+    }
+}
+
+// The convert job. Returns the exit status.
+int RunConvertJob(CJob& job, CCliObserver& observer, JobRequest request, CProgressLine& progress)
+{
+    progress.Start(observer.NamedFiles(), observer.NamedBytes());
     {
         // From here on Ctrl-C cancels; before, it ends tamro-cli as usual.
-        const CStopRequests stopRequests(host);
-        host.StartConvert();
-        while (RunNextJob(host)) {
-        }
+        const CStopRequests stopRequests(job);
+        (void)job.StartConvert(std::move(request));
+        RunJobs(job);
     }
     progress.Finish();
-    if (!host.JobRefusal().isEmpty()) {
-        progress.Say(QStringLiteral("tamro-cli: ") + host.JobRefusal());
+    const RunSummary& summary = observer.Summary();
+    if (!summary.m_strRefusal.isEmpty()) {
+        progress.Say(QStringLiteral("tamro-cli: ") + summary.m_strRefusal);
         return EXIT_UNUSABLE;
     }
     if (const int signo = CStopRequests::FirstStopSignal(); signo != 0) {
-        host.MarkNotReached();
+        observer.MarkNotReached();
         return 128 + signo;
     }
-    return host.m_nErrorCount.load() > 0 ? EXIT_SOME_FAILED : EXIT_ALL_DONE;
+    return summary.m_nFailures > 0 ? EXIT_SOME_FAILED : EXIT_ALL_DONE;
 }
 
 } // namespace
+
+QString LogFolderOf(const CliRequest& request)
+{
+    return request.m_strLogDir.isEmpty() ? QDir::currentPath() : AbsolutePath(request.m_strLogDir);
+}
 
 int RunPreviewOrConvert(const CliRequest& request)
 {
@@ -120,7 +133,12 @@ int RunPreviewOrConvert(const CliRequest& request)
         return EXIT_UNUSABLE;
     };
 
-    const QString songList = request.m_bPattern ? QString() : AbsolutePath(request.m_strSongList);
+    const bool songListMode = !request.m_bPattern && !request.m_bTags;
+    // A format that names no field is refused before anything is read.
+    const CTagFormat format(request.m_strFormat);
+    if (request.m_bTags && !format.IsValid())
+        return unusable(format.Error());
+    const QString songList = songListMode ? AbsolutePath(request.m_strSongList) : QString();
     if (!songList.isEmpty()) {
         if (const QString problem = SongListProblem(songList); !problem.isEmpty())
             return unusable(problem);
@@ -128,40 +146,60 @@ int RunPreviewOrConvert(const CliRequest& request)
     // As the window's ticked box does, the song list's folder is the default.
     const QString source =
         request.m_strSource.isEmpty() ? FolderOf(songList) : AbsolutePath(request.m_strSource);
-    if (const QString problem = UnreadableFolder(source); !problem.isEmpty())
-        return unusable(QStringLiteral("The source folder %1 cannot be listed: %2")
-                            .arg(ReadableFileName(source), problem));
+    if (const QString problem = UnusableFolder(source, R_OK | X_OK); !problem.isEmpty())
+        return unusable(
+            QCoreApplication::translate("TamroCli", "The source folder %1 cannot be listed: %2")
+                .arg(ReadableFileName(source), problem));
     const QString output =
         request.m_strOutput.isEmpty() ? QString() : AbsolutePath(request.m_strOutput);
+    const QString logFolder = LogFolderOf(request);
     if (request.m_command == CliRequest::Convert) {
         if (const QString problem = OutputProblem(output, request.m_bCreateOutput);
             !problem.isEmpty())
             return unusable(problem);
-    }
-    if (!request.m_strLogDir.isEmpty()) {
-        const QString logDir = AbsolutePath(request.m_strLogDir);
-        if (::chdir(EncodeFileName(logDir).constData()) != 0) {
+        if (const QString problem = UnusableFolder(logFolder, X_OK); !problem.isEmpty())
             return unusable(
-                QStringLiteral("The log folder %1 cannot be used: %2")
-                    .arg(ReadableFileName(logDir), QString::fromLocal8Bit(std::strerror(errno))));
-        }
+                QCoreApplication::translate("TamroCli", "The log folder %1 cannot be used: %2")
+                    .arg(ReadableFileName(logFolder), problem));
     }
 
-    CCliHost host(request.m_bPattern ? 1 : 0, songList, progress);
-    host.m_strOutputFolder.Store(output);
-    host.ListFolder(source);
-    // The convert copies under the names the preview computed, as the window
-    // does when its "Rename" column is on screen.
-    host.ShowPreviewColumn();
-    host.StartPreview();
-    while (RunNextJob(host)) {
-    }
-    host.TakePreview();
+    const NamingMode mode = request.m_bTags      ? NamingMode::Tags
+                            : request.m_bPattern ? NamingMode::Pattern
+                                                 : NamingMode::SongList;
+    CCliObserver observer(mode, progress);
+    if (mode == NamingMode::Tags)
+        observer.ReportTagFields(format.Fields());
+    CJob job(observer);
+    auto files = std::make_shared<std::vector<ListedFile>>(ListFolderFiles(source));
+    observer.SetRows(*files);
+    JobRequest jobRequest;
+    jobRequest.m_mode = mode;
+    jobRequest.m_listing.m_strCurrentFolder = source;
+    jobRequest.m_listing.m_pFiles = files;
+    jobRequest.m_listing.m_nGeneration = 1;
+    jobRequest.m_strOutputFolder = output;
+    jobRequest.m_strSongListPath = songList;
+    jobRequest.m_strTagFormat = request.m_bTags ? format.Format() : QString();
+    jobRequest.m_strLogFolder = logFolder;
+
+    // The preview tells every row's name and what the plan makes of it.
+    (void)job.StartPreview(jobRequest);
+    RunJobs(job);
+    observer.TakePlan(source, output);
 
     int status = EXIT_ALL_DONE;
-    if (request.m_command == CliRequest::Convert)
-        status = RunConvertJob(host, progress);
+    if (request.m_command == CliRequest::Convert) {
+        // As the window's convert does with a preview on screen, or without.
+        if (request.m_bFromPreview) {
+            auto names = std::make_shared<CPackedTexts>();
+            names->Reserve(observer.Reports().size());
+            for (const FileReport& report : observer.Reports())
+                names->Append(report.m_strNewName);
+            jobRequest.m_listing.m_pPreviewNames = std::move(names);
+        }
+        status = RunConvertJob(job, observer, std::move(jobRequest), progress);
+    }
     if (request.m_command == CliRequest::Preview || request.m_bJson)
-        PrintOutcomes(host, request.m_bJson);
+        PrintReports(observer, request.m_bJson);
     return status;
 }

@@ -25,14 +25,22 @@ struct CliRequest
     };
 
     Command m_command = None;
-    bool m_bPattern = false; // pattern mode; else song-list mode
+    bool m_bPattern = false; // pattern mode
+    bool m_bTags = false;    // tag mode; neither: song-list mode
+    bool m_bFormatGiven = false;
+    QString m_strFormat; // tag mode: the name format, when given
     QString m_strSongList;
     QString m_strSource; // empty: the song list's folder
     QString m_strOutput;
     QString m_strLogDir; // empty: the working folder
     bool m_bJson = false;
     bool m_bDryRun = false;
+    bool m_bList = false; // undo: list the recorded runs instead
+    QString m_strRunId;   // undo: this recorded run, not the last of the log folder
     bool m_bCreateOutput = false;
+    // convert: copy under the names a preview shows, as the window's convert
+    // does with a preview on screen.
+    bool m_bFromPreview = false;
 
     bool m_bExit = false; // answered already (help, version, usage error)
     int m_nExitCode = EXIT_ALL_DONE;

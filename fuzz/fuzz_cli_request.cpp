@@ -16,13 +16,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // A request that runs is whole: each command with what it takes.
     FUZZ_CHECK(request.m_command != CliRequest::None);
-    const bool modeGiven = request.m_bPattern || !request.m_strSongList.isEmpty();
+    const int modesGiven =
+        int(request.m_bPattern) + int(request.m_bTags) + int(!request.m_strSongList.isEmpty());
     if (request.m_command == CliRequest::Undo) {
-        FUZZ_CHECK(!modeGiven && request.m_strSource.isEmpty() && request.m_strOutput.isEmpty());
+        FUZZ_CHECK(modesGiven == 0 && request.m_strSource.isEmpty() &&
+                   request.m_strOutput.isEmpty());
         FUZZ_CHECK(!request.m_bJson && !request.m_bCreateOutput);
+        // A listing changes nothing and names no run.
+        FUZZ_CHECK(!request.m_bList || (!request.m_bDryRun && request.m_strRunId.isEmpty()));
         return 0;
     }
-    FUZZ_CHECK(modeGiven && !(request.m_bPattern && !request.m_strSongList.isEmpty()));
+    FUZZ_CHECK(modesGiven == 1);
+    FUZZ_CHECK(!request.m_bList && request.m_strRunId.isEmpty());
     FUZZ_CHECK(!request.m_bDryRun);
     FUZZ_CHECK(!request.m_bPattern || !request.m_strSource.isEmpty());
     if (request.m_command == CliRequest::Convert)

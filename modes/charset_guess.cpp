@@ -71,6 +71,14 @@ QList<QByteArray> Candidates(const QByteArray& detected)
     return candidates;
 }
 
+int NonAsciiBytes(QByteArrayView bytes)
+{
+    int count = 0;
+    for (const char c : bytes)
+        count += static_cast<unsigned char>(c) >= 0x80 ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 QByteArray GuessCharset(QByteArrayView sample, bool wholeText)
@@ -97,4 +105,52 @@ QByteArray GuessCharset(QByteArrayView sample, bool wholeText)
     if (best.isEmpty())
         best = detected.isEmpty() ? kWestern : detected;
     return best;
+}
+
+bool DecodeWholeText(QStringDecoder& decoder, QByteArrayView bytes, bool mayEndCut, QString& text)
+{
+    decoder.resetState(); // drops what a cut character of the text before left
+    text = decoder.decode(bytes);
+    // A decoder's errors stay set across texts; the replacement character
+    // tells this text's own.
+    if (text.contains(QChar::ReplacementCharacter))
+        return false;
+    if (mayEndCut)
+        return true;
+    // A line break after a character left open comes out behind a
+    // replacement character.
+    const QString end = decoder.decode(QByteArrayView("\n", 1));
+    return end == u"\n";
+}
+
+QByteArray GuessCharsetOfTexts(const std::vector<CharsetSampleText>& texts)
+{
+    bool utf8 = true;
+    QByteArray all;
+    for (const CharsetSampleText& text : texts) {
+        utf8 = utf8 && IsUtf8(text.m_bytes, !text.m_bMayEndCut);
+        all.append(text.m_bytes).append('\n');
+    }
+    if (utf8 && !texts.empty())
+        return QByteArrayLiteral("UTF-8");
+    const QByteArray detected = DecoderName(Detect(all));
+    QByteArray best;
+    qint64 bestScore = 0;
+    QString decoded;
+    for (const QByteArray& name : Candidates(detected)) {
+        QStringDecoder decoder(name.constData());
+        if (!decoder.isValid())
+            continue;
+        qint64 score = 0;
+        for (const CharsetSampleText& text : texts) {
+            score += DecodeWholeText(decoder, text.m_bytes, text.m_bMayEndCut, decoded)
+                         ? TextPlausibility(decoded)
+                         : -3 * NonAsciiBytes(text.m_bytes);
+        }
+        if (best.isEmpty() || score > bestScore) {
+            best = name;
+            bestScore = score;
+        }
+    }
+    return best.isEmpty() ? kWestern : best;
 }

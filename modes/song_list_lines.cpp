@@ -2,7 +2,9 @@
 
 #include "modes/song_list_reader.h"
 #include "modes/text_start.h"
+#include "platform/fd_read.h"
 #include "platform/file_name_codec.h"
+#include "platform/lone_surrogates.h"
 
 #include <QStringDecoder>
 
@@ -27,30 +29,6 @@ struct FdCloser
     }
 };
 
-ssize_t ReadSome(int fd, char* buffer, qsizetype size)
-{
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, static_cast<size_t>(size));
-        if (got >= 0 || errno != EINTR)
-            return got;
-    }
-}
-
-// Fills the buffer unless the file ends first.
-ssize_t ReadFull(int fd, char* buffer, qsizetype size)
-{
-    qsizetype total = 0;
-    while (total < size) {
-        const ssize_t got = ReadSome(fd, buffer + total, size - total);
-        if (got < 0)
-            return got;
-        if (got == 0)
-            break;
-        total += got;
-    }
-    return total;
-}
-
 QStringDecoder DecoderFor(const TextStart& start)
 {
     // The mark is skipped by the reader itself; a U+FEFF further on is text.
@@ -64,19 +42,6 @@ QStringDecoder DecoderFor(const TextStart& start)
         return QStringDecoder(QStringConverter::Utf8, flags);
     default:
         return QStringDecoder(start.m_charset.constData(), flags);
-    }
-}
-
-// Lone surrogates in UTF-16 text pass the decoder unchanged; as U+FFFD they
-// cannot slip into a file name as something that looks like a byte escape.
-void ReplaceLoneSurrogates(QString& line)
-{
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            line[i] = QChar::ReplacementCharacter;
     }
 }
 
@@ -154,6 +119,9 @@ private:
             line.truncate(nul);
         }
         QString text = line.toString();
+        // Lone surrogates in UTF-16 text pass the decoder unchanged; as
+        // U+FFFD they cannot slip into a file name as something that looks
+        // like a byte escape.
         if (m_utf16)
             ReplaceLoneSurrogates(text);
         return text;
@@ -223,7 +191,7 @@ SongListReadResult ReadSongListLines(const QString& path,
         return result;
 
     const auto buffer = std::make_unique_for_overwrite<char[]>(kBlock);
-    ssize_t got = ReadFull(file.fd, buffer.get(), kBlock);
+    ssize_t got = ReadFull(file.fd, buffer.get(), size_t(kBlock));
     if (got < 0)
         return Unreadable(errno);
     QByteArrayView bytes(buffer.get(), got);
@@ -240,7 +208,7 @@ SongListReadResult ReadSongListLines(const QString& path,
     while (got > 0) {
         if (!splitter.Feed(decoder.decode(bytes), onLine))
             return result;
-        got = ReadSome(file.fd, buffer.get(), kBlock);
+        got = ReadSome(file.fd, buffer.get(), size_t(kBlock));
         if (got < 0)
             return Unreadable(errno); // keep what was read so far
         bytes = QByteArrayView(buffer.get(), got);

@@ -6,18 +6,16 @@
 
 #include <atomic>
 
-// The part of the song-list page that the song-list reader and the passes
-// use: the table that lives for one pass, the stop request, and the path the
-// operator typed. The page widget derives from it; tests use a plain double.
+// What the song-list reader and the passes use of the song-list mode: the
+// path of the file a job reads, the table that lives for one pass, and the
+// stop request. The job owns one and sets the path from its request, so a
+// pass never asks a window for it.
 class CSongListPageBase
 {
 public:
-    virtual ~CSongListPageBase() = default;
+    QString GetSongListPath() const { return m_strSongListPath; }
 
-    // The song-list path as the operator entered it. Called from the worker
-    // thread; a widget-backed page must read its edit on the window thread.
-    virtual QString GetSongListPath() const = 0;
-
+    QString m_strSongListPath;
     SongList m_songList;
     // 1 asks a running ReadSongList to stop before its next line.
     std::atomic<int> m_bStopReading{0};

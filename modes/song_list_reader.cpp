@@ -2,6 +2,7 @@
 
 #include "modes/song_list_lines.h"
 #include "modes/song_list_page_base.h"
+#include "platform/fd_read.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -13,16 +14,9 @@ int DetectTextEncoding(QString path)
     const int fd = OpenSongListFile(path, ignored);
     if (fd < 0)
         return ENCODING_NO_MARK;
-    qsizetype got = 0;
-    while (got < 2) {
-        const ssize_t more = ::read(fd, mark + got, size_t(2 - got));
-        if (more > 0)
-            got += more;
-        else if (more == 0 || errno != EINTR)
-            break;
-    }
+    const ssize_t got = ReadFull(fd, mark, sizeof mark);
     ::close(fd);
-    return EncodingOfMark(QByteArrayView(mark, got));
+    return EncodingOfMark(QByteArrayView(mark, qMax<ssize_t>(got, 0)));
 }
 
 int ReadSongList(CSongListPageBase& page)

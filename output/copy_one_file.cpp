@@ -1,6 +1,7 @@
 #include "output/copy_one_file.h"
 
 #include "output/copy_host.h"
+#include "output/log_lines.h"
 #include "output/names.h"
 #include "output/run_log.h"
 #include "platform/file_name_codec.h"
@@ -27,13 +28,12 @@ bool IsAccessDenied(int error)
 QString ErrorLine(const CopyResult& result, const QString& source, const QString& destination)
 {
     if (result.stage == CopyStage::OpenSource && result.error == ENOENT)
-        return QStringLiteral("The file could not be located. - ") + source;
+        return SourceMissingLine(source);
     if (result.stage == CopyStage::OpenSource && IsAccessDenied(result.error))
-        return QStringLiteral("The file could not be accessed. - ") + source;
+        return AccessDeniedLine(source);
     if (result.stage == CopyStage::CreateDestination && IsAccessDenied(result.error))
-        return QStringLiteral("The file could not be accessed. - ") + destination;
-    return QStringLiteral("The file could not be copied. - ") + destination +
-           QStringLiteral(" : ") + result.Reason();
+        return AccessDeniedLine(destination);
+    return CopyFailedLine(destination, result.Reason());
 }
 
 } // namespace
@@ -58,11 +58,10 @@ CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t tot
     return percent < 100 ? PROGRESS_CONTINUE : PROGRESS_QUIET;
 }
 
-void CopyOneFile(CCopyHost& host, QString source, QString destination)
+CopiedFile CopyOneFile(CCopyHost& host, QString source, QString destination)
 {
     const QByteArray sourceBytes = EncodeFileName(source);
     const QString wanted = destination;
-    host.CopyStarting(source);
     // The exclusive create is the first test of the wanted name: anything
     // standing there refuses it, exactly as MakeUniqueName counts a name
     // taken, so a free name costs no separate look.
@@ -80,14 +79,10 @@ void CopyOneFile(CCopyHost& host, QString source, QString destination)
         MakeUniqueName(destination);
 
     CCopyState& job = host.CopyState();
-    WriteLogLine(job.m_pInfoLog.get(),
-                 QStringLiteral("Copy : ") + source + QStringLiteral("  ->  ") + destination);
+    WriteLogLine(job.m_pInfoLog.get(), CopyLine(source, destination));
     if (result.Succeeded() && job.m_pRunRecord)
         job.m_pRunRecord->AddCopy(destination, source);
-    if (!result.Succeeded()) {
+    if (!result.Succeeded())
         WriteLogLine(job.m_pErrorLog.get(), ErrorLine(result, source, destination));
-        const int count = ++job.m_nErrorCount;
-        host.SetErrorText(QStringLiteral("Error : %1").arg(count));
-    }
-    host.CopyEnded(source, destination, result);
+    return CopiedFile{destination, result};
 }

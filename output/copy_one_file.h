@@ -8,12 +8,20 @@
 
 class CCopyHost;
 
-// Copies one file of a convert job to a free name beside `destination`,
-// writes its "Copy : " line and, on failure, its error line, counts the
-// failure and shows the new count. No existing file is ever changed.
-void CopyOneFile(CCopyHost& host, QString source, QString destination);
+// What became of one copy: the name it got (or would have got) and how it
+// went.
+struct CopiedFile
+{
+    QString m_strDestination;
+    CopyResult m_result;
+};
 
-// Keeps the host's per-file bar at the percentage copied so far; `data` is the
+// Copies one file of a convert job to a free name beside `destination` and
+// writes its "Copy : " line and, on failure, its error line. No existing
+// file is ever changed. The caller counts a failure.
+CopiedFile CopyOneFile(CCopyHost& host, QString source, QString destination);
+
+// Keeps the job's per-file bar at the percentage copied so far; `data` is the
 // CCopyHost. Stays quiet once it has reported 100.
 CopyProgressAnswer CopyProgressProc(std::int64_t totalFileSize, std::int64_t totalBytesTransferred,
                                     void* data);

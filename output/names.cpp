@@ -1,6 +1,7 @@
 #include "output/names.h"
 
 #include "platform/file_name_codec.h"
+#include "platform/lone_surrogates.h"
 
 #include <QTextBoundaryFinder>
 
@@ -155,11 +156,10 @@ bool ShortenLongName(QString& name, qsizetype limit)
 
 bool HoldsUndecodedText(const QString& name)
 {
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (IsPairAt(name, i))
-            ++i;
-        else if (unit == 0xFFFD || (QChar::isSurrogate(unit) && !IsEscapedByte(unit)))
+    if (name.contains(QChar::ReplacementCharacter))
+        return true;
+    for (qsizetype i = FindLoneSurrogate(name); i >= 0; i = FindLoneSurrogate(name, i + 1)) {
+        if (!IsEscapedByte(name.at(i).unicode()))
             return true;
     }
     return false;

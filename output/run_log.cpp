@@ -2,8 +2,9 @@
 
 #include "output/copy_state.h"
 #include "platform/file_name_codec.h"
+#include "platform/lone_surrogates.h"
 
-#include <QDir>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -12,19 +13,17 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-QString LogPath(const QString& name)
+QString LogPath(const QString& folder, const QString& name)
 {
-    const QString folder = QDir::currentPath();
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
-std::unique_ptr<LogFile> OpenLog(const char16_t* name)
+std::unique_ptr<LogFile> OpenLog(const QString& folder, const char16_t* name)
 {
-    const QString fileName = QString::fromUtf16(name);
     auto log = std::make_unique<LogFile>();
-    log->m_strPath = LogPath(fileName);
+    log->m_strPath = LogPath(folder, QString::fromUtf16(name));
     auto writer = std::make_unique<Utf16TextWriter>();
-    log->m_errOpen = writer->Open(EncodeFileName(fileName));
+    log->m_errOpen = writer->Open(EncodeFileName(log->m_strPath));
     if (log->m_errOpen == 0)
         log->m_pFile = std::move(writer);
     return log;
@@ -63,19 +62,14 @@ QString OpenReason(int error)
     switch (error) {
     case ELOOP:
     case EMLINK:
-        return QStringLiteral("it is a link to another file");
+        return QCoreApplication::translate("RunLog", "it is a link to another file");
     case ENXIO:
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("RunLog", "it is not a regular file");
     case EWOULDBLOCK:
-        return QStringLiteral("it is in use by another running tamro");
+        return QCoreApplication::translate("RunLog", "it is in use by another running tamro");
     default:
         return SystemReason(error);
     }
-}
-
-bool BreaksTheLine(char16_t unit)
-{
-    return unit < 0x20 || unit == 0x7F || QChar::isSurrogate(unit);
 }
 
 // A logged path may hold any character a file name can; the log keeps one
@@ -83,14 +77,10 @@ bool BreaksTheLine(char16_t unit)
 QString OneLine(const QString& line)
 {
     QString text = line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text.at(i).unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
-            ++i;
-        } else if (BreaksTheLine(unit)) {
-            text[i] = QChar(kReplacement);
-        }
+    ReplaceLoneSurrogates(text);
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QChar(kReplacement);
     }
     return text;
 }
@@ -98,18 +88,18 @@ QString OneLine(const QString& line)
 // Every job gets a record of its own, and the previous job's record ends here
 // at the latest. A run that cannot be recorded still runs; its copies just
 // cannot be undone.
-void StartRunRecord(CCopyState& job)
+void StartRunRecord(CCopyState& job, const QString& logFolder)
 {
     job.m_pRunRecord = std::make_unique<CRunRecordWriter>();
-    (void)job.m_pRunRecord->Begin(QDir::currentPath(), QString());
+    (void)job.m_pRunRecord->Begin(logFolder, QString()); // End tells what went wrong
 }
 
 } // namespace
 
-void OpenRunLogs(CCopyState& job)
+void OpenRunLogs(CCopyState& job, const QString& folder)
 {
-    auto info = OpenLog(kInfoLogName);
-    auto errors = OpenLog(kErrorLogName);
+    auto info = OpenLog(folder, kInfoLogName);
+    auto errors = OpenLog(folder, kErrorLogName);
     for (LogFile* log : {info.get(), errors.get()}) {
         if (!TryLock(*log))
             MarkFailed(*log, EWOULDBLOCK);
@@ -117,25 +107,26 @@ void OpenRunLogs(CCopyState& job)
     }
     job.m_pInfoLog = std::move(info);
     job.m_pErrorLog = std::move(errors);
-    StartRunRecord(job);
+    StartRunRecord(job, folder);
 }
 
-QString OpenRunLogsForJob(CCopyState& job)
+QString OpenRunLogsForJob(CCopyState& job, const QString& folder)
 {
-    auto info = OpenLog(kInfoLogName);
-    auto errors = OpenLog(kErrorLogName);
+    auto info = OpenLog(folder, kInfoLogName);
+    auto errors = OpenLog(folder, kErrorLogName);
     // Both locks before either truncation: a job that is turned away has
     // emptied nothing.
     if (!TryLock(*info) || !TryLock(*errors)) {
-        return QStringLiteral("The run logs in %1 are in use by another running tamro. "
-                              "Wait until its job has ended, or start tamro from another folder.")
-            .arg(QDir::currentPath());
+        return QCoreApplication::translate(
+                   "RunLog", "The run logs in %1 are in use by another running tamro. "
+                             "Wait until its job has ended, or start tamro from another folder.")
+            .arg(folder);
     }
     StartEmpty(*info);
     StartEmpty(*errors);
     job.m_pInfoLog = std::move(info);
     job.m_pErrorLog = std::move(errors);
-    StartRunRecord(job);
+    StartRunRecord(job, folder);
     return {};
 }
 
@@ -151,10 +142,10 @@ QString CloseRunLog(std::unique_ptr<LogFile>& log)
         return {};
     QString problem;
     if (log->m_errOpen != 0) {
-        problem = QStringLiteral("%1 could not be created: %2")
+        problem = QCoreApplication::translate("RunLog", "%1 could not be created: %2")
                       .arg(log->m_strPath, OpenReason(log->m_errOpen));
     } else if (const int error = log->m_pFile->Close()) {
-        problem = QStringLiteral("%1 could not be written completely: %2")
+        problem = QCoreApplication::translate("RunLog", "%1 could not be written completely: %2")
                       .arg(log->m_strPath, SystemReason(error));
     }
     log.reset();

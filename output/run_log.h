@@ -19,18 +19,18 @@ struct LogFile
 inline constexpr char16_t kInfoLogName[] = u"InfoLog.txt";
 inline constexpr char16_t kErrorLogName[] = u"ErrorLog.txt";
 
-// Empties InfoLog.txt and ErrorLog.txt in the current directory (creating
-// them when needed) and hands them to the job's copy state. A log that cannot be used --
+// Empties InfoLog.txt and ErrorLog.txt in `folder` (creating them when
+// needed) and hands them to the job's copy state. A log that cannot be used --
 // not a plain file of its own, or held by another running tamro -- is still
 // handed over, as a record of its failure; the job goes on without it. The
 // job also gets a new run record (CCopyState::m_pRunRecord) for its copies.
-void OpenRunLogs(CCopyState& job);
+void OpenRunLogs(CCopyState& job, const QString& folder);
 
 // Opens the logs for a convert job as OpenRunLogs does, unless another running
 // tamro is writing into the same logs: then nothing is opened or truncated
 // and the result is a sentence for the operator. Empty when the job may run.
 // The logs stay locked against other jobs until CloseRunLog.
-[[nodiscard]] QString OpenRunLogsForJob(CCopyState& job);
+[[nodiscard]] QString OpenRunLogsForJob(CCopyState& job, const QString& folder);
 
 // Appends one line; the CR LF is added here. Line breaks, other control
 // characters and lone surrogates are written as U+FFFD, so every line stays

@@ -1,5 +1,7 @@
 #include "output/run_record.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 
 using namespace Qt::StringLiterals;
@@ -138,9 +140,16 @@ public:
         return true;
     }
 
-    QString Problem(const QString& what) const { return u"line %1: %2"_s.arg(m_nLine).arg(what); }
+    QString Problem(const QString& what) const
+    {
+        return QCoreApplication::translate("RunRecord", "line %1: %2").arg(m_nLine).arg(what);
+    }
     // Empty when the text ended after a whole line.
-    QString End() const { return m_bCut ? u"the last line is cut short"_s : QString(); }
+    QString End() const
+    {
+        return m_bCut ? QCoreApplication::translate("RunRecord", "the last line is cut short")
+                      : QString();
+    }
 
 private:
     QByteArrayView m_text;
@@ -153,12 +162,13 @@ QString ExpectMagic(CLines& lines, const char* magic)
 {
     QList<QByteArrayView> fields;
     if (!lines.Next(fields))
-        return u"it is empty or cut short"_s;
+        return QCoreApplication::translate("RunRecord", "it is empty or cut short");
     QByteArray joined;
     for (qsizetype i = 0; i < fields.size(); ++i)
         joined.append(i ? " " : "").append(fields[i].data(), fields[i].size());
     if (joined != magic)
-        return u"it is not a run record of tamro (or one of a newer tamro)"_s;
+        return QCoreApplication::translate(
+            "RunRecord", "it is not a run record of tamro (or one of a newer tamro)");
     return {};
 }
 
@@ -297,17 +307,17 @@ QString ParseRunHeader(QByteArrayView text, RunRecord& run)
     QList<QByteArrayView> fields;
     // The writer's order, each once.
     if (!lines.Next(fields) || !IsLine(fields, "id", 1) || !IsRunId(fields[1]))
-        return lines.Problem(u"no run id"_s);
+        return lines.Problem(QCoreApplication::translate("RunRecord", "no run id"));
     run.m_strId = QString::fromLatin1(fields[1]);
     if (!lines.Next(fields) || !IsLine(fields, "time", 1) || !ReadNumber(fields[1], run.m_nTimeMs))
-        return lines.Problem(u"no time"_s);
+        return lines.Problem(QCoreApplication::translate("RunRecord", "no time"));
     if (!lines.Next(fields) || !IsLine(fields, "log", 3) ||
         !ReadNumber(fields[1], run.m_logFolder.m_nDevice) ||
         !ReadNumber(fields[2], run.m_logFolder.m_nInode) ||
         !Unescape(fields[3], run.m_logFolder.m_path) || !IsAbsolutePath(run.m_logFolder.m_path))
-        return lines.Problem(u"no log folder"_s);
+        return lines.Problem(QCoreApplication::translate("RunRecord", "no log folder"));
     if (lines.Next(fields))
-        return lines.Problem(u"more than a header holds"_s);
+        return lines.Problem(QCoreApplication::translate("RunRecord", "more than a header holds"));
     return lines.End();
 }
 
@@ -327,14 +337,16 @@ QString ParseRunCopies(QByteArrayView text, RunRecord& run)
                 !ReadNumber(fields[2], folder.m_nDevice) ||
                 !ReadNumber(fields[3], folder.m_nInode) || !Unescape(fields[4], folder.m_path) ||
                 !IsAbsolutePath(folder.m_path))
-                return lines.Problem(u"a damaged output folder"_s);
+                return lines.Problem(
+                    QCoreApplication::translate("RunRecord", "a damaged output folder"));
             run.m_outputFolders.append(folder);
         } else if (IsLine(fields, "source", 2)) {
             QByteArray path;
             if (!ReadNumber(fields[1], index) ||
                 index != std::uint32_t(run.m_sourceFolders.size()) || !Unescape(fields[2], path) ||
                 !IsAbsolutePath(path))
-                return lines.Problem(u"a damaged source folder"_s);
+                return lines.Problem(
+                    QCoreApplication::translate("RunRecord", "a damaged source folder"));
             run.m_sourceFolders.append(path);
         } else if (IsLine(fields, "copy", 9)) {
             RecordedCopy copy;
@@ -349,10 +361,10 @@ QString ParseRunCopies(QByteArrayView text, RunRecord& run)
                 copy.m_nMtimeNsec >= kNsecPerSec || !Unescape(fields[8], copy.m_name) ||
                 !IsComponent(copy.m_name) || !Unescape(fields[9], copy.m_sourceName) ||
                 !IsComponent(copy.m_sourceName))
-                return lines.Problem(u"a damaged copy"_s);
+                return lines.Problem(QCoreApplication::translate("RunRecord", "a damaged copy"));
             run.m_copies.push_back(std::move(copy));
         } else {
-            return lines.Problem(u"an unknown line"_s);
+            return lines.Problem(QCoreApplication::translate("RunRecord", "an unknown line"));
         }
     }
     return lines.End();
@@ -366,12 +378,13 @@ QString ParseRunUndone(QByteArrayView text, RunRecord& run)
     QList<QByteArrayView> fields;
     if (!lines.Next(fields) || !IsLine(fields, "time", 1) ||
         !ReadNumber(fields[1], run.m_nUndoneMs) || run.m_nUndoneMs <= 0)
-        return lines.Problem(u"no time"_s);
+        return lines.Problem(QCoreApplication::translate("RunRecord", "no time"));
     while (lines.Next(fields)) {
         std::uint64_t index = 0;
         if (!IsLine(fields, "gone", 1) || !ReadNumber(fields[1], index) ||
             index >= run.m_copies.size())
-            return lines.Problem(u"a copy the run did not make"_s);
+            return lines.Problem(
+                QCoreApplication::translate("RunRecord", "a copy the run did not make"));
         run.m_copies[index].m_bGone = true;
     }
     return lines.End();

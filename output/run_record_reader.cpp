@@ -3,6 +3,7 @@
 #include "output/run_state_folder.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ namespace {
 constexpr qsizetype kLargestHeader = qsizetype{64} * 1024;
 constexpr qsizetype kLargestBatch = qsizetype{256} * 1024 * 1024;
 
+// The system's words for `error`; callers take errno before translating
+// their own text, which may change it.
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -37,10 +40,14 @@ QString ReadRunFile(int run, const QByteArray& name, const QString& path, qsizet
         return problem;
     struct stat info
     {};
-    if (::fstat(file.get(), &info) != 0)
-        return u"%1 cannot be looked at: %2."_s.arg(path, SystemReason(errno));
+    if (::fstat(file.get(), &info) != 0) {
+        const int error = errno;
+        return QCoreApplication::translate("RunRecord", "%1 cannot be looked at: %2.")
+            .arg(path, SystemReason(error));
+    }
     if (info.st_size > largest)
-        return u"%1 is too large for a run record."_s.arg(path);
+        return QCoreApplication::translate("RunRecord", "%1 is too large for a run record.")
+            .arg(path);
     bytes.resize(qsizetype(info.st_size));
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -50,8 +57,11 @@ QString ReadRunFile(int run, const QByteArray& name, const QString& path, qsizet
             break;
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
-            return u"%1 cannot be read: %2."_s.arg(path, SystemReason(errno));
+        if (got < 0) {
+            const int error = errno;
+            return QCoreApplication::translate("RunRecord", "%1 cannot be read: %2.")
+                .arg(path, SystemReason(error));
+        }
         done += got;
     }
     bytes.truncate(done);
@@ -103,12 +113,12 @@ QList<QByteArray> CRunRecordReader::RunIds() const
 QString CRunRecordReader::OpenRun(const QString& id, UniqueFd& run) const
 {
     if (!m_runs.valid() || !IsRunId(id.toUtf8()))
-        return u"No run %1 is recorded."_s.arg(id);
+        return QCoreApplication::translate("RunRecord", "No run %1 is recorded.").arg(id);
     int error = 0;
     QString problem =
         OpenPrivate(m_runs.get(), id.toLatin1(), true, RunRecordsPath() + u'/' + id, run, &error);
     if (error == ENOENT)
-        return u"No run %1 is recorded."_s.arg(id);
+        return QCoreApplication::translate("RunRecord", "No run %1 is recorded.").arg(id);
     return problem;
 }
 
@@ -123,7 +133,8 @@ QString CRunRecordReader::Load(const QString& id, RunRecord& run) const
         return path + u'/' + QString::fromLatin1(name);
     };
     const auto damaged = [&](const QByteArray& name, const QString& problem) {
-        return u"%1 is damaged: %2."_s.arg(file(name), problem);
+        return QCoreApplication::translate("RunRecord", "%1 is damaged: %2.")
+            .arg(file(name), problem);
     };
 
     QByteArray bytes;
@@ -134,7 +145,8 @@ QString CRunRecordReader::Load(const QString& id, RunRecord& run) const
     if (QString problem = ParseRunHeader(bytes, run); !problem.isEmpty())
         return damaged(kRunHeaderName, problem);
     if (run.m_strId != id)
-        return damaged(kRunHeaderName, u"it names another run"_s);
+        return damaged(kRunHeaderName,
+                       QCoreApplication::translate("RunRecord", "it names another run"));
 
     // A batch names the folders of the copies after it, so none may be
     // missing; a kill can only cut the record after its last batch.
@@ -142,7 +154,8 @@ QString CRunRecordReader::Load(const QString& id, RunRecord& run) const
     for (qsizetype i = 0; i < numbers.size(); ++i) {
         const QByteArray name = RunCopiesName(numbers[i]);
         if (numbers[i] != std::uint32_t(i + 1))
-            return damaged(RunCopiesName(std::uint32_t(i + 1)), u"it is missing"_s);
+            return damaged(RunCopiesName(std::uint32_t(i + 1)),
+                           QCoreApplication::translate("RunRecord", "it is missing"));
         if (QString problem = ReadRunFile(folder.get(), name, file(name), kLargestBatch, bytes);
             !problem.isEmpty())
             return problem;
@@ -162,23 +175,31 @@ QString CRunRecordReader::Load(const QString& id, RunRecord& run) const
     return {};
 }
 
+RecordedRunSummary SummaryOf(const RunRecord& run)
+{
+    RecordedRunSummary summary;
+    summary.m_strId = run.m_strId;
+    summary.m_nTimeMs = run.m_nTimeMs;
+    summary.m_strLogFolder = DecodeFileName(run.m_logFolder.m_path);
+    for (const RecordedFolder& folder : run.m_outputFolders)
+        summary.m_outputFolders.append(DecodeFileName(folder.m_path));
+    summary.m_nCopies = qsizetype(run.m_copies.size());
+    summary.m_nStanding = run.StandingCopies();
+    summary.m_bUndone = run.m_nUndoneMs != 0;
+    return summary;
+}
+
 QList<RecordedRunSummary> CRunRecordReader::List() const
 {
     QList<RecordedRunSummary> runs;
     QList<QByteArray> ids = RunIds();
     std::reverse(ids.begin(), ids.end());
     for (const QByteArray& id : ids) {
-        RecordedRunSummary summary;
-        summary.m_strId = QString::fromLatin1(id);
         RunRecord run;
-        summary.m_strProblem = Load(summary.m_strId, run);
-        summary.m_nTimeMs = run.m_nTimeMs;
-        summary.m_strLogFolder = DecodeFileName(run.m_logFolder.m_path);
-        for (const RecordedFolder& folder : run.m_outputFolders)
-            summary.m_outputFolders.append(DecodeFileName(folder.m_path));
-        summary.m_nCopies = qsizetype(run.m_copies.size());
-        summary.m_nStanding = run.StandingCopies();
-        summary.m_bUndone = run.m_nUndoneMs != 0;
+        const QString problem = Load(QString::fromLatin1(id), run);
+        RecordedRunSummary summary = SummaryOf(run);
+        summary.m_strId = QString::fromLatin1(id);
+        summary.m_strProblem = problem;
         runs.append(summary);
     }
     return runs;
@@ -235,9 +256,14 @@ QString CRunRecordReader::LockRun(const QString& id, UniqueFd& lock) const
         return problem;
     while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK)
-            return u"Another undo of run %1 is under way; wait until it has ended."_s.arg(id);
-        if (errno != EINTR)
-            return u"Run %1 cannot be taken for undo: %2."_s.arg(id, SystemReason(errno));
+            return QCoreApplication::translate(
+                       "RunRecord", "Another undo of run %1 is under way; wait until it has ended.")
+                .arg(id);
+        if (errno != EINTR) {
+            const int error = errno;
+            return QCoreApplication::translate("RunRecord", "Run %1 cannot be taken for undo: %2.")
+                .arg(id, SystemReason(error));
+        }
     }
     return {};
 }
@@ -250,6 +276,9 @@ QString CRunRecordReader::WriteUndone(const RunRecord& run) const
     const int error = WritePrivateFile(folder.get(), kRunUndoneName, RunUndoneText(run));
     if (error == 0)
         return {};
-    return u"%1/%2/%3 could not be written, so the record does not say what went: %4."_s.arg(
-        RunRecordsPath(), run.m_strId, QString::fromLatin1(kRunUndoneName), SystemReason(error));
+    return QCoreApplication::translate(
+               "RunRecord",
+               "%1/%2/%3 could not be written, so the record does not say what went: %4.")
+        .arg(RunRecordsPath(), run.m_strId, QString::fromLatin1(kRunUndoneName),
+             SystemReason(error));
 }

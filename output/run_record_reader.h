@@ -20,6 +20,9 @@ struct RecordedRunSummary
     QString m_strProblem;      // set when its record cannot be read; the rest may be empty
 };
 
+// What a loaded run's record tells of it (m_strProblem left empty).
+RecordedRunSummary SummaryOf(const RunRecord& run);
+
 // Reads the run records of the operator's state folder (see
 // output/run_state_folder.h for what is refused). Every file is opened from
 // the records folder's descriptor without following a link, and checked

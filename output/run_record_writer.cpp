@@ -4,6 +4,7 @@
 #include "output/run_state_folder.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
@@ -94,9 +95,21 @@ CRunRecordWriter::~CRunRecordWriter()
 
 QString CRunRecordWriter::Begin(const QString& logFolder, const QString& outputFolder)
 {
+    QString problem = StartRecord(logFolder, outputFolder);
+    if (!problem.isEmpty()) {
+        const std::lock_guard lock(m_mutex);
+        m_strProblem = problem;
+    }
+    return problem;
+}
+
+QString CRunRecordWriter::StartRecord(const QString& logFolder, const QString& outputFolder)
+{
     UniqueFd runs;
     if (QString problem = OpenRunRecords(true, runs); !problem.isEmpty())
-        return u"The run cannot be recorded, so it cannot be undone: "_s + problem;
+        return QCoreApplication::translate("RunRecord",
+                                           "The run cannot be recorded, so it cannot be undone: %1")
+            .arg(problem);
     PruneRuns(runs.get());
 
     RunRecord header;
@@ -104,17 +117,24 @@ QString CRunRecordWriter::Begin(const QString& logFolder, const QString& outputF
         const QString id = NewRunId();
         if (::mkdirat(runs.get(), id.toLatin1().constData(), 0700) == 0)
             header.m_strId = id;
-        else if (errno != EEXIST)
-            return u"The run cannot be recorded, so it cannot be undone: %1/%2 cannot be "
-                   u"created: %3."_s.arg(RunRecordsPath(), id, SystemReason(errno));
+        else if (errno != EEXIST) {
+            const int error = errno;
+            return QCoreApplication::translate("RunRecord",
+                                               "The run cannot be recorded, so it cannot be "
+                                               "undone: %1/%2 cannot be created: %3.")
+                .arg(RunRecordsPath(), id, SystemReason(error));
+        }
     }
     if (header.m_strId.isEmpty())
-        return u"The run cannot be recorded: no free run id."_s;
+        return QCoreApplication::translate("RunRecord",
+                                           "The run cannot be recorded: no free run id.");
     const QString path = RunRecordsPath() + u'/' + header.m_strId;
     UniqueFd run;
     if (QString problem = OpenPrivate(runs.get(), header.m_strId.toLatin1(), true, path, run);
         !problem.isEmpty())
-        return u"The run cannot be recorded, so it cannot be undone: "_s + problem;
+        return QCoreApplication::translate("RunRecord",
+                                           "The run cannot be recorded, so it cannot be undone: %1")
+            .arg(problem);
 
     header.m_nTimeMs = QDateTime::currentMSecsSinceEpoch();
     // The folder as undo will be pointed at it: by a path that may take
@@ -130,8 +150,9 @@ QString CRunRecordWriter::Begin(const QString& logFolder, const QString& outputF
         header.m_logFolder.m_nInode = info.st_ino;
     }
     if (const int error = WritePrivateFile(run.get(), kRunHeaderName, RunHeaderText(header)))
-        return u"The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: "
-               u"%3."_s.arg(path, QString::fromLatin1(kRunHeaderName), SystemReason(error));
+        return QCoreApplication::translate("RunRecord", "The run cannot be recorded, so it cannot "
+                                                        "be undone: %1/%2 cannot be written: %3.")
+            .arg(path, QString::fromLatin1(kRunHeaderName), SystemReason(error));
 
     m_runFolder = std::move(run);
     m_strId = header.m_strId;
@@ -214,19 +235,21 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
     {};
     QString unrecorded;
     if (m_nLastOutputFolder < 0) {
-        unrecorded = u"its folder cannot be opened"_s;
+        unrecorded = QCoreApplication::translate("RunRecord", "its folder cannot be opened");
     } else {
         copy.m_nFolder = std::uint32_t(m_nLastOutputFolder);
         const int folderFd = m_outputFolderFds[copy.m_nFolder].get();
         if (::fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             unrecorded = SystemReason(errno);
         else if (!S_ISREG(info.st_mode))
-            unrecorded = u"it is not a regular file"_s;
+            unrecorded = QCoreApplication::translate("RunRecord", "it is not a regular file");
     }
     if (!unrecorded.isEmpty()) {
         lock.unlock();
-        NoteProblem(u"The copy %1 could not be recorded, so it cannot be undone: %2."_s.arg(
-            destination, unrecorded));
+        NoteProblem(
+            QCoreApplication::translate(
+                "RunRecord", "The copy %1 could not be recorded, so it cannot be undone: %2.")
+                .arg(destination, unrecorded));
         return;
     }
     if (m_nLastSourceFolder < 0 || sourceFolder != m_lastSourceFolder) {
@@ -261,9 +284,10 @@ void CRunRecordWriter::WritePending()
     }
     const QByteArray name = RunCopiesName(number);
     if (const int error = WritePrivateFile(m_runFolder.get(), name, batch)) {
-        NoteProblem(
-            u"%1/%2 could not be written, so the copies it lists cannot be undone: %3."_s.arg(
-                m_strPath, QString::fromLatin1(name), SystemReason(error)));
+        NoteProblem(QCoreApplication::translate(
+                        "RunRecord",
+                        "%1/%2 could not be written, so the copies it lists cannot be undone: %3.")
+                        .arg(m_strPath, QString::fromLatin1(name), SystemReason(error)));
     }
 }
 
@@ -301,8 +325,10 @@ void CRunRecordWriter::NoteProblem(const QString& problem)
 
 QString CRunRecordWriter::End()
 {
-    if (!IsRecording())
-        return {};
+    if (!IsRecording()) {
+        const std::lock_guard lock(m_mutex);
+        return std::exchange(m_strProblem, QString());
+    }
     {
         const std::lock_guard lock(m_mutex);
         m_bStop = true;

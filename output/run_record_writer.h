@@ -53,7 +53,7 @@ public:
 
     // Writes the rest and stops the writer's thread. Empty, or a sentence
     // for the operator about the first thing that went wrong with the
-    // record during the run. Later calls return an empty string.
+    // record (a failed Begin included). Later calls return an empty string.
     [[nodiscard]] QString End();
 
     bool IsRecording() const { return m_runFolder.valid(); }
@@ -61,6 +61,7 @@ public:
     const QString& RunId() const { return m_strId; }
 
 private:
+    QString StartRecord(const QString& logFolder, const QString& outputFolder);
     // -1 when the folder cannot be opened.
     std::int64_t OutputFolderIndex(const QByteArray& folder);
     std::uint32_t SourceFolderIndex(const QByteArray& folder);

@@ -2,6 +2,7 @@
 
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -39,6 +40,8 @@ void MakeFolders(const QByteArray& path)
     }
 }
 
+// The system's words for `error`; callers take errno before translating
+// their own text, which may change it.
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -55,14 +58,21 @@ QString PrivateProblem(int fd, const QString& path)
 {
     struct stat info
     {};
-    if (::fstat(fd, &info) != 0)
-        return u"%1 cannot be looked at: %2."_s.arg(path, SystemReason(errno));
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        return QCoreApplication::translate("RunRecord", "%1 cannot be looked at: %2.")
+            .arg(path, SystemReason(error));
+    }
     if (info.st_uid != ::geteuid())
-        return u"%1 belongs to another user, so tamro does not trust the run records there."_s.arg(
-            path);
+        return QCoreApplication::translate(
+                   "RunRecord",
+                   "%1 belongs to another user, so tamro does not trust the run records there.")
+            .arg(path);
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return u"%1 can be written by other users, so tamro does not trust the run records "
-               u"there."_s.arg(path);
+        return QCoreApplication::translate("RunRecord",
+                                           "%1 can be written by other users, so tamro does not "
+                                           "trust the run records there.")
+            .arg(path);
     return {};
 }
 
@@ -77,9 +87,12 @@ QString OpenPrivate(int parent, const QByteArray& name, bool folder, const QStri
         if (error)
             *error = failure;
         if (failure == ELOOP || (folder && failure == ENOTDIR))
-            return u"%1 is a link or not a folder, so tamro does not trust the run records "
-                   u"there."_s.arg(path);
-        return u"%1 cannot be opened: %2."_s.arg(path, SystemReason(failure));
+            return QCoreApplication::translate("RunRecord",
+                                               "%1 is a link or not a folder, so tamro does not "
+                                               "trust the run records there.")
+                .arg(path);
+        return QCoreApplication::translate("RunRecord", "%1 cannot be opened: %2.")
+            .arg(path, SystemReason(failure));
     }
     if (error)
         *error = 0;
@@ -87,8 +100,10 @@ QString OpenPrivate(int parent, const QByteArray& name, bool folder, const QStri
         struct stat info
         {};
         if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-            return u"%1 is not a regular file, so tamro does not trust it as a run record."_s.arg(
-                path);
+            return QCoreApplication::translate(
+                       "RunRecord",
+                       "%1 is not a regular file, so tamro does not trust it as a run record.")
+                .arg(path);
     }
     return PrivateProblem(fd.get(), path);
 }
@@ -155,16 +170,21 @@ QString OpenRunRecords(bool create, UniqueFd& runs, bool* missing)
     // moved to another disk); from "tamro" down nothing is.
     const UniqueFd base(::open(home.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!base.valid()) {
+        const int error = errno;
         if (missing)
-            *missing = errno == ENOENT;
-        return u"%1 cannot be opened: %2."_s.arg(DecodeFileName(home), SystemReason(errno));
+            *missing = error == ENOENT;
+        return QCoreApplication::translate("RunRecord", "%1 cannot be opened: %2.")
+            .arg(DecodeFileName(home), SystemReason(error));
     }
     UniqueFd level = UniqueFd(::dup(base.get()));
     QByteArray path = home;
     for (const char* name : {"tamro", "runs"}) {
         path = Join(path, name);
-        if (create && ::mkdirat(level.get(), name, 0700) != 0 && errno != EEXIST)
-            return u"%1 cannot be created: %2."_s.arg(DecodeFileName(path), SystemReason(errno));
+        if (create && ::mkdirat(level.get(), name, 0700) != 0 && errno != EEXIST) {
+            const int error = errno;
+            return QCoreApplication::translate("RunRecord", "%1 cannot be created: %2.")
+                .arg(DecodeFileName(path), SystemReason(error));
+        }
         UniqueFd next;
         int error = 0;
         QString problem = OpenPrivate(level.get(), name, true, DecodeFileName(path), next, &error);

@@ -3,6 +3,7 @@
 #include "output/run_record_reader.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <utility>
@@ -21,8 +22,10 @@ UndoPlan Refused(const QString& error)
 QString NoRunFor(const UndoSelector& selector)
 {
     if (!selector.m_strRunId.isEmpty())
-        return u"No run %1 is recorded."_s.arg(selector.m_strRunId);
-    return u"No run of tamro is recorded for %1."_s.arg(selector.m_strLogFolder);
+        return QCoreApplication::translate("RunUndo", "No run %1 is recorded.")
+            .arg(selector.m_strRunId);
+    return QCoreApplication::translate("RunUndo", "No run of tamro is recorded for %1.")
+        .arg(selector.m_strLogFolder);
 }
 
 } // namespace
@@ -92,9 +95,12 @@ UndoPlan LoadRunForUndo(const UndoSelector& selector)
             QDateTime::fromMSecsSinceEpoch(run.m_nUndoneMs).toString(u"yyyy-MM-dd HH:mm"_s);
         return Refused(
             selector.m_strRunId.isEmpty()
-                ? u"The last run of tamro for %1 (run %2) is already undone, since %3."_s.arg(
-                      selector.m_strLogFolder, id, when)
-                : u"Run %1 is already undone, since %2."_s.arg(id, when));
+                ? QCoreApplication::translate(
+                      "RunUndo",
+                      "The last run of tamro for %1 (run %2) is already undone, since %3.")
+                      .arg(selector.m_strLogFolder, id, when)
+                : QCoreApplication::translate("RunUndo", "Run %1 is already undone, since %2.")
+                      .arg(id, when));
     }
     plan.m_strRunId = run.m_strId;
     plan.m_strLogFolder = DecodeFileName(run.m_logFolder.m_path);
@@ -111,7 +117,8 @@ UndoItem UndoRecordedCopy(const UndoPlan& plan, qsizetype index, UndoMode mode,
 {
     if (index < 0 || index >= plan.m_items.size()) {
         UndoItem outside;
-        outside.m_strReason = u"the run's record holds no such copy"_s;
+        outside.m_strReason =
+            QCoreApplication::translate("RunUndo", "the run's record holds no such copy");
         return outside;
     }
     UndoItem item = plan.m_items[index];

@@ -2,6 +2,8 @@
 
 #include "platform/unique_fd.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,6 +17,8 @@ namespace {
 
 constexpr ssize_t kCompareBlock = ssize_t{256} * 1024;
 
+// The system's words for `error`; callers take errno before translating
+// their own text, which may change it.
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -72,16 +76,23 @@ QString CompareContents(int source, int copy, std::int64_t size, const UndoProgr
     std::int64_t compared = 0;
     for (;;) {
         if (progress && !progress(compared, size))
-            return u"the undo was cancelled before it was checked"_s;
+            return QCoreApplication::translate("UndoCopy",
+                                               "the undo was cancelled before it was checked");
         const ssize_t fromSource = ReadBlock(source, sourceBlock.get(), kCompareBlock);
-        if (fromSource < 0)
-            return u"its source could not be read: "_s + SystemReason(errno);
+        if (fromSource < 0) {
+            const int error = errno;
+            return QCoreApplication::translate("UndoCopy", "its source could not be read: %1")
+                .arg(SystemReason(error));
+        }
         const ssize_t fromCopy = ReadBlock(copy, copyBlock.get(), kCompareBlock);
-        if (fromCopy < 0)
-            return u"it could not be read: "_s + SystemReason(errno);
+        if (fromCopy < 0) {
+            const int error = errno;
+            return QCoreApplication::translate("UndoCopy", "it could not be read: %1")
+                .arg(SystemReason(error));
+        }
         if (fromSource != fromCopy ||
             std::memcmp(sourceBlock.get(), copyBlock.get(), size_t(fromCopy)) != 0)
-            return u"it no longer equals its source"_s;
+            return QCoreApplication::translate("UndoCopy", "it no longer equals its source");
         compared += fromCopy;
         if (fromCopy < kCompareBlock)
             return {};
@@ -127,55 +138,71 @@ UndoCopyOutcome UndoCopy(const RecordedFolder& recordedFolder, const RecordedCop
 {
     const UniqueFd folder(OpenFolderWithoutLinks(recordedFolder.m_path));
     if (!folder.valid()) {
-        if (errno == ENOENT)
-            return Stays(u"its folder is gone"_s);
-        if (errno == ELOOP || errno == ENOTDIR)
-            return Stays(u"a link stands in the place of its folder"_s);
-        return Stays(u"its folder cannot be opened: "_s + SystemReason(errno));
+        const int error = errno;
+        if (error == ENOENT)
+            return Stays(QCoreApplication::translate("UndoCopy", "its folder is gone"));
+        if (error == ELOOP || error == ENOTDIR)
+            return Stays(QCoreApplication::translate("UndoCopy",
+                                                     "a link stands in the place of its folder"));
+        return Stays(QCoreApplication::translate("UndoCopy", "its folder cannot be opened: %1")
+                         .arg(SystemReason(error)));
     }
     struct stat folderInfo
     {};
     if (::fstat(folder.get(), &folderInfo) != 0 || folderInfo.st_dev != recordedFolder.m_nDevice ||
         folderInfo.st_ino != recordedFolder.m_nInode)
-        return Stays(u"another folder stands in the place of its folder"_s);
+        return Stays(QCoreApplication::translate(
+            "UndoCopy", "another folder stands in the place of its folder"));
 
     const char* name = copy.m_name.constData();
     struct stat named
     {};
     if (::fstatat(folder.get(), name, &named, AT_SYMLINK_NOFOLLOW) != 0) {
-        return errno == ENOENT ? Stays(u"it is missing"_s, true)
-                               : Stays(u"it cannot be looked at: "_s + SystemReason(errno));
+        const int error = errno;
+        return error == ENOENT
+                   ? Stays(QCoreApplication::translate("UndoCopy", "it is missing"), true)
+                   : Stays(QCoreApplication::translate("UndoCopy", "it cannot be looked at: %1")
+                               .arg(SystemReason(error)));
     }
     if (S_ISLNK(named.st_mode))
-        return Stays(u"a link stands in its place"_s);
+        return Stays(QCoreApplication::translate("UndoCopy", "a link stands in its place"));
     if (!S_ISREG(named.st_mode))
-        return Stays(u"it is no longer a regular file"_s);
+        return Stays(QCoreApplication::translate("UndoCopy", "it is no longer a regular file"));
     if (named.st_dev != copy.m_nDevice || named.st_ino != copy.m_nInode)
-        return Stays(u"another file stands in its place"_s);
+        return Stays(QCoreApplication::translate("UndoCopy", "another file stands in its place"));
     if (!AsRecorded(named, copy))
-        return Stays(u"it was changed since the copy"_s);
+        return Stays(QCoreApplication::translate("UndoCopy", "it was changed since the copy"));
 
     const UniqueFd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
     if (!sourceFd.valid()) {
-        return errno == ENOENT ? Stays(u"its source is gone"_s)
-                               : Stays(u"its source cannot be read: "_s + SystemReason(errno));
+        const int error = errno;
+        return error == ENOENT
+                   ? Stays(QCoreApplication::translate("UndoCopy", "its source is gone"))
+                   : Stays(QCoreApplication::translate("UndoCopy", "its source cannot be read: %1")
+                               .arg(SystemReason(error)));
     }
     struct stat sourceInfo
     {};
     if (::fstat(sourceFd.get(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode))
-        return Stays(u"its source is no longer a regular file"_s);
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "its source is no longer a regular file"));
     if (SameFile(named, sourceInfo))
-        return Stays(u"it is its source itself, not a copy"_s);
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "it is its source itself, not a copy"));
     if (sourceInfo.st_size != named.st_size)
-        return Stays(u"it no longer equals its source"_s);
+        return Stays(QCoreApplication::translate("UndoCopy", "it no longer equals its source"));
 
     const UniqueFd copyFd(OpenForReading(folder.get(), name, O_NOFOLLOW));
-    if (!copyFd.valid())
-        return Stays(u"it cannot be read: "_s + SystemReason(errno));
+    if (!copyFd.valid()) {
+        const int error = errno;
+        return Stays(QCoreApplication::translate("UndoCopy", "it cannot be read: %1")
+                         .arg(SystemReason(error)));
+    }
     struct stat opened
     {};
     if (::fstat(copyFd.get(), &opened) != 0 || !SameFile(opened, named))
-        return Stays(u"it was replaced while being checked"_s);
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "it was replaced while being checked"));
     if (const QString changed =
             CompareContents(sourceFd.get(), copyFd.get(), opened.st_size, progress);
         !changed.isEmpty())
@@ -188,8 +215,12 @@ UndoCopyOutcome UndoCopy(const RecordedFolder& recordedFolder, const RecordedCop
     struct stat now
     {};
     if (::fstatat(folder.get(), name, &now, AT_SYMLINK_NOFOLLOW) != 0 || !SameFile(now, opened))
-        return Stays(u"it was replaced while being checked"_s);
-    if (::unlinkat(folder.get(), name, 0) != 0)
-        return Stays(u"it could not be removed: "_s + SystemReason(errno));
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "it was replaced while being checked"));
+    if (::unlinkat(folder.get(), name, 0) != 0) {
+        const int error = errno;
+        return Stays(QCoreApplication::translate("UndoCopy", "it could not be removed: %1")
+                         .arg(SystemReason(error)));
+    }
     return UndoCopyOutcome{true, true, true, {}};
 }

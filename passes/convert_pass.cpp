@@ -3,23 +3,32 @@
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
 #include "output/copy_one_file.h"
+#include "output/log_lines.h"
 #include "output/name_limits.h"
 #include "output/names.h"
 #include "output/run_log.h"
 #include "passes/end_of_run.h"
-#include "passes/list_row_cursor.h"
+#include "passes/job_run.h"
 #include "passes/naming_rule.h"
-#include "passes/pass_host.h"
+#include "passes/tag_names.h"
 #include "passes/total_progress.h"
 
+#include <QCoreApplication>
+
+#include <cerrno>
 #include <functional>
 
 namespace {
 
 // The new name of one row, cut where invalid characters are looked for:
 // `name` is cleaned (and the cleaning logged), `extension` is added after it.
-// False when the row has no new name.
-using NewNameOfRow = std::function<bool(const ListRow& row, QString& name, QString& extension)>;
+// False, with why in `reason`, when the row has no new name.
+using NewNameOfRow = std::function<bool(const JobListing& listing, unsigned row, QString& name,
+                                        QString& extension, QString& reason)>;
+
+// Reading a file's tags takes a few small reads, copying it the whole file:
+// the reading gets a small stretch of the bar.
+constexpr int kTagReadingPercent = 10;
 
 // Which bars a cancel puts back to 0.
 enum class CancelReset
@@ -28,108 +37,168 @@ enum class CancelReset
     BothBars,
 };
 
-// A name with text that never decoded (a song list in an unknown character
-// set) would put replacement marks into a file name: the item fails instead.
-void FailUndecodedName(CPassHost& host, const QString& source)
+QString FileOf(const QString& folder, const QString& name)
 {
-    CJobState& job = host.Job();
-    WriteLogLine(job.m_pErrorLog.get(),
-                 QStringLiteral("The new name could not be decoded. - ") + source);
-    const int count = ++job.m_nErrorCount;
-    host.SetErrorText(QStringLiteral("Error : %1").arg(count));
+    return folder + u'/' + name;
 }
 
-void CopyUnderNewName(CPassHost& host, CNameLimits& nameLimits, const QString& listedName,
+// The copy of one named row, logged, its outcome told.
+void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const QString& source,
                       QString newName, const QString& extension)
 {
-    // The folders are read when the item is reached: the operator may pick
-    // another one while the job runs.
-    CJobState& job = host.Job();
-    const QString source = job.m_strCurrentFolder.Load() + u'/' + listedName;
-    const QString outputFolder = job.m_strOutputFolder.Load();
+    // The output folder is read when the item is reached: the operator may
+    // pick another one while the job runs.
+    const QString outputFolder = run.OutputFolder();
+    CJobState& job = run.State();
+    FileEnd end{row, source, FileOf(outputFolder, newName + extension), FileOutcome::Failed, {}, 0};
+    // A name with text that never decoded (a song list in an unknown
+    // character set) would put replacement marks into a file name: the item
+    // fails instead.
     if (HoldsUndecodedText(newName + extension)) {
-        FailUndecodedName(host, source);
+        WriteLogLine(job.m_pErrorLog.get(), UndecodedNameLine(source));
+        end.m_strReason =
+            QCoreApplication::translate("ConvertPass", "The new name could not be decoded.");
+        run.EndFile(end);
         return;
     }
     const QString asGiven = newName;
-    if (RemoveInvalidChars(newName)) {
-        WriteLogLine(job.m_pInfoLog.get(), QStringLiteral("Deleted Invalid char : ") + asGiven +
-                                               QStringLiteral("  ->  ") + newName);
-    }
+    if (RemoveInvalidChars(newName))
+        WriteLogLine(job.m_pInfoLog.get(), DeletedInvalidCharLine(asGiven, newName));
     newName += extension;
     const QString longName = newName;
-    if (ShortenLongName(newName, nameLimits.Of(outputFolder))) {
-        WriteLogLine(job.m_pInfoLog.get(), QStringLiteral("Shortened long name : ") + longName +
-                                               QStringLiteral("  ->  ") + newName);
-    }
-    CopyOneFile(host, source, outputFolder + u'/' + newName);
+    if (ShortenLongName(newName, nameLimits.Of(outputFolder)))
+        WriteLogLine(job.m_pInfoLog.get(), ShortenedLongNameLine(longName, newName));
+
+    const QString destination = FileOf(outputFolder, newName);
+    run.Observer().FileStarted(FileStart{row, source, destination});
+    const CopiedFile copied = CopyOneFile(run, source, destination);
+    end.m_strDestination = copied.m_strDestination;
+    if (copied.m_result.Succeeded())
+        end.m_outcome = FileOutcome::Copied;
+    else if (copied.m_result.error == ECANCELED)
+        end.m_outcome = FileOutcome::Cancelled;
+    if (!copied.m_result.Succeeded())
+        end.m_strReason = copied.m_result.Reason();
+    run.EndFile(end);
 }
 
-// Copies the rows from the first on until the end of the list or a cancel.
-// True when the loop ran to the end of the list, false after a cancel.
-bool CopyRows(CPassHost& host, const NewNameOfRow& newNameOf, CancelReset reset)
+// Copies the rows from the first on until the end of the list or a cancel,
+// the bar going from `firstPercent` to 100. True when the loop ran to the
+// end of the list, false after a cancel.
+bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset, int firstPercent = 0)
 {
-    CListRowCursor rows(host);
-    CTotalProgressSender progress(host);
+    CTotalProgressSender progress(run.Observer());
+    progress.SetStretch(firstPercent, 100);
     CNameLimits nameLimits;
-    CJobState& job = host.Job();
-    for (unsigned i = 0, count; i < (count = job.m_nFileCount.load()); ++i) {
-        if (job.Cancelled()) {
+    // The listing is looked at for every item: the operator may list another
+    // folder while the job runs, and its rows count from the next item on.
+    for (unsigned i = 0, count; i < (count = run.Listing().Count()); ++i) {
+        if (run.State().Cancelled()) {
             progress.Reset();
             if (reset == CancelReset::BothBars)
-                host.SetFileProgress(0);
+                run.Observer().FileProgress(0);
             return false;
         }
-        const ListRow row = rows.Row(i);
-        QString newName, extension;
-        if (newNameOf(row, newName, extension))
-            CopyUnderNewName(host, nameLimits, row.m_strName, newName, extension);
+        const JobListing& listing = run.Listing();
+        const QString source = FileOf(listing.m_strCurrentFolder, listing.Name(i));
+        QString newName, extension, reason;
+        if (newNameOf(listing, i, newName, extension, reason))
+            CopyUnderNewName(run, nameLimits, i, source, newName, extension);
+        else
+            run.EndFile(FileEnd{i, source, {}, FileOutcome::Skipped, reason, 0});
         progress.AfterItem(i, count);
     }
     return true;
 }
 
-// The names the preview left in the "Rename" column, whichever mode made it.
-bool CopyUnderPreviewNames(CPassHost& host)
+// The names the preview left on screen, whichever mode made them.
+bool CopyUnderPreviewNames(CJobRun& run)
 {
-    const auto fromColumn = [](const ListRow& row, QString& name, QString&) {
-        name = row.m_strRename;
-        return !name.isEmpty();
-    };
-    return CopyRows(host, fromColumn, CancelReset::BothBars);
+    const auto fromPreview =
+        [noName = NoNewNameReason(run.Request().m_mode)](const JobListing& listing, unsigned row,
+                                                         QString& name, QString&, QString& reason) {
+            name = listing.PreviewName(row);
+            if (name.isEmpty())
+                reason = noName;
+            return !name.isEmpty();
+        };
+    return CopyRows(run, fromPreview, CancelReset::BothBars);
 }
 
-bool CopyUnderComputedNames(CPassHost& host, const NamingRule& rule, CancelReset reset)
+bool CopyUnderComputedNames(CJobRun& run, const NamingRule& rule, CancelReset reset)
 {
-    const auto fromRule = [&rule](const ListRow& row, QString& name, QString& extension) {
-        return NewBaseName(rule, row.m_strName, name, extension) == 0;
+    const auto fromRule = [&rule, noName = NoNewNameReason(run.Request().m_mode)](
+                              const JobListing& listing, unsigned row, QString& name,
+                              QString& extension, QString& reason) {
+        if (NewBaseName(rule, listing.Name(row), name, extension) == 0)
+            return true;
+        reason = noName;
+        return false;
     };
-    return CopyRows(host, fromRule, reset);
+    return CopyRows(run, fromRule, reset);
+}
+
+bool PreviewOnScreen(CJobRun& run)
+{
+    return run.Request().m_listing.HasPreviewNames();
 }
 
 } // namespace
 
-void ConvertSongListPass(CPassHost& host)
+void ConvertSongListPass(CJobRun& run)
 {
     bool allHandled;
-    if (host.HasPreviewColumn()) {
-        allHandled = CopyUnderPreviewNames(host);
+    if (PreviewOnScreen(run)) {
+        allHandled = CopyUnderPreviewNames(run);
     } else {
-        CSongListPageBase& page = host.Job().SongListPage();
+        CSongListPageBase& page = run.SongListPage();
         ReadSongList(page);
-        allHandled = CopyUnderComputedNames(host, SongListRule(page), CancelReset::TotalBar);
+        allHandled = CopyUnderComputedNames(run, SongListRule(page), CancelReset::TotalBar);
         ClearSongList(page);
     }
-    // A cancelled run is put back by the worker.
+    // A cancelled run is put back by the job.
     if (allHandled)
-        EndOfRun(host);
+        EndOfRun(run);
 }
 
-void ConvertPatternPass(CPassHost& host)
+void ConvertPatternPass(CJobRun& run)
 {
-    const bool allHandled = host.HasPreviewColumn() ? CopyUnderPreviewNames(host)
-                                                    : CopyUnderComputedNames(host, PatternRule(),
-                                                                             CancelReset::BothBars);
+    const bool allHandled = PreviewOnScreen(run)
+                                ? CopyUnderPreviewNames(run)
+                                : CopyUnderComputedNames(run, PatternRule(), CancelReset::BothBars);
     if (allHandled)
-        EndOfRun(host);
+        EndOfRun(run);
+}
+
+void ConvertTagsPass(CJobRun& run)
+{
+    if (PreviewOnScreen(run)) {
+        if (CopyUnderPreviewNames(run))
+            EndOfRun(run);
+        return;
+    }
+    CTagNames names(run.Request().m_strTagFormat);
+    {
+        // The rows as they stand at the start; rows listed later are read as
+        // they are reached. A cancel is taken up between two files here too.
+        const JobListing listing = run.Listing();
+        CTotalProgressSender progress(run.Observer());
+        progress.SetStretch(0, kTagReadingPercent);
+        const bool allRead = names.Read(listing, [&](unsigned row, unsigned count) {
+            progress.AfterItem(row, count);
+            if (!run.State().Cancelled())
+                return true;
+            progress.Reset();
+            return false;
+        });
+        if (!allRead)
+            return; // a cancelled run is put back by the job
+    }
+    const auto fromTags = [&names](const JobListing& listing, unsigned row, QString& name,
+                                   QString& extension, QString& reason) {
+        SplitExtension(listing.Name(row), extension);
+        return names.NameOf(listing, row, name, reason);
+    };
+    if (CopyRows(run, fromTags, CancelReset::BothBars, kTagReadingPercent))
+        EndOfRun(run);
 }

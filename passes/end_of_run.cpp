@@ -1,52 +1,62 @@
 #include "passes/end_of_run.h"
 
 #include "output/run_log.h"
-#include "passes/pass_host.h"
+#include "passes/job_run.h"
 
-#include <QDir>
+#include <QCoreApplication>
 
-int EndOfRun(CPassHost& host)
+int EndOfRun(CJobRun& run)
 {
-    CJobState& job = host.Job();
-    const int failedCopies = job.m_nErrorCount.load();
-    host.SetConvertCaption(QStringLiteral("Convert"));
-    // Still no new job: the worker refreshes the list before it goes idle.
-    job.EndRun();
-    // Closed before the box, so the logs it points to are complete.
-    QStringList logProblems{CloseRunLog(job.m_pInfoLog), CloseRunLog(job.m_pErrorLog)};
-    logProblems.removeAll(QString());
-    // The bars stay full while the box is up, so the operator sees the run
-    // complete behind it.
-    ReportRunEnd(host, QStringLiteral("Completed."), failedCopies, logProblems);
-    host.SetTotalProgress(0);
-    host.SetFileProgress(0);
+    const RunSummary counts = run.Summary();
+    // Still no new job: the observer may refresh what it shows first.
+    run.State().EndRun();
+    // Closed before the operator is told, so the logs pointed to are complete.
+    run.Observer().RunEnded(CloseRunLogs(run.State(), counts));
     return 0;
 }
 
-void ReportRunEnd(CPassHost& host, const QString& opening, int failedCopies,
-                  const QStringList& logProblems, bool quietWhenClean)
+RunSummary CloseRunLogs(CJobState& job, RunSummary summary)
 {
-    if (failedCopies == 0 && logProblems.isEmpty()) {
-        if (!quietWhenClean)
-            host.ShowMessage(opening);
-        return;
-    }
-    // The logs are written into the current folder, which tamro never changes.
-    const QString errorLog = QDir::currentPath() + u'/' + QString::fromUtf16(kErrorLogName);
-    host.ShowWarning(RunEndText(opening, failedCopies, errorLog, logProblems));
+    if (job.m_pErrorLog)
+        summary.m_strErrorLogPath = job.m_pErrorLog->m_strPath;
+    // The run record is finished with the logs: what undo may take back of
+    // this job is written down before anyone is told it ended.
+    const QString recordProblem = job.m_pRunRecord ? job.m_pRunRecord->End() : QString();
+    summary.m_logProblems =
+        QStringList{CloseRunLog(job.m_pInfoLog), CloseRunLog(job.m_pErrorLog), recordProblem};
+    summary.m_logProblems.removeAll(QString());
+    return summary;
 }
 
-QString RunEndText(const QString& opening, int failedCopies, const QString& errorLogPath,
-                   const QStringList& logProblems)
+bool RunEndIsWarning(const RunSummary& summary)
 {
-    QString text = opening;
-    if (failedCopies > 0) {
-        text += failedCopies == 1 ? QStringLiteral("\n\n1 copy failed.")
-                                  : QStringLiteral("\n\n%1 copies failed.").arg(failedCopies);
-        text += QStringLiteral(" The reasons are in %1").arg(errorLogPath);
+    return summary.m_nFailures > 0 || !summary.m_logProblems.isEmpty();
+}
+
+bool RunEndIsNews(const RunSummary& summary)
+{
+    return summary.m_bStarted && (!summary.m_bCancelled || RunEndIsWarning(summary));
+}
+
+QString RunEndText(const RunSummary& summary)
+{
+    QString text = summary.m_bCancelled ? QCoreApplication::translate("RunEnd", "Cancelled.")
+                                        : QCoreApplication::translate("RunEnd", "Completed.");
+    if (summary.m_nFailures > 0) {
+        // One has a text of its own, so English reads right with no
+        // translation loaded; %n serves every other count in any language.
+        text +=
+            QStringLiteral("\n\n") +
+            (summary.m_nFailures == 1 ? QCoreApplication::translate("RunEnd", "1 copy failed.")
+                                      : QCoreApplication::translate("RunEnd", "%n copies failed.",
+                                                                    nullptr, summary.m_nFailures)) +
+            u' ' +
+            QCoreApplication::translate("RunEnd", "The reasons are in %1")
+                .arg(summary.m_strErrorLogPath);
     }
-    if (!logProblems.isEmpty())
-        text += QStringLiteral("\n\nThe run logs of this job are incomplete.\n") +
-                logProblems.join(u'\n');
+    if (!summary.m_logProblems.isEmpty())
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate("RunEnd", "The run logs of this job are incomplete.") +
+                u'\n' + summary.m_logProblems.join(u'\n');
     return text;
 }

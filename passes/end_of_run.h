@@ -1,23 +1,27 @@
 #pragma once
 
+#include "passes/job_observer.h"
+
 #include <QString>
-#include <QStringList>
 
-class CPassHost;
+class CJobRun;
+class CJobState;
 
-// Puts the window back after a convert job that handled every row: the
-// button reads "Convert", the job is ending, the logs are closed, the operator
-// is told, the bars go to 0. Returns 0.
-int EndOfRun(CPassHost& host);
+// Ends a convert run that handled every row: the job is ending, the logs are
+// closed, the observer hears how it went. Returns 0.
+int EndOfRun(CJobRun& run);
 
-// Tells the operator how a convert run ended, after its logs are closed:
-// `opening` alone in an information box when nothing failed, otherwise a
-// warning that goes on with the failed copies (and where their reasons are)
-// and the logs that could not be written. `quietWhenClean` shows nothing for
-// a run without failures.
-void ReportRunEnd(CPassHost& host, const QString& opening, int failedCopies,
-                  const QStringList& logProblems, bool quietWhenClean = false);
+// Closes the job's logs and adds to `summary` where ErrorLog.txt is and what
+// went wrong with either log.
+RunSummary CloseRunLogs(CJobState& job, RunSummary summary);
 
-// The text of that box.
-QString RunEndText(const QString& opening, int failedCopies, const QString& errorLogPath,
-                   const QStringList& logProblems);
+// What the operator is told at the end of a convert run: "Completed." (or
+// "Cancelled.") alone when nothing failed, otherwise going on with the failed
+// copies, where their reasons are, and the logs that could not be written.
+QString RunEndText(const RunSummary& summary);
+// Whether a run's end is worth a word: a completed run always is, a
+// cancelled one only when something went wrong (the operator asked for the
+// stop).
+bool RunEndIsNews(const RunSummary& summary);
+// Whether that word is a warning rather than plain information.
+bool RunEndIsWarning(const RunSummary& summary);

@@ -12,4 +12,7 @@ enum JobCommand : int
     // A convert job has stopped copying and the worker is closing its logs
     // and putting the window back: no new job may start or touch the list yet.
     JOB_ENDING = 5,
+    // An undo of a convert job is requested or running; Cancel stops it
+    // between two copies as it stops a convert.
+    JOB_UNDO = 6,
 };

@@ -28,9 +28,14 @@ bool CJobState::StartConvert()
     return false;
 }
 
+bool CJobState::StartUndo()
+{
+    return Move(JOB_IDLE, JOB_UNDO);
+}
+
 bool CJobState::RequestCancel()
 {
-    return Move(JOB_CONVERT, JOB_CANCEL);
+    return Move(JOB_CONVERT, JOB_CANCEL) || Move(JOB_UNDO, JOB_CANCEL);
 }
 
 void CJobState::StopWorkerLoop()
@@ -48,7 +53,7 @@ bool CJobState::Cancelled()
 void CJobState::EndRun()
 {
     for (int from = m_nCommand.load();
-         from == JOB_CONVERT || from == JOB_CANCEL || from == JOB_CANCELLED;
+         from == JOB_CONVERT || from == JOB_UNDO || from == JOB_CANCEL || from == JOB_CANCELLED;
          from = m_nCommand.load()) {
         if (Move(from, JOB_ENDING))
             break;
@@ -64,11 +69,11 @@ void CJobState::Idle()
         (void)Move(JOB_PREVIEW, JOB_IDLE); // a Convert clicked meanwhile stays
 }
 
-bool CJobState::IsConvertJobUnderWay() const
+bool CJobState::IsCancellableJobUnderWay() const
 {
     const int command = m_nCommand.load();
-    return command == JOB_CONVERT || command == JOB_CANCEL || command == JOB_CANCELLED ||
-           command == JOB_ENDING;
+    return command == JOB_CONVERT || command == JOB_UNDO || command == JOB_CANCEL ||
+           command == JOB_CANCELLED || command == JOB_ENDING;
 }
 
 void CJobState::WakeWorker()

@@ -2,9 +2,6 @@
 
 #include "output/copy_state.h"
 #include "passes/job_command.h"
-#include "passes/locked_value.h"
-
-#include <QString>
 
 #include <atomic>
 #include <chrono>
@@ -25,29 +22,25 @@ private:
     std::atomic<int> m_word{JOB_IDLE};
 };
 
-// The state of the jobs that a front end and the worker share: the command
-// word and its transitions, the list's row count, both folders, the copy
-// state (error count, abandon request, logs), the song-list page whose table
-// the song-list passes fill, and the worker's wake-up. No widget: a window
-// and a console front end each own one.
+// The state that a front end and the worker share: the command word and its
+// transitions, the copy state (error count, abandon request, logs), the
+// song-list page whose stop request a run's end withdraws, and the worker's
+// wake-up. No widget, no input of a job (those come with its request, see
+// CJob).
 //
 // Course of a job: IDLE -> PREVIEW -> IDLE; IDLE -> CONVERT (-> CANCEL
-// -> CANCELLED) -> ENDING -> IDLE. A Convert started while a preview runs
-// replaces PREVIEW and runs after it.
+// -> CANCELLED) -> ENDING -> IDLE; IDLE -> UNDO (-> CANCEL -> CANCELLED)
+// -> ENDING -> IDLE. A Convert started while a preview runs replaces PREVIEW
+// and runs after it.
 class CJobState : public CCopyState
 {
 public:
-    CJobCommandWord m_nCommand;              // a JobCommand
-    std::atomic<unsigned> m_nFileCount{0};   // rows of the list after the last folder selection
-    LockedValue<QString> m_strCurrentFolder; // folder the list shows
-    LockedValue<QString> m_strOutputFolder;  // the output folder the jobs copy into
-    std::atomic<int> m_bWorkerRun{0};        // the worker loops while nonzero
+    CJobCommandWord m_nCommand;       // a JobCommand
+    std::atomic<int> m_bWorkerRun{0}; // the worker loops while nonzero
 
-    // The page that holds the song-list path, the song table and its stop
-    // request; set by the front end before the worker starts and kept while
-    // the worker runs.
+    // The page whose song table the song-list passes fill; kept while the
+    // worker runs.
     void SetSongListPage(CSongListPageBase* page) { m_pSongListPage = page; }
-    CSongListPageBase& SongListPage() const { return *m_pSongListPage; }
 
     // Front-end transitions; each wakes the worker when it changed the word.
     // Idle to preview. False while any job runs.
@@ -56,8 +49,10 @@ public:
     // preview runs after it. Resets the error count of the new job. False
     // while a convert job is under way.
     bool StartConvert();
-    // A convert job that is requested or copying to cancel. False otherwise
-    // (a job already stopping, ending or never started as a convert).
+    // Idle to undo. False while any job runs.
+    bool StartUndo();
+    // A convert or undo job that is requested or running to cancel. False
+    // otherwise (a job already stopping or ending, or a preview).
     bool RequestCancel();
     // Ends the worker's loop: a convert under way is cancelled first.
     void StopWorkerLoop();
@@ -65,16 +60,16 @@ public:
     // Worker transitions.
     // Takes up a cancel request: true (and cancelled) when one was pending.
     bool Cancelled();
-    // A convert job, completed or stopped, to its ending; the song-list
-    // reader's stop request is withdrawn.
+    // A convert or undo job, completed or stopped, to its ending; the
+    // song-list reader's stop request is withdrawn.
     void EndRun();
     // Back to idle after a preview (unless a Convert was clicked meanwhile,
     // which is kept) or after a convert job's ending.
     void Idle();
 
-    // A convert job is requested, running, stopping or ending: the
-    // Convert/Cancel button means Cancel.
-    bool IsConvertJobUnderWay() const;
+    // A convert or undo job is requested, running, stopping or ending: a
+    // window's Convert/Cancel button means Cancel.
+    bool IsCancellableJobUnderWay() const;
 
     // Wakes the worker at once, after m_nCommand or m_bWorkerRun changed.
     void WakeWorker();

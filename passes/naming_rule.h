@@ -1,5 +1,7 @@
 #pragma once
 
+#include "passes/job_request.h"
+
 #include <QString>
 
 #include <functional>
@@ -15,6 +17,10 @@ using NamingRule = std::function<int(const QString& baseName, QString& result)>;
 NamingRule SongListRule(const CSongListPageBase& page);
 // Pattern mode: the two parts around the hyphen, swapped.
 NamingRule PatternRule();
+
+// Why a file gets no new name from the rule of `mode` (tag mode knows better
+// per file; this is all a convert under a preview's names can say).
+QString NoNewNameReason(NamingMode mode);
 
 // Applies `rule` to the listed name without its extension. On 0 the new base
 // name is in `newBase` and the listed name's extension, dot included or

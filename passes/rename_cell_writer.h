@@ -1,41 +1,37 @@
 #pragma once
 
-#include "passes/rename_mark.h"
+#include "passes/job_observer.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
-#include <vector>
 
-class CPassHost;
+class CJobObserver;
 
-// Cells written to the window in one round trip.
+// Cells handed to the front end in one piece.
 inline constexpr unsigned kRenameCellBatch = 4096;
 
-// Collects the preview's "Rename" cells and writes them in runs of rows, so
-// a long list costs a few round trips to the window rather than one per row.
+// Collects the preview's "Rename" cells and hands them over in runs of rows,
+// so a long list costs a few hand-overs rather than one per row.
 class CRenameCellWriter
 {
 public:
-    explicit CRenameCellWriter(CPassHost& host, unsigned batchCells = kRenameCellBatch);
+    explicit CRenameCellWriter(CJobObserver& observer, unsigned batchCells = kRenameCellBatch);
 
-    // Queues column 1 of `row`, computed from the list of generation
-    // `generation`.
-    void Add(unsigned row, const QString& name, std::uint64_t generation);
-    // Queues a mark for a cell; it goes with the next batch of cells.
+    // Queues the cell of `row` of the listing of generation `generation`;
+    // `reason` says why a row has no name, `fieldTexts` what a tag format
+    // put into it.
+    void Add(unsigned row, const QString& name, const QString& reason, std::uint64_t generation,
+             const QStringList& fieldTexts = {});
+    // Queues a mark for a cell; it goes with the next piece of cells.
     void AddMark(const RenameMark& mark, std::uint64_t generation);
-    // Writes what is queued. Cells computed from a list that has been refilled
-    // since are dropped: the rows they belong to are gone.
+    // Hands over what is queued.
     void Flush();
 
 private:
-    bool HasQueued() const { return !m_names.isEmpty() || !m_marks.empty(); }
+    bool HasQueued() const { return !m_piece.m_names.isEmpty() || !m_piece.m_marks.empty(); }
 
-    CPassHost& m_host;
+    CJobObserver& m_observer;
     unsigned m_nBatchCells;
-    unsigned m_nFirst = 0;
-    std::uint64_t m_nGeneration = 0;
-    QStringList m_names;
-    std::vector<RenameMark> m_marks;
+    PreviewNames m_piece;
 };

@@ -1,6 +1,6 @@
 #include "passes/total_progress.h"
 
-#include "passes/pass_host.h"
+#include "passes/job_observer.h"
 #include "passes/rename_cell_writer.h"
 
 int TotalPercent(unsigned done, unsigned count)
@@ -9,13 +9,19 @@ int TotalPercent(unsigned done, unsigned count)
     return static_cast<int>(100.0 * done / count);
 }
 
-CTotalProgressSender::CTotalProgressSender(CPassHost& host, CRenameCellWriter* cellsFirst)
-    : m_host(host), m_pCellsFirst(cellsFirst)
+CTotalProgressSender::CTotalProgressSender(CJobObserver& observer, CRenameCellWriter* cellsFirst)
+    : m_observer(observer), m_pCellsFirst(cellsFirst)
 {}
+
+void CTotalProgressSender::SetStretch(int first, int last)
+{
+    m_nFirst = first;
+    m_nLast = last;
+}
 
 void CTotalProgressSender::AfterItem(unsigned index, unsigned count)
 {
-    const int percent = TotalPercent(index + 1, count);
+    const int percent = m_nFirst + TotalPercent(index + 1, count) * (m_nLast - m_nFirst) / 100;
     if (percent != m_nLastSent)
         Send(percent);
 }
@@ -29,6 +35,6 @@ void CTotalProgressSender::Send(int percent)
 {
     if (m_pCellsFirst)
         m_pCellsFirst->Flush();
-    m_host.SetTotalProgress(percent);
+    m_observer.RunProgress(percent);
     m_nLastSent = percent;
 }

@@ -1,5 +1,7 @@
 #include "platform/file_name_codec.h"
 
+#include "platform/lone_surrogates.h"
+
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
@@ -114,14 +116,6 @@ QByteArray EncodeFileName(const QString& name)
 QString ReadableFileName(const QString& name)
 {
     QString readable = name;
-    for (qsizetype i = 0; i < readable.size(); ++i) {
-        const char16_t unit = readable[i].unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < readable.size() &&
-            QChar::isLowSurrogate(readable[i + 1].unicode())) {
-            ++i;
-        } else if (QChar::isSurrogate(unit)) {
-            readable[i] = QChar(kReplacement);
-        }
-    }
+    ReplaceLoneSurrogates(readable);
     return readable;
 }

@@ -14,6 +14,13 @@ bool FitsLatin1(QStringView text)
 
 } // namespace
 
+CPackedTexts::CPackedTexts(const CPackedTexts& other)
+{
+    m_slots.reserve(other.Size());
+    for (std::size_t i = 0; i < other.Size(); ++i)
+        Append(other.At(i));
+}
+
 void CPackedTexts::Clear()
 {
     m_slots = {};

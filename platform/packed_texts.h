@@ -16,6 +16,13 @@
 class CPackedTexts
 {
 public:
+    CPackedTexts() = default;
+    // A copy packs the texts afresh, leaving behind what was set over.
+    CPackedTexts(const CPackedTexts& other);
+    CPackedTexts& operator=(const CPackedTexts&) = delete;
+    CPackedTexts(CPackedTexts&&) noexcept = default;
+    CPackedTexts& operator=(CPackedTexts&&) noexcept = default;
+
     std::size_t Size() const { return m_slots.size(); }
     // Texts added at the end are empty.
     void Resize(std::size_t count) { m_slots.resize(count); }

@@ -12,6 +12,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=build/fuzz
+if ! command -v clang++-14 >/dev/null; then
+  echo "fuzz.sh needs clang with libFuzzer: apt-get install clang-14 libclang-rt-14-dev" >&2
+  exit 2
+fi
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTAMRO_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null

@@ -4,10 +4,13 @@
 #include "passes/end_of_run.h"
 #include "passes/preview_pass.h"
 #include "passes/run_plan.h"
-#include "tests/fake_pass_host.h"
+#include "tests/fake_front_end.h"
+#include "tests/tag_fixtures.h"
 #include "tests/testdir.h"
 
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -15,7 +18,21 @@ enum Mode
 {
     SongListMode,
     PatternMode,
+    TagsMode,
 };
+
+void (*ConvertPassOf(Mode mode))(CJobRun&)
+{
+    switch (mode) {
+    case SongListMode:
+        return ConvertSongListPass;
+    case PatternMode:
+        return ConvertPatternPass;
+    case TagsMode:
+        break;
+    }
+    return ConvertTagsPass;
+}
 
 // "Copy : " line with {src} and {out} standing for the job's folders.
 QString CopyLine(const QString& listed, const QString& newName)
@@ -34,24 +51,24 @@ public:
         m_out = m_dir.makeFolder(u"out"_qs);
         for (const QString& name : listed)
             m_dir.makeFile(u"src/"_qs + name, name.toUtf8());
-        m_host.m_page.m_strPath = m_dir.makeFile(
+        m_host.m_strSongListPath = m_dir.makeFile(
             u"songs.txt"_qs, "12|First Title|First Singer\n7|Why?|Singer\n1|One|S\n2|Two|S\n"
                              "3|Three|S\n4|Four|S\n5|Five|S\n");
         m_host.SetRows(listed, renames);
-        m_host.m_strCurrentFolder.Store(m_src);
-        m_host.m_strOutputFolder.Store(m_out);
+        m_host.m_strCurrentFolder = m_src;
+        m_host.m_strOutputFolder = m_out;
+        m_host.m_strLogFolder = m_dir.path();
     }
 
+    // The pass of `mode` as the job runs it: logs opened, the pass, logs closed.
     void Run(Mode mode)
     {
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        OpenRunLogs(m_host);
-        QDir::setCurrent(previous);
-        (void)m_host.StartConvert();
-        mode == SongListMode ? ConvertSongListPass(m_host) : ConvertPatternPass(m_host);
-        (void)CloseRunLog(m_host.m_pInfoLog);
-        (void)CloseRunLog(m_host.m_pErrorLog);
+        CJobState& state = m_host.State();
+        OpenRunLogs(state, m_dir.path());
+        (void)state.StartConvert();
+        m_host.RunPass(JobKind::Convert, ConvertPassOf(mode));
+        (void)CloseRunLog(state.m_pInfoLog);
+        (void)CloseRunLog(state.m_pErrorLog);
         m_infoLines = LogLines(m_dir.path(u"InfoLog.txt"_qs));
         m_errorLines = LogLines(m_dir.path(u"ErrorLog.txt"_qs));
     }
@@ -62,7 +79,7 @@ public:
     }
 
     TestDir m_dir;
-    FakePassHost m_host;
+    FakeFrontEnd m_host;
     QString m_src, m_out;
     QStringList m_infoLines, m_errorLines;
 };
@@ -81,7 +98,11 @@ class TestConvertPass : public QObject
 {
     Q_OBJECT
 
+    // Files tagged by ffmpeg, under the names the tag rows list them by.
+    std::unique_ptr<TestDir> m_tagged;
+
 private Q_SLOTS:
+    void initTestCase();
     void copiesUnderNewNames_data();
     void copiesUnderNewNames();
     void emptyListEndsTheRun_data();
@@ -97,7 +118,28 @@ private Q_SLOTS:
     void oddSourceNamesGiveOneLineEach();
     void planIsWhatTheConvertWrites_data();
     void planIsWhatTheConvertWrites();
+    void cancelWhileTagsAreRead();
 };
+
+void TestConvertPass::initTestCase()
+{
+    m_tagged = std::make_unique<TestDir>();
+    const auto tagged = [this](const QString& name, const QString& title, const QString& artist) {
+        QStringList metadata{u"title="_qs + title};
+        if (!artist.isEmpty())
+            metadata.append(u"artist="_qs + artist);
+        MakeTaggedMp3(m_tagged->path(name), metadata);
+    };
+    tagged(u"a.mp3"_qs, u"Song"_qs, u"Band"_qs);
+    tagged(u"b.mp3"_qs, u"Song"_qs, u"Band"_qs);
+    tagged(u"c.mp3"_qs, u"Who?"_qs, u"A:B"_qs);
+    tagged(u"d.mp3"_qs, u"Who"_qs, u"AB"_qs);
+    tagged(u"e.mp3"_qs, u"Alone"_qs, {});
+    m_tagged->makeFile(u"notes.mp3"_qs, "Only words, no audio.\n");
+    tagged(u"g.mp3"_qs, QString(300, u'x'), u"Z"_qs);
+    tagged(u"h.mp3"_qs, QString(300, u'x'), u"Z"_qs);
+    tagged(u"i.mp3"_qs, u"Solo"_qs, u"Band"_qs);
+}
 
 void TestConvertPass::copiesUnderNewNames_data()
 {
@@ -139,10 +181,11 @@ void TestConvertPass::copiesUnderNewNames()
     QFETCH(QStringList, listed);
     QFETCH(QStringList, infoLines);
     ConvertJob job(listed);
-    FakePassHost& host = job.m_host;
+    FakeFrontEnd& host = job.m_host;
     if (preview != -1) {
-        host.m_bPreviewColumn = true;
-        preview == SongListMode ? PreviewSongListPass(host) : PreviewPatternPass(host);
+        host.m_bPreviewOnScreen = true;
+        host.RunPass(JobKind::Preview,
+                     preview == SongListMode ? PreviewSongListPass : PreviewPatternPass);
         host.m_calls.clear();
     }
 
@@ -156,14 +199,14 @@ void TestConvertPass::copiesUnderNewNames()
         QCOMPARE(TestDir::read(job.m_out + u'/' + newName), listedName.toUtf8());
     }
     QCOMPARE(job.m_dir.entries(job.m_out).size(), 3);
-    QCOMPARE(host.Calls(u"total"_qs),
-             QStringList({u"25"_qs, u"50"_qs, u"75"_qs, u"100"_qs, u"0"_qs}));
-    QCOMPARE(host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
-    QCOMPARE(host.m_nCommand.load(), int(JOB_ENDING)); // the worker makes it idle
-    // The song list is read by a song-list pass only when it computes names.
-    const int songListReads = (preview == SongListMode) + (mode == SongListMode && preview == -1);
-    QCOMPARE(host.m_page.m_nPathReads, songListReads);
-    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+    QCOMPARE(host.Calls(u"total"_qs), QStringList({u"25"_qs, u"50"_qs, u"75"_qs, u"100"_qs}));
+    QCOMPARE(host.Calls(u"ended"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(host.State().m_nCommand.load(), int(JOB_ENDING)); // the job makes it idle
+    QCOMPARE(host.SongListPage().m_songList.m_nCount, 0);
+    // One outcome per row: three copies and the file without a new name.
+    QCOMPARE(host.m_ends.size(), 4u);
+    QCOMPARE(host.m_ends[1].m_outcome, FileOutcome::Skipped);
+    QCOMPARE(host.m_ends[2].m_outcome, FileOutcome::Copied);
 }
 
 void TestConvertPass::emptyListEndsTheRun_data()
@@ -177,13 +220,13 @@ void TestConvertPass::emptyListEndsTheRun()
 {
     QFETCH(Mode, mode);
     ConvertJob job({});
-    AddSongListEntry(job.m_host.m_page.m_songList, u"1"_qs, u"Left-Over"_qs);
+    AddSongListEntry(job.m_host.SongListPage().m_songList, u"1"_qs, u"Left-Over"_qs);
     job.Run(mode);
     QCOMPARE(job.m_infoLines, QStringList());
-    QCOMPARE(job.m_host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
-    QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList{u"0"_qs});
-    QCOMPARE(job.m_host.m_page.m_nPathReads, mode == SongListMode ? 1 : 0);
-    QCOMPARE(job.m_host.m_page.m_songList.m_nCount, mode == SongListMode ? 0 : 1);
+    QCOMPARE(job.m_host.Calls(u"ended"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList());
+    // Only the song-list pass reads (and empties) the song table.
+    QCOMPARE(job.m_host.SongListPage().m_songList.m_nCount, mode == SongListMode ? 0 : 1);
 }
 
 void TestConvertPass::foldersAndCountAreReadPerItem()
@@ -195,16 +238,16 @@ void TestConvertPass::foldersAndCountAreReadPerItem()
     int finished = 0;
     job.m_host.m_onCall = [&](const QString& call) {
         if (call == u"file:100"_qs && ++finished == 1)
-            job.m_host.m_strOutputFolder.Store(other);
+            job.m_host.SetOutputFolder(other);
         if (call == u"file:100"_qs && finished == 2)
-            job.m_host.m_nFileCount = 1;
+            job.m_host.SetRows({u"A - 1.mp3"_qs});
     };
     job.Run(PatternMode);
     QCOMPARE(job.m_dir.entries(job.m_out), QStringList{u"1-A.mp3"_qs});
     QCOMPARE(job.m_dir.entries(other), QStringList{u"2-B.mp3"_qs});
-    QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList({u"33"_qs, u"66"_qs, u"0"_qs}));
-    QCOMPARE(job.m_host.Calls(u"message"_qs), QStringList{u"Completed."_qs});
-    QCOMPARE(job.m_host.m_nCommand.load(), int(JOB_ENDING));
+    QCOMPARE(job.m_host.Calls(u"total"_qs), QStringList({u"33"_qs, u"66"_qs}));
+    QCOMPARE(job.m_host.Calls(u"ended"_qs), QStringList{u"Completed."_qs});
+    QCOMPARE(job.m_host.State().m_nCommand.load(), int(JOB_ENDING));
 }
 
 void TestConvertPass::cancelStopsBeforeTheNextFile_data()
@@ -224,11 +267,11 @@ void TestConvertPass::cancelStopsBeforeTheNextFile()
     QFETCH(bool, fileBarReset);
     const QStringList listed = Numbered(u"%1 - Artist.mp3"_qs, 10);
     ConvertJob job(listed, preview ? Numbered(u"New %1.mp3"_qs, 10) : QStringList());
-    FakePassHost& host = job.m_host;
+    FakeFrontEnd& host = job.m_host;
     int finished = 0;
     host.m_onCall = [&](const QString& call) {
         if (call == u"file:100"_qs && ++finished == 3)
-            (void)host.RequestCancel();
+            (void)host.State().RequestCancel();
     };
 
     job.Run(mode);
@@ -239,32 +282,38 @@ void TestConvertPass::cancelStopsBeforeTheNextFile()
     const QStringList tail = fileBarReset ? QStringList{u"total:0"_qs, u"file:0"_qs}
                                           : QStringList{u"total:30"_qs, u"total:0"_qs};
     QCOMPARE(host.m_calls.mid(host.m_calls.size() - 2), tail);
-    QCOMPARE(host.m_nCommand.load(), int(JOB_CANCELLED));
-    QCOMPARE(host.Calls(u"message"_qs), QStringList());
-    QCOMPARE(host.Calls(u"caption"_qs), QStringList());
-    QCOMPARE(host.m_page.m_songList.m_nCount, 0);
+    QCOMPARE(host.State().m_nCommand.load(), int(JOB_CANCELLED));
+    QCOMPARE(host.Calls(u"ended"_qs), QStringList()); // the job tells the end, not the pass
+    QCOMPARE(host.SongListPage().m_songList.m_nCount, 0);
 }
 
 void TestConvertPass::endOfRunOrder()
 {
-    FakePassHost host;
-    (void)host.StartConvert();
-    host.m_page.m_bStopReading = 1;
+    // The end is told once the job is ending, the reader's stop request is
+    // withdrawn and both logs are closed, so the logs it names are complete.
+    TestDir dir;
+    FakeFrontEnd host;
+    CJobState& state = host.State();
+    OpenRunLogs(state, dir.path());
+    (void)state.StartConvert();
+    host.SongListPage().m_bStopReading = 1;
     QStringList seen;
     host.m_onCall = [&](const QString& call) {
-        seen.append(call + QStringLiteral(" %1/%2")
-                               .arg(host.m_nCommand.load())
-                               .arg(host.m_page.m_bStopReading.load()));
+        seen.append(call +
+                    QStringLiteral(" %1/%2/%3")
+                        .arg(state.m_nCommand.load())
+                        .arg(host.SongListPage().m_bStopReading.load())
+                        .arg(state.m_pInfoLog || state.m_pErrorLog ? u"open"_qs : u"closed"_qs));
     };
-    QCOMPARE(EndOfRun(host), 0);
-    QCOMPARE(seen, QStringList({u"caption:Convert 2/1"_qs, u"message:Completed. 5/0"_qs,
-                                u"total:0 5/0"_qs, u"file:0 5/0"_qs}));
+    QCOMPARE(host.RunPass(JobKind::Convert, EndOfRun), 0);
+    QCOMPARE(seen, QStringList{u"ended:Completed. 5/0/closed"_qs});
+    QCOMPARE(host.m_summary.m_strErrorLogPath, dir.path(u"ErrorLog.txt"_qs));
 }
 
 void TestConvertPass::outputFolderIsTheListedFolder()
 {
     ConvertJob job({u"A-A.mp3"_qs, u"Title - Artist.mp3"_qs});
-    job.m_host.m_strOutputFolder.Store(job.m_src);
+    job.m_host.m_strOutputFolder = job.m_src;
     job.Run(PatternMode);
     QCOMPARE(job.m_dir.entries(job.m_src),
              QStringList({u"A-A (1).mp3"_qs, u"A-A.mp3"_qs, u"Artist-Title.mp3"_qs,
@@ -310,8 +359,9 @@ void TestConvertPass::undecodedNameFailsAlone()
              job.Expanded({u"The new name could not be decoded. - {src}/a.mp3"_qs}));
     QCOMPARE(job.m_infoLines, job.Expanded({CopyLine(u"b.mp3"_qs, u"Good.mp3"_qs)}));
     QCOMPARE(job.m_dir.entries(job.m_out), QStringList{u"Good.mp3"_qs});
-    QCOMPARE(job.m_host.Calls(u"error"_qs), QStringList{u"Error : 1"_qs});
-    const QStringList boxes = job.m_host.Calls(u"message"_qs);
+    QCOMPARE(job.m_host.Calls(u"error"_qs), QStringList{u"1"_qs});
+    QCOMPARE(job.m_host.m_ends.front().m_strReason, u"The new name could not be decoded."_qs);
+    const QStringList boxes = job.m_host.Calls(u"ended"_qs);
     QCOMPARE(boxes.size(), 1);
     QVERIFY(boxes[0].startsWith(u"Completed.\n\n1 copy failed."_qs));
 }
@@ -337,40 +387,66 @@ void TestConvertPass::oddSourceNamesGiveOneLineEach()
 
 void TestConvertPass::planIsWhatTheConvertWrites_data()
 {
+    QTest::addColumn<Mode>("mode");
     QTest::addColumn<bool>("fromColumn");
     QTest::addColumn<QStringList>("flagsSeen");
     QTest::newRow("names of the Rename column")
-        << true
+        << PatternMode << true
         << QStringList{u"numbered"_qs, u"cleaned"_qs, u"shortened"_qs, u"clash"_qs,
                        u"lossy-swap"_qs};
     // A swap never makes a name longer than its file's: only a cell can be too long.
     QTest::newRow("names computed by the convert")
-        << false << QStringList{u"numbered"_qs, u"cleaned"_qs, u"clash"_qs, u"lossy-swap"_qs};
+        << PatternMode << false
+        << QStringList{u"numbered"_qs, u"cleaned"_qs, u"clash"_qs, u"lossy-swap"_qs};
+    const QStringList tagFlags{u"numbered"_qs, u"cleaned"_qs, u"shortened"_qs, u"clash"_qs};
+    QTest::newRow("tags, names of the Rename column") << TagsMode << true << tagFlags;
+    QTest::newRow("tags, names computed by the convert") << TagsMode << false << tagFlags;
 }
 
 void TestConvertPass::planIsWhatTheConvertWrites()
 {
+    QFETCH(Mode, mode);
     QFETCH(bool, fromColumn);
     QFETCH(QStringList, flagsSeen);
-    const QStringList listed{
-        u"Song - Band.mp3"_qs, u"Song-Band.mp3"_qs,  u"Who? - A:B.mp3"_qs,
-        u"Who - AB.mp3"_qs,    u"X - Y.m?p"_qs,      u"Intro.mp3"_qs,
-        u"Long 1 - Z.mp3"_qs,  u"Long 2 - Z.mp3"_qs, u"Thunderstruck - AC-DC.mp3"_qs};
+    // Taken names, clashes, characters to clean, long names, rows without a
+    // name, and for the swap a name it cuts short.
+    const QStringList listed = mode == PatternMode ? QStringList{u"Song - Band.mp3"_qs,
+                                                                 u"Song-Band.mp3"_qs,
+                                                                 u"Who? - A:B.mp3"_qs,
+                                                                 u"Who - AB.mp3"_qs,
+                                                                 u"X - Y.m?p"_qs,
+                                                                 u"Intro.mp3"_qs,
+                                                                 u"Long 1 - Z.mp3"_qs,
+                                                                 u"Long 2 - Z.mp3"_qs,
+                                                                 u"Thunderstruck - AC-DC.mp3"_qs}
+                                                   : m_tagged->entries();
+    QCOMPARE(listed.size(), 9);
     ConvertJob job(listed, listed);
-    job.m_dir.makeFile(u"out/Band-Song.mp3"_qs);
-    PreviewPatternPass(job.m_host);
+    if (mode == TagsMode) {
+        for (const QString& name : listed)
+            job.m_dir.makeFile(u"src/"_qs + name, TestDir::read(m_tagged->path(name)));
+        job.m_host.m_mode = NamingMode::Tags;
+        job.m_host.m_strTagFormat = u"{title}-{artist}"_qs;
+    }
+    job.m_dir.makeFile(mode == PatternMode ? u"out/Band-Song.mp3"_qs : u"out/Song-Band.mp3"_qs);
+    job.m_host.m_bPreviewOnScreen = true;
+    job.m_host.RunPass(JobKind::Preview,
+                       mode == PatternMode ? PreviewPatternPass : PreviewTagsPass);
+    // What the convert computes is what the preview showed; only a cell can
+    // be changed to a name too long for any file system.
+    const QStringList previewed = job.m_host.m_renames;
     const QString longName = QString(300, u'x') + u".mp3"_qs;
     job.m_host.m_renames[6] = job.m_host.m_renames[7] = longName;
-    job.m_host.m_bPreviewColumn = fromColumn;
+    job.m_host.m_bPreviewOnScreen = fromColumn;
     std::vector<PlanRow> rows;
     for (qsizetype i = 0; i < listed.size(); ++i)
-        rows.push_back({listed[i], job.m_host.m_renames[i]});
-    if (!fromColumn)
-        rows[6].m_strNewName = u"Z-Long 1.mp3"_qs, rows[7].m_strNewName = u"Z-Long 2.mp3"_qs;
-    const std::vector<PlannedFile> plan = PlanRun(
-        {job.m_out, fromColumn ? PlanNames::RenameColumn : PlanNames::Computed, true}, rows);
+        rows.push_back({listed[i], fromColumn ? job.m_host.m_renames[i] : previewed[i]});
+    const std::vector<PlannedFile> plan =
+        PlanRun({job.m_out, fromColumn ? PlanNames::RenameColumn : PlanNames::Computed,
+                 mode == PatternMode},
+                rows);
 
-    job.Run(PatternMode);
+    job.Run(mode);
 
     QStringList planned, written;
     unsigned flags = 0;
@@ -387,6 +463,31 @@ void TestConvertPass::planIsWhatTheConvertWrites()
     QCOMPARE(job.m_errorLines, QStringList());
     // The comparison is worth something only when each rule had its say.
     QCOMPARE(PlanFlagNames(flags), flagsSeen);
+}
+
+void TestConvertPass::cancelWhileTagsAreRead()
+{
+    // A cancel while the tags are still being read: no file is read after
+    // it, and none is copied.
+    const QStringList listed = m_tagged->entries();
+    ConvertJob job(listed);
+    for (const QString& name : listed)
+        job.m_dir.makeFile(u"src/"_qs + name, TestDir::read(m_tagged->path(name)));
+    FakeFrontEnd& host = job.m_host;
+    host.m_mode = NamingMode::Tags;
+    host.m_strTagFormat = u"{title}"_qs;
+    host.m_onCall = [&](const QString& call) {
+        if (call == u"total:1"_qs)
+            (void)host.State().RequestCancel();
+    };
+
+    job.Run(TagsMode);
+
+    QCOMPARE(host.Calls(u"total"_qs), (QStringList{u"1"_qs, u"0"_qs}));
+    QCOMPARE(host.State().m_nCommand.load(), int(JOB_CANCELLED));
+    QCOMPARE(host.m_ends.size(), 0u);
+    QCOMPARE(job.m_infoLines, QStringList());
+    QCOMPARE(job.m_dir.entries(job.m_out), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestConvertPass)

@@ -4,12 +4,14 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
-#include "platform/packed_texts.h"
 #include "app/stop_signals.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "output/copy_one_file.h"
+#include "output/run_record_reader.h"
+#include "platform/packed_texts.h"
 #include "res/resources.h"
 #include "tests/fake_copy_host.h"
 #include "tests/gui_helpers.h"
@@ -17,9 +19,11 @@
 #include "tests/testdir.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -125,14 +129,19 @@ void TestMainDialog::initialState()
     QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 0);
     QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(0), u"Convert"_qs);
     QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(1), u"Rename"_qs);
+    QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(2), u"Tags"_qs);
+    QCOMPARE(m_dlg->m_tabMode->TabBar()->count(), 3);
     QVERIFY(m_dlg->m_pTabSongList->isVisible());
     QVERIFY(!m_dlg->m_pTabPattern->isVisible());
+    QVERIFY(!m_dlg->m_pTabTags->isVisible());
+    QCOMPARE(m_dlg->m_pTabTags->GetFormat(), u"{title}-{artist}"_qs);
+    QCOMPARE(m_dlg->m_pTabTags->m_staticFormatError->text(), QString());
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
     QVERIFY(m_dlg->m_pTabSongList->m_chkSetSourceFolder->isChecked());
     QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), QString());
-    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
-    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(m_dlg->m_nFileCount, 0u);
+    QCOMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QVERIFY(m_dlg->m_treeFolders->GetSelectedPath().isEmpty());
     QCOMPARE(m_dlg->minimumSize(), m_dlg->maximumSize()); // fixed size
     QCOMPARE(VisibleCaption(Child<QPushButton>(m_dlg.get(), "m_btnPreview")->text()),
@@ -145,6 +154,10 @@ void TestMainDialog::initialState()
     }();
     QCOMPARE(pattern, (QStringList{u"example )"_qs, u"Title - Artist   ->   Artist - Title"_qs,
                                    u"Artist - Title   ->   Title - Artist"_qs, u"or"_qs}));
+    QStringList tags;
+    for (const QLabel* label : m_dlg->m_pTabTags->findChildren<QLabel*>())
+        tags.append(label->text());
+    QCOMPARE(tags.first(), u"Rename files using their tags"_qs);
 }
 
 void TestMainDialog::selectingAFolderListsItsFiles()
@@ -157,16 +170,16 @@ void TestMainDialog::selectingAFolderListsItsFiles()
     SelectFolder(dir.path());
     QCOMPARE(ListedNames(),
              (QStringList{u"Readme"_qs, u"Track 1.mp3"_qs, u"track 2.mp3"_qs, u"Track 10.mp3"_qs}));
-    QCOMPARE(m_dlg->m_nFileCount.load(), 4u);
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path());
+    QCOMPARE(m_dlg->m_nFileCount, 4u);
+    QCOMPARE(m_dlg->m_strCurrentFolder, dir.path());
     const CFileListModel& model = *m_dlg->m_listFiles->Model();
     QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), u"Date Modified"_qs);
     QCOMPARE(model.index(1, 2).data().toString(), u"MP3 file"_qs);
 
     SelectFolder(dir.makeFolder(u"empty"_qs));
     QCOMPARE(ListedNames(), QStringList());
-    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"empty"_qs));
+    QCOMPARE(m_dlg->m_nFileCount, 0u);
+    QCOMPARE(m_dlg->m_strCurrentFolder, dir.path(u"empty"_qs));
 }
 
 void TestMainDialog::listingKeepsOddNamesAndSurvivesAVanishedFolder()
@@ -187,7 +200,7 @@ void TestMainDialog::listingKeepsOddNamesAndSurvivesAVanishedFolder()
     // follow whichever folder is shown.
     const bool movedOn = m_dlg->m_listFiles->GetCurrentFolder() != gone;
     QCOMPARE(ListedNames(), movedOn ? QStringList{u"Caf\uFFFD Song.mp3"_qs} : QStringList());
-    QCOMPARE(m_dlg->m_nFileCount.load(), movedOn ? 1u : 0u);
+    QCOMPARE(m_dlg->m_nFileCount, movedOn ? 1u : 0u);
 }
 
 void TestMainDialog::f5ShowsNewFilesAndCountsThem()
@@ -195,13 +208,13 @@ void TestMainDialog::f5ShowsNewFilesAndCountsThem()
     TestDir dir;
     dir.makeFile(u"a.mp3"_qs);
     SelectFolder(dir.path());
-    QCOMPARE(m_dlg->m_nFileCount.load(), 1u);
+    QCOMPARE(m_dlg->m_nFileCount, 1u);
     dir.makeFile(u"b.mp3"_qs);
     QCOMPARE(ListedNames().size(), 1);
     QTest::keyClick(m_dlg->m_editOutput, Qt::Key_F5);
     WaitForListing();
     QCOMPARE(ListedNames(), (QStringList{u"a.mp3"_qs, u"b.mp3"_qs}));
-    QCOMPARE(m_dlg->m_nFileCount.load(), 2u);
+    QCOMPARE(m_dlg->m_nFileCount, 2u);
 }
 
 void TestMainDialog::newerReadSupersedesAnOlderOne_data()
@@ -239,7 +252,7 @@ void TestMainDialog::newerReadSupersedesAnOlderOne()
     const QStringList expected =
         byF5 ? QStringList{u"a.mp3"_qs, u"b.mp3"_qs, u"c.mp3"_qs} : QStringList{u"z.mp3"_qs};
     QCOMPARE(ListedNames(), expected);
-    QCOMPARE(m_dlg->m_nFileCount.load(), unsigned(expected.size()));
+    QCOMPARE(m_dlg->m_nFileCount, unsigned(expected.size()));
     QVERIFY(lister.WaitUntilDone());
     QTest::qWait(100); // whatever the older read might still send
     QCOMPARE(ListedNames(), expected);
@@ -266,7 +279,7 @@ void TestMainDialog::folderVanishingDuringItsRead()
     // parent (which holds no files).
     const int listed = m_dlg->m_listFiles->GetCurrentFolder() == folder ? 1 : 0;
     QCOMPARE(ListedNames().size(), listed);
-    QCOMPARE(m_dlg->m_nFileCount.load(), unsigned(listed));
+    QCOMPARE(m_dlg->m_nFileCount, unsigned(listed));
     QCOMPARE(boxes.Texts(), QStringList());
 }
 
@@ -369,7 +382,7 @@ void TestMainDialog::renameCellsShowOddNamesReadable()
     QTabBar* tabs = m_dlg->m_tabMode->TabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), Qt::LeftButton);
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     const CFileListModel& model = *m_dlg->m_listFiles->Model();
     QTRY_COMPARE(model.index(0, 1).data().toString(), u"Art\uFFFD-Caf\uFFFD.mp3"_qs);
     QCOMPARE(model.Column1Text(0), DecodeFileName("Art\xE9-Caf\xE9.mp3")); // exact for the copy
@@ -386,7 +399,7 @@ void TestMainDialog::cellOfARenamedCopyIsMarked()
     QTabBar* tabs = m_dlg->m_tabMode->TabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnPreview"), Qt::LeftButton);
-    QTRY_COMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
 
     const CFileListModel& model = *m_dlg->m_listFiles->Model();
     const QModelIndex taken = model.index(2, 1);
@@ -403,11 +416,11 @@ void TestMainDialog::outputEditFollowsEveryKeystroke()
 {
     QStringList seen;
     connect(m_dlg->m_editOutput, &QLineEdit::textChanged, this,
-            [&] { seen.append(m_dlg->m_strOutputFolder.Load()); });
+            [&] { seen.append(m_dlg->m_strOutputFolder); });
     QTest::keyClicks(m_dlg->m_editOutput, u"/out"_qs);
     QCOMPARE(seen, (QStringList{u"/"_qs, u"/o"_qs, u"/ou"_qs, u"/out"_qs}));
     m_dlg->m_editOutput->clear();
-    QCOMPARE(m_dlg->m_strOutputFolder.Load(), QString());
+    QCOMPARE(m_dlg->m_strOutputFolder, QString());
 }
 
 void TestMainDialog::browseOutputCancelChangesNothing()
@@ -420,7 +433,7 @@ void TestMainDialog::browseOutputCancelChangesNothing()
     QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnBrowseOutput"), Qt::LeftButton);
     QTRY_VERIFY(*answered);
     QCOMPARE(m_dlg->m_editOutput->text(), u"/kept"_qs);
-    QCOMPARE(m_dlg->m_strOutputFolder.Load(), u"/kept"_qs);
+    QCOMPARE(m_dlg->m_strOutputFolder, u"/kept"_qs);
 }
 
 void TestMainDialog::browseOutputChoosesAFolder()
@@ -436,7 +449,7 @@ void TestMainDialog::browseOutputChoosesAFolder()
     QTest::mouseClick(Child<QPushButton>(m_dlg.get(), "m_btnBrowseOutput"), Qt::LeftButton);
     QTRY_VERIFY(*answered);
     QCOMPARE(m_dlg->m_editOutput->text(), target);
-    QCOMPARE(m_dlg->m_strOutputFolder.Load(), target);
+    QCOMPARE(m_dlg->m_strOutputFolder, target);
 }
 
 void TestMainDialog::switchingTabsKeepsTheSongListPath()
@@ -464,8 +477,8 @@ void TestMainDialog::songListPathMovesTreeOnlyWhenBoxChecked()
 
     page->m_chkSetSourceFolder->setChecked(false);
     QTest::keyClicks(page->m_editSongList, list);
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), QString());
-    QCOMPARE(m_dlg->m_nFileCount.load(), 0u);
+    QCOMPARE(m_dlg->m_strCurrentFolder, QString());
+    QCOMPARE(m_dlg->m_nFileCount, 0u);
 
     page->m_editSongList->clear();
     page->m_chkSetSourceFolder->setChecked(true);
@@ -473,10 +486,10 @@ void TestMainDialog::songListPathMovesTreeOnlyWhenBoxChecked()
     QTest::keyClicks(page->m_editSongList, list);
     QCOMPARE(commands.count(), list.size()); // one per keystroke
     WaitForListing();
-    QCOMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"songs"_qs));
+    QCOMPARE(m_dlg->m_strCurrentFolder, dir.path(u"songs"_qs));
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), dir.path(u"songs"_qs));
     QCOMPARE(ListedNames(), (QStringList{u"01 a.mp3"_qs, u"list.txt"_qs}));
-    QCOMPARE(m_dlg->m_nFileCount.load(), 2u);
+    QCOMPARE(m_dlg->m_nFileCount, 2u);
 }
 
 void TestMainDialog::browseSongListMovesTheTree()
@@ -494,7 +507,7 @@ void TestMainDialog::browseSongListMovesTheTree()
                       Qt::LeftButton);
     QTRY_VERIFY(*answered);
     QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, dir.path(u"lists"_qs));
 
     // A cancelled choice changes nothing and moves nothing.
     const auto cancelled = AnswerNextModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
@@ -514,7 +527,7 @@ void TestMainDialog::browseSongListMovesTheTree()
     QTest::mouseClick(Child<QPushButton>(m_dlg->m_pTabSongList, "m_btnBrowseSongList"),
                       Qt::LeftButton);
     QTRY_VERIFY(*again);
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), dir.path(u"lists"_qs));
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, dir.path(u"lists"_qs));
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), dir.path(u"lists"_qs));
 }
 
@@ -532,7 +545,7 @@ void TestMainDialog::songListFolderFromPath()
     QFETCH(QString, folder);
     m_dlg->m_pTabSongList->m_editSongList->setText(path);
     QCOMPARE(m_dlg->m_treeFolders->GetSelectedPath(), folder);
-    QTRY_COMPARE(m_dlg->m_strCurrentFolder.Load(), folder);
+    QTRY_COMPARE(m_dlg->m_strCurrentFolder, folder);
 }
 
 void TestMainDialog::windowMessagesActOnlyOnTheirWParam()
@@ -615,7 +628,7 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
     const QString out = dir.makeFolder(u"out"_qs);
     {
         FakeCopyHost job;
-        OpenRunLogs(job);
+        OpenRunLogs(job, QDir::currentPath());
         CopyOneFile(job, dir.makeFile(u"src/1 Song.mp3"_qs, "song"), out + u"/Song.mp3"_qs);
         CopyOneFile(job, dir.makeFile(u"src/2 Kept.mp3"_qs, "kept"), out + u"/Kept.mp3"_qs);
         QVERIFY(CloseRunLog(job.m_pInfoLog).isEmpty() && CloseRunLog(job.m_pErrorLog).isEmpty());
@@ -625,32 +638,42 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
     const QStringList both{u"Kept.mp3"_qs, u"Song.mp3"_qs};
     QCOMPARE(ListedNames(), both);
 
-    // While a job runs the entry is disabled. The worker is stopped first, so
-    // the preview stays requested for as long as the menu needs.
-    m_dlg->StopWorkerLoop();
-    QVERIFY(m_dlg->StartPreview());
-    QVERIFY(!ChooseFromContextMenu("undoAction"));
-    m_dlg->Idle();
-    QCOMPARE(m_dlg->m_nCommand.load(), int(JOB_IDLE));
-
+    // The engine checks the copies off the window thread, then the window
+    // asks; a No removes nothing.
     const QString kept = out + u"/Kept.mp3\n    it was changed since the copy"_qs;
     {
         MessageBoxAnswerer answerer; // answers the question with No
         QVERIFY(ChooseFromContextMenu("undoAction"));
-        QCOMPARE(answerer.Texts(),
-                 QStringList{u"Undo last convert: remove 1 copy from the output folder?\n\n"
-                             u"To be removed:\n"_qs +
-                             out + u"/Song.mp3\n\nThese stay:\n"_qs + kept});
+        // The question names the job as its record has it.
+        CRunRecordReader records;
+        QCOMPARE(records.Open(), QString());
+        const QString when = QLocale().toString(
+            QDateTime::fromMSecsSinceEpoch(records.List().at(0).m_nTimeMs), QLocale::ShortFormat);
+        QTRY_COMPARE(answerer.Texts(),
+                     QStringList{u"Undo last convert (%1, into %2, 2 copies made): remove 1 copy "
+                                 u"from the output folder?\n\nTo be removed:\n"_qs.arg(when, out) +
+                                 out + u"/Song.mp3\n\nThese stay:\n"_qs + kept});
     }
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
     QCOMPARE(dir.entries(out), both);
     MessageBoxAnswerer answerer;
     answerer.AnswerQuestionsWith(QMessageBox::Yes);
     QVERIFY(ChooseFromContextMenu("undoAction"));
-    QCOMPARE(answerer.Texts().size(), 2);
+    QTRY_COMPARE(answerer.Texts().size(), 2);
     QCOMPARE(answerer.Texts()[1], u"Removed 1 copy.\n\nLeft standing:\n"_qs + kept);
     WaitForListing();
     QCOMPARE(ListedNames(), QStringList{u"Kept.mp3"_qs});
     QCOMPARE(TestDir::read(dir.path(u"src/1 Song.mp3"_qs)), QByteArray("song"));
+
+    // While a job runs the entry is disabled. The worker is stopped first, so
+    // the preview stays requested for as long as the menu needs.
+    QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));
+    CJobState& state = m_dlg->Job();
+    state.StopWorkerLoop();
+    QVERIFY(state.StartPreview());
+    QVERIFY(!ChooseFromContextMenu("undoAction"));
+    state.Idle();
+    QCOMPARE(state.m_nCommand.load(), int(JOB_IDLE));
 }
 
 void TestMainDialog::stopSignalDismissesBoxesAndCloses()
@@ -668,7 +691,7 @@ void TestMainDialog::stopSignalDismissesBoxesAndCloses()
     QVERIFY(open.elapsed() < 4000);
     QCOMPARE(stopSignals.Received(), SIGTERM);
     QTRY_VERIFY(m_dlg->IsClosed());
-    QVERIFY(m_dlg->m_bAbandonCopy.load());
+    QVERIFY(m_dlg->Job().m_bAbandonCopy.load());
 }
 
 QTEST_MAIN(TestMainDialog)

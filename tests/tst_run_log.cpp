@@ -31,7 +31,7 @@ QString AnswerOfAnotherProcess()
     const pid_t child = ::fork();
     if (child == 0) {
         FakeCopyHost host;
-        const QByteArray answer = OpenRunLogsForJob(host).toUtf8();
+        const QByteArray answer = OpenRunLogsForJob(host, QDir::currentPath()).toUtf8();
         ::_exit(::write(channel[1], answer.constData(), answer.size()) == answer.size() ? 0 : 1);
     }
     ::close(channel[1]);
@@ -83,7 +83,7 @@ void TestRunLog::emptyLogsAreTheMarkAlone()
     TestDir dir;
     InFolder cwd(dir.path());
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     QVERIFY(host.m_pInfoLog && host.m_pErrorLog);
     QCOMPARE(CloseBoth(host), QStringList());
     QVERIFY(!host.m_pInfoLog && !host.m_pErrorLog);
@@ -120,7 +120,7 @@ void TestRunLog::linesAreUtf16LeWithCrLf()
     TestDir dir;
     InFolder cwd(dir.path());
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     WriteLogLine(host.m_pInfoLog.get(), line);
     WriteLogLine(host.m_pInfoLog.get(), u"second"_qs);
     QCOMPARE(CloseBoth(host), QStringList());
@@ -134,7 +134,7 @@ void TestRunLog::everyLineReachesTheDiskOnClose()
     TestDir dir;
     InFolder cwd(dir.path());
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     QByteArray expected = kMark;
     for (int i = 0; i < 20000; ++i) { // far more than one buffer
         const QString line = QStringLiteral("Copy : line %1").arg(i);
@@ -150,11 +150,11 @@ void TestRunLog::everyJobTruncates()
     TestDir dir;
     InFolder cwd(dir.path());
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     WriteLogLine(host.m_pInfoLog.get(), u"first job"_qs);
     WriteLogLine(host.m_pErrorLog.get(), u"first job"_qs);
     QCOMPARE(CloseBoth(host), QStringList());
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     WriteLogLine(host.m_pInfoLog.get(), u"second"_qs);
     QCOMPARE(CloseBoth(host), QStringList());
     QCOMPARE(TestDir::read(dir.path(u"InfoLog.txt"_qs)), kMark + Utf16Le(u"second"_qs) + kLineEnd);
@@ -167,7 +167,7 @@ void TestRunLog::logThatCannotBeCreatedIsReported()
     InFolder cwd(dir.path());
     dir.makeFolder(u"InfoLog.txt"_qs);
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     QVERIFY(host.m_pInfoLog && host.m_pInfoLog->m_errOpen == EISDIR && !host.m_pInfoLog->m_pFile);
     WriteLogLine(host.m_pInfoLog.get(), u"dropped"_qs); // must not touch a missing stream
     WriteLogLine(host.m_pErrorLog.get(), u"kept"_qs);   // the other log still works
@@ -184,7 +184,7 @@ void TestRunLog::logInReadOnlyFolderIsReported()
     const QByteArray problems = RunUnprivileged([&] {
         InFolder cwd(folder);
         FakeCopyHost host;
-        OpenRunLogs(host);
+        OpenRunLogs(host, QDir::currentPath());
         WriteLogLine(host.m_pInfoLog.get(), u"dropped"_qs);
         return CloseBoth(host).join(u'\n').toUtf8();
     });
@@ -207,7 +207,7 @@ void TestRunLog::failedWriteIsReported()
     ::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &limit);
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     for (int i = 0; i < 100000; ++i) // fills the buffer, so writes happen before close
         WriteLogLine(host.m_pInfoLog.get(), u"line that cannot be stored"_qs);
     const int error = host.m_pInfoLog->m_pFile->Error();
@@ -227,7 +227,7 @@ void TestRunLog::plantedLinkIsNotFollowed()
     const QString victim = dir.makeFile(u"precious.txt"_qs, "keep me");
     dir.makeLink(u"InfoLog.txt"_qs, victim);
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     WriteLogLine(host.m_pInfoLog.get(), u"line"_qs);
     QCOMPARE(CloseBoth(host).size(), 1);
     QCOMPARE(TestDir::read(victim), QByteArray("keep me"));
@@ -285,7 +285,7 @@ void TestRunLog::onlyAPlainFileOfItsOwnIsWritten()
     ::alarm(30); // a blocking open ends the test instead of hanging it
 
     FakeCopyHost host;
-    QCOMPARE(OpenRunLogsForJob(host), QString()); // the job goes on
+    QCOMPARE(OpenRunLogsForJob(host, QDir::currentPath()), QString()); // the job goes on
     WriteLogLine(host.m_pInfoLog.get(), u"line"_qs);
     WriteLogLine(host.m_pErrorLog.get(), u"line"_qs);
     const QStringList problems = CloseBoth(host);
@@ -312,14 +312,15 @@ void TestRunLog::logsHeldByAnotherJobAreLeftAlone()
     TestDir dir;
     InFolder cwd(dir.path());
     FakeCopyHost holder, second;
-    QCOMPARE(OpenRunLogsForJob(holder), QString());
+    QCOMPARE(OpenRunLogsForJob(holder, QDir::currentPath()), QString());
     const QStringList held(10000, u"held"_qs); // more than a buffer: some is on disk
     for (const QString& line : held) {
         WriteLogLine(holder.m_pInfoLog.get(), line);
         WriteLogLine(holder.m_pErrorLog.get(), line);
     }
 
-    QCOMPARE(otherProcess ? AnswerOfAnotherProcess() : OpenRunLogsForJob(second),
+    QCOMPARE(otherProcess ? AnswerOfAnotherProcess()
+                          : OpenRunLogsForJob(second, QDir::currentPath()),
              u"The run logs in "_qs + dir.path() +
                  u" are in use by another running tamro. "
                  "Wait until its job has ended, or start tamro from another folder."_qs);
@@ -329,7 +330,7 @@ void TestRunLog::logsHeldByAnotherJobAreLeftAlone()
     QCOMPARE(LogLines(dir.path(u"InfoLog.txt"_qs)), held);
     QCOMPARE(LogLines(dir.path(u"ErrorLog.txt"_qs)), held);
     // Once the holder is done, the next job runs.
-    QCOMPARE(OpenRunLogsForJob(second), QString());
+    QCOMPARE(OpenRunLogsForJob(second, QDir::currentPath()), QString());
     QCOMPARE(CloseBoth(second), QStringList());
 }
 

@@ -15,13 +15,11 @@
 
 namespace {
 
-// The song-list page as the reader sees it, without a window.
+// The song-list page of a job reading `path`.
 class FakeSongListPage : public CSongListPageBase
 {
 public:
-    explicit FakeSongListPage(QString path = {}) : m_path(std::move(path)) {}
-    QString GetSongListPath() const override { return m_path; }
-    QString m_path;
+    explicit FakeSongListPage(QString path = {}) { m_strSongListPath = std::move(path); }
 };
 
 using Entries = QList<QPair<QString, QString>>;

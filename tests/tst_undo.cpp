@@ -44,7 +44,7 @@ QString RunJob(const QString& logFolder, const QList<std::pair<QString, QString>
 {
     InFolder cwd(logFolder);
     FakeCopyHost host;
-    OpenRunLogs(host);
+    OpenRunLogs(host, QDir::currentPath());
     for (const auto& [source, destination] : copies)
         CopyOneFile(host, source, destination);
     (void)CloseRunLog(host.m_pInfoLog);
@@ -458,7 +458,7 @@ void TestUndo::killedRunIsUndone()
         ::alarm(60);
         InFolder cwd(dir.path());
         FakeCopyHost host;
-        OpenRunLogs(host);
+        OpenRunLogs(host, QDir::currentPath());
         for (const auto& [source, destination] : copies)
             CopyOneFile(host, source, destination);
         (void)::write(ready[1], "x", 1);

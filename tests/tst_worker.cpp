@@ -1,6 +1,6 @@
 #include "modes/song_list_page_base.h"
-#include "passes/worker.h"
-#include "tests/fake_pass_host.h"
+#include "output/run_log.h"
+#include "tests/fake_front_end.h"
 #include "tests/testdir.h"
 
 #include <QtTest>
@@ -13,6 +13,7 @@ enum Transition
 {
     StartPreview,
     StartConvert,
+    StartUndo,
     RequestCancel,
     Cancelled,
     EndRun,
@@ -24,7 +25,9 @@ void Reach(CJobState& job, int command)
 {
     if (command == JOB_PREVIEW)
         QVERIFY(job.StartPreview());
-    if (command >= JOB_CONVERT)
+    if (command == JOB_UNDO)
+        QVERIFY(job.StartUndo());
+    if (command >= JOB_CONVERT && command <= JOB_ENDING)
         QVERIFY(job.StartConvert());
     if (command == JOB_CANCEL || command == JOB_CANCELLED)
         QVERIFY(job.RequestCancel());
@@ -43,6 +46,8 @@ int Apply(CJobState& job, Transition transition)
         return job.StartPreview();
     case StartConvert:
         return job.StartConvert();
+    case StartUndo:
+        return job.StartUndo();
     case RequestCancel:
         return job.RequestCancel();
     case Cancelled:
@@ -61,7 +66,7 @@ int Apply(CJobState& job, Transition transition)
 
 // The job engine without a window: the transitions of the command word, and
 // whole jobs run one step at a time on the test's own thread, with the
-// operator's clicks made from the fake host's calls.
+// operator's clicks made from what the fake front end is told.
 class TestWorker : public QObject
 {
     Q_OBJECT
@@ -77,6 +82,8 @@ private Q_SLOTS:
     void aNewJobCountsItsOwnFailures();
     void cancelBeforeTheWorkerTakesTheJob();
     void cancelDuringACopyPutsTheWindowBack();
+    void logsHeldElsewhereRefuseTheJob();
+    void undoIsAJobWithOutcomes();
     void workerEndsWhenToldWithoutAJob();
 
 private:
@@ -84,34 +91,31 @@ private:
     void List(const QStringList& names, bool withPreviewColumn = false);
 
     std::unique_ptr<TestDir> m_dir;
-    std::unique_ptr<FakePassHost> m_host;
-    QString m_previousFolder;
+    std::unique_ptr<FakeFrontEnd> m_host;
 };
 
 void TestWorker::init()
 {
     m_dir = std::make_unique<TestDir>();
-    m_host = std::make_unique<FakePassHost>();
-    m_host->m_nTab = 1; // pattern mode: no song list needed
-    m_previousFolder = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
+    m_host = std::make_unique<FakeFrontEnd>();
+    m_host->m_mode = NamingMode::Pattern; // no song list needed
+    m_host->m_strLogFolder = m_dir->path();
 }
 
 void TestWorker::cleanup()
 {
-    QDir::setCurrent(m_previousFolder);
     m_host.reset();
     m_dir.reset();
 }
 
 void TestWorker::List(const QStringList& names, bool withPreviewColumn)
 {
-    m_host->m_strCurrentFolder.Store(m_dir->makeFolder(u"src"_qs));
-    m_host->m_strOutputFolder.Store(m_dir->makeFolder(u"out"_qs));
+    m_host->m_strCurrentFolder = m_dir->makeFolder(u"src"_qs);
+    m_host->m_strOutputFolder = m_dir->makeFolder(u"out"_qs);
     for (const QString& name : names)
         m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
     m_host->SetRows(names);
-    m_host->m_bPreviewColumn = withPreviewColumn; // as the Preview click inserts it
+    m_host->m_bPreviewOnScreen = withPreviewColumn; // as the Preview click inserts it
 }
 
 void TestWorker::transitions_data()
@@ -137,6 +141,12 @@ void TestWorker::transitions_data()
         {"no second convert", JOB_CONVERT, StartConvert, 0, JOB_CONVERT},
         {"no convert over a cancel", JOB_CANCEL, StartConvert, 0, JOB_CANCEL},
         {"no convert while one ends", JOB_ENDING, StartConvert, 0, JOB_ENDING},
+        {"no convert during an undo", JOB_UNDO, StartConvert, 0, JOB_UNDO},
+        {"undo from idle", JOB_IDLE, StartUndo, 1, JOB_UNDO},
+        {"no undo during a preview", JOB_PREVIEW, StartUndo, 0, JOB_PREVIEW},
+        {"no undo during a convert", JOB_CONVERT, StartUndo, 0, JOB_CONVERT},
+        {"cancel an undo", JOB_UNDO, RequestCancel, 1, JOB_CANCEL},
+        {"undo ends", JOB_UNDO, EndRun, -1, JOB_ENDING},
         {"cancel a convert", JOB_CONVERT, RequestCancel, 1, JOB_CANCEL},
         {"nothing to cancel", JOB_IDLE, RequestCancel, 0, JOB_IDLE},
         {"a preview cannot be cancelled", JOB_PREVIEW, RequestCancel, 0, JOB_PREVIEW},
@@ -163,10 +173,10 @@ void TestWorker::transitions()
     QFETCH(int, transition);
     QFETCH(int, result);
     QFETCH(int, to);
-    FakePassHost& job = *m_host;
+    CJobState& job = m_host->State();
     Reach(job, from);
     job.m_nErrorCount = 3; // the last job's failures
-    job.m_page.m_bStopReading = 1;
+    m_host->SongListPage().m_bStopReading = 1;
 
     QCOMPARE(Apply(job, Transition(transition)), result);
     QCOMPARE(job.m_nCommand.load(), to);
@@ -174,12 +184,14 @@ void TestWorker::transitions()
     // the reader's stop request.
     const bool started = transition == StartConvert && result == 1;
     QCOMPARE(job.m_nErrorCount.load(), started ? 0 : 3);
-    QCOMPARE(job.m_page.m_bStopReading.load(), transition == EndRun && to == JOB_ENDING ? 0 : 1);
+    QCOMPARE(m_host->SongListPage().m_bStopReading.load(),
+             transition == EndRun && to == JOB_ENDING ? 0 : 1);
 }
 
 void TestWorker::convertClickedDuringAPreviewRunsAfterIt()
 {
-    List({u"Title - Artist.mp3"_qs}, true);
+    List({u"Title - Artist.mp3"_qs});
+    CJob& job = m_host->Job();
     bool clicked = false;
     m_host->m_onCall = [&](const QString& call) {
         if (call.startsWith(u"total:"_qs) && !clicked)
@@ -187,21 +199,22 @@ void TestWorker::convertClickedDuringAPreviewRunsAfterIt()
     };
     QVERIFY(m_host->StartPreview());
 
-    QVERIFY(RunNextJob(*m_host));
+    QVERIFY(job.RunNextJob());
     QVERIFY(clicked);
     QCOMPARE(m_host->m_renames, QStringList{u"Artist-Title.mp3"_qs});
-    QCOMPARE(m_host->m_nCommand.load(), int(JOB_CONVERT));
-    QVERIFY(RunNextJob(*m_host));
+    QCOMPARE(job.m_nCommand.load(), int(JOB_CONVERT));
+    QVERIFY(job.RunNextJob());
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"Artist-Title.mp3"_qs});
-    QCOMPARE(m_host->Calls(u"message"_qs), QStringList{u"Completed."_qs});
-    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
-    QVERIFY(!RunNextJob(*m_host));
+    QCOMPARE(m_host->Calls(u"ended"_qs), (QStringList{u"preview"_qs, u"Completed."_qs}));
+    QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
+    QVERIFY(!job.RunNextJob());
 }
 
 void TestWorker::noPreviewUntilAConvertJobHasEnded()
 {
     List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs}, true);
     m_host->m_renames = QStringList{u"One.mp3"_qs, u"Two.mp3"_qs};
+    CJob& job = m_host->Job();
     QStringList startedDuring;
     m_host->m_onCall = [&](const QString& call) {
         if (m_host->StartPreview())
@@ -209,69 +222,143 @@ void TestWorker::noPreviewUntilAConvertJobHasEnded()
     };
     QVERIFY(m_host->StartConvert());
 
-    QVERIFY(RunNextJob(*m_host));
+    QVERIFY(job.RunNextJob());
     QCOMPARE(startedDuring, QStringList());
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), (QStringList{u"One.mp3"_qs, u"Two.mp3"_qs}));
-    QCOMPARE(m_host->m_calls.mid(m_host->m_calls.size() - 4),
-             (QStringList{u"message:Completed."_qs, u"total:0"_qs, u"file:0"_qs, u"refresh:"_qs}));
-    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(m_host->m_calls.last(), u"ended:Completed."_qs);
+    QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
     QVERIFY(m_host->StartPreview());
 }
 
 void TestWorker::aNewJobCountsItsOwnFailures()
 {
     List({u"A - 1.mp3"_qs});
+    CJob& job = m_host->Job();
     QFile::remove(m_dir->path(u"src/A - 1.mp3"_qs)); // listed, but gone
     QVERIFY(m_host->StartConvert());
-    QVERIFY(RunNextJob(*m_host));
-    QCOMPARE(m_host->m_nErrorCount.load(), 1);
+    QVERIFY(job.RunNextJob());
+    QCOMPARE(job.m_nErrorCount.load(), 1);
+    QCOMPARE(m_host->Calls(u"error"_qs), QStringList{u"1"_qs});
 
     m_dir->makeFile(u"src/A - 1.mp3"_qs);
     m_host->m_calls.clear();
     QVERIFY(m_host->StartConvert());
-    QCOMPARE(m_host->m_nErrorCount.load(), 0);
-    QVERIFY(RunNextJob(*m_host));
-    QCOMPARE(m_host->m_nErrorCount.load(), 0);
-    QCOMPARE(m_host->Calls(u"message"_qs), QStringList{u"Completed."_qs}); // no failure told
+    QCOMPARE(job.m_nErrorCount.load(), 0);
+    QVERIFY(job.RunNextJob());
+    QCOMPARE(job.m_nErrorCount.load(), 0);
+    QCOMPARE(m_host->Calls(u"ended"_qs), QStringList{u"Completed."_qs}); // no failure told
 }
 
 void TestWorker::cancelBeforeTheWorkerTakesTheJob()
 {
     List({u"A - 1.mp3"_qs});
-    m_host->m_page.m_bStopReading = 1;
+    CJob& job = m_host->Job();
+    m_host->SongListPage().m_bStopReading = 1;
     QVERIFY(m_host->StartConvert());
-    QVERIFY(m_host->RequestCancel());
+    QVERIFY(job.RequestCancel());
 
-    QVERIFY(RunNextJob(*m_host));
-    QCOMPARE(m_host->m_calls, QStringList{u"caption:Convert"_qs}); // no pass, no refresh
+    QVERIFY(job.RunNextJob());
+    QCOMPARE(m_host->m_calls, QStringList{u"ended:not started"_qs}); // no pass, no refresh
     QCOMPARE(m_dir->entries(m_dir->path()), (QStringList{u"out"_qs, u"src"_qs})); // no logs
-    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
-    QCOMPARE(m_host->m_page.m_bStopReading.load(), 0);
+    QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
+    QCOMPARE(job.SongListPage().m_bStopReading.load(), 0);
 }
 
 void TestWorker::cancelDuringACopyPutsTheWindowBack()
 {
     List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    CJob& job = m_host->Job();
     m_host->m_onCall = [&](const QString& call) {
         if (call == u"file:100"_qs)
-            (void)m_host->RequestCancel(); // during the first copy
+            (void)job.RequestCancel(); // during the first copy
     };
     QVERIFY(m_host->StartConvert());
 
-    QVERIFY(RunNextJob(*m_host));
+    QVERIFY(job.RunNextJob());
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList{u"1-A.mp3"_qs});
-    QCOMPARE(m_host->Calls(u"caption"_qs), QStringList{u"Convert"_qs});
-    QCOMPARE(m_host->Calls(u"message"_qs), QStringList());
-    QCOMPARE(m_host->m_calls.last(), u"refresh:"_qs);
-    QVERIFY(!m_host->m_pInfoLog && !m_host->m_pErrorLog);
-    QCOMPARE(m_host->m_nCommand.load(), int(JOB_IDLE));
+    // The operator asked for the stop; a clean one is not news.
+    QCOMPARE(m_host->m_calls.last(), u"ended:quietly"_qs);
+    QVERIFY(m_host->m_summary.m_bCancelled && m_host->m_summary.m_nDone == 1);
+    QVERIFY(!job.m_pInfoLog && !job.m_pErrorLog);
+    QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
+}
+
+void TestWorker::logsHeldElsewhereRefuseTheJob()
+{
+    List({u"A - 1.mp3"_qs});
+    CCopyState holder;
+    QVERIFY(OpenRunLogsForJob(holder, m_dir->path()).isEmpty());
+    QVERIFY(m_host->StartConvert());
+
+    QVERIFY(m_host->Job().RunNextJob());
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), QStringList());
+    QVERIFY(!m_host->m_summary.m_bStarted);
+    QVERIFY(m_host->m_summary.m_strRefusal.contains(u"in use by another running tamro"_qs));
+    QCOMPARE(m_host->Job().m_nCommand.load(), int(JOB_IDLE));
+    (void)CloseRunLog(holder.m_pInfoLog);
+    (void)CloseRunLog(holder.m_pErrorLog);
+}
+
+void TestWorker::undoIsAJobWithOutcomes()
+{
+    // A convert, then its undo as a job of its own: a dry run first, then the
+    // removal, each copy told as an outcome; Cancel stops it between copies.
+    List({u"A - 1.mp3"_qs, u"B - 2.mp3"_qs, u"C - 3.mp3"_qs});
+    CJob& job = m_host->Job();
+    QVERIFY(m_host->StartConvert());
+    QVERIFY(job.RunNextJob());
+    const auto outcomes = [this] {
+        QStringList words;
+        for (const FileEnd& file : m_host->m_ends)
+            words.append(file.m_strDestination.section(u'/', -1) + u'=' +
+                         QString::number(int(file.m_outcome)));
+        m_host->m_ends.clear();
+        return words;
+    };
+    (void)outcomes();
+
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::DryRun}));
+    QVERIFY(job.RunNextJob());
+    const QString would = QString::number(int(FileOutcome::WouldRemove));
+    QCOMPARE(outcomes(),
+             (QStringList{u"1-A.mp3="_qs + would, u"2-B.mp3="_qs + would, u"3-C.mp3="_qs + would}));
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)).size(), 3);
+
+    m_host->m_onCall = [&](const QString& call) {
+        if (call == u"total:33"_qs)
+            (void)job.RequestCancel();
+    };
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove}));
+    QVERIFY(job.RunNextJob());
+    QCOMPARE(outcomes(), QStringList{u"1-A.mp3="_qs + QString::number(int(FileOutcome::Removed))});
+    QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), (QStringList{u"2-B.mp3"_qs, u"3-C.mp3"_qs}));
+    QVERIFY(m_host->m_summary.m_bCancelled);
+    QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
+    // The job's record names the run and what it made.
+    const RecordedRunSummary run = m_host->m_summary.m_undoneRun;
+    QVERIFY(!run.m_strId.isEmpty());
+    QCOMPARE(run.m_nCopies, 3);
+    QCOMPARE(run.m_outputFolders, QStringList{m_dir->path(u"out"_qs)});
+
+    // What the cancelled undo took is written down: the next one takes the
+    // rest, of that very run, and the one after finds nothing standing.
+    m_host->m_onCall = nullptr;
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove, run.m_strId}));
+    QVERIFY(job.RunNextJob());
+    const QString removed = QString::number(int(FileOutcome::Removed));
+    QCOMPARE(outcomes(), (QStringList{u"2-B.mp3="_qs + removed, u"3-C.mp3="_qs + removed}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove}));
+    QVERIFY(job.RunNextJob());
+    QVERIFY2(m_host->m_summary.m_strRefusal.contains(u"already undone"_qs),
+             qPrintable(m_host->m_summary.m_strRefusal));
 }
 
 void TestWorker::workerEndsWhenToldWithoutAJob()
 {
-    m_host->m_bWorkerRun = 1;
-    std::thread worker([this] { WorkerThreadProc(*m_host, *m_host); });
-    m_host->StopWorkerLoop();
+    CJob& job = m_host->Job();
+    job.m_bWorkerRun = 1;
+    std::thread worker([&job] { job.WorkerThreadProc(); });
+    job.StopWorkerLoop();
     worker.join();
     QCOMPARE(m_host->m_calls, QStringList());
 }
