@@ -81,7 +81,7 @@ void CtamroDlg::OnUndoLastConvert()
 {
     // The engine decides first what may go, reporting each copy; nothing is
     // removed before the operator has seen the list and agreed.
-    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::DryRun}))
+    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::DryRun, {}}))
         return;
     m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }

@@ -317,7 +317,7 @@ void TestWorker::undoIsAJobWithOutcomes()
     };
     (void)outcomes();
 
-    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::DryRun}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::DryRun, {}}));
     QVERIFY(job.RunNextJob());
     const QString would = QString::number(int(FileOutcome::WouldRemove));
     QCOMPARE(outcomes(),
@@ -328,7 +328,7 @@ void TestWorker::undoIsAJobWithOutcomes()
         if (call == u"total:33"_qs)
             (void)job.RequestCancel();
     };
-    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove, {}}));
     QVERIFY(job.RunNextJob());
     QCOMPARE(outcomes(), QStringList{u"1-A.mp3="_qs + QString::number(int(FileOutcome::Removed))});
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), (QStringList{u"2-B.mp3"_qs, u"3-C.mp3"_qs}));
@@ -347,7 +347,7 @@ void TestWorker::undoIsAJobWithOutcomes()
     QVERIFY(job.RunNextJob());
     const QString removed = QString::number(int(FileOutcome::Removed));
     QCOMPARE(outcomes(), (QStringList{u"2-B.mp3="_qs + removed, u"3-C.mp3="_qs + removed}));
-    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove, {}}));
     QVERIFY(job.RunNextJob());
     QVERIFY2(m_host->m_summary.m_strRefusal.contains(u"already undone"_qs),
              qPrintable(m_host->m_summary.m_strRefusal));
