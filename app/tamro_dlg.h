@@ -180,7 +180,9 @@ private:
     void FinishClose();
     // A box of the undo: information (OK) or a question (Yes/No, No first).
     int ShowUndoBox(const QString& text, const QString& details, bool ask);
-    void AskToUndo(const std::vector<FileEnd>& planned);
+    // `run`: the recorded run the check found, named in the question and
+    // the only one a Yes removes from.
+    void AskToUndo(const std::vector<FileEnd>& planned, const RecordedRunSummary& run);
 
     CWindowCalls* m_pWindowCalls = nullptr; // the worker's way into the window
     std::unique_ptr<CDialogJobObserver> m_pJobObserver;

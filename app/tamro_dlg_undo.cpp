@@ -5,7 +5,9 @@
 #include "app/mnemonic.h"
 #include "app/tamro_dlg.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -79,7 +81,7 @@ void CtamroDlg::OnUndoLastConvert()
 {
     // The engine decides first what may go, reporting each copy; nothing is
     // removed before the operator has seen the list and agreed.
-    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::DryRun}))
+    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::DryRun, {}}))
         return;
     m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }
@@ -100,7 +102,8 @@ void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd
             return; // the operator stopped the check: nothing to ask
         // Asked once the job is idle, so the removal can start then.
         QMetaObject::invokeMethod(
-            this, [this, undone] { AskToUndo(undone); }, Qt::QueuedConnection);
+            this, [this, undone, run = summary.m_undoneRun] { AskToUndo(undone, run); },
+            Qt::QueuedConnection);
         return;
     }
     const QString current = QDir::cleanPath(m_strCurrentFolder);
@@ -121,7 +124,7 @@ void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd
         RefreshFileList();
 }
 
-void CtamroDlg::AskToUndo(const std::vector<FileEnd>& planned)
+void CtamroDlg::AskToUndo(const std::vector<FileEnd>& planned, const RecordedRunSummary& run)
 {
     const QStringList removable = Lines(planned, false);
     const QString stay = Section(tr("These stay:"), Lines(planned, true));
@@ -131,13 +134,18 @@ void CtamroDlg::AskToUndo(const std::vector<FileEnd>& planned)
                     Details(planned), false);
         return;
     }
+    // Named as its record has it, so the operator knows which job goes.
+    const QString when =
+        QLocale().toString(QDateTime::fromMSecsSinceEpoch(run.m_nTimeMs), QLocale::ShortFormat);
     const QString question =
-        tr("Undo last convert: remove %1 from the output folder?").arg(Copies(removable.size())) +
+        tr("Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?")
+            .arg(when, run.m_outputFolders.join(u", "_qs), Copies(run.m_nCopies),
+                 Copies(removable.size())) +
         Section(tr("To be removed:"), removable) + stay;
     if (ShowUndoBox(question, Details(planned), true) != QMessageBox::Yes || m_bClosing)
         return;
     // Checked again: the files may have changed while the question was open.
-    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::Remove}))
+    if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::Remove, run.m_strId}))
         return;
     m_bUndoRemoving = true;
     m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));

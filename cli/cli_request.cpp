@@ -20,7 +20,8 @@ Commands:
   preview --pattern --source FOLDER
   preview --tags [--format FORMAT] --source FOLDER
   convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run's copies
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run's copies
+  undo --list                                  the recorded runs, newest first
 
 The source folder defaults to the song list's folder. Files are taken as the
 window lists them: files only, hidden ones left out, in natural name order.
@@ -32,8 +33,12 @@ Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
 --log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
 that file up too and removes its partial copy.
 
-Undo removes each copy that the last run's InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
+Every convert keeps a record of the copies it made in the operator's own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source's bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
 
 Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
 failed (undo: some were left), 2 bad usage or an unusable song list, format,
@@ -80,9 +85,17 @@ QString MissingOrExtra(const CliRequest& request)
         if (modesGiven != 0 || request.m_bFormatGiven || !request.m_strSource.isEmpty() ||
             !request.m_strOutput.isEmpty() || request.m_bJson || request.m_bCreateOutput ||
             request.m_bFromPreview || request.m_bNoRoomCheck || request.m_bSkipIdentical)
-            return Tr(QT_TRANSLATE_NOOP("TamroCli", "undo takes only --log-dir and --dry-run."));
+            return Tr(QT_TRANSLATE_NOOP("TamroCli",
+                                        "undo takes only --log-dir, --run, --list and --dry-run."));
+        if (request.m_bList &&
+            (request.m_bDryRun || !request.m_strRunId.isEmpty() || !request.m_strLogDir.isEmpty()))
+            return Tr(QT_TRANSLATE_NOOP("TamroCli", "undo --list takes no other option."));
+        if (!request.m_strRunId.isEmpty() && !request.m_strLogDir.isEmpty())
+            return Tr(QT_TRANSLATE_NOOP("TamroCli", "Give --run or --log-dir, not both."));
         return {};
     }
+    if (request.m_bList || !request.m_strRunId.isEmpty())
+        return Tr(QT_TRANSLATE_NOOP("TamroCli", "--list and --run belong to undo."));
     if (modesGiven > 1)
         return Tr(QT_TRANSLATE_NOOP("TamroCli",
                                     "Give one of --song-list, --pattern and --tags, not two."));
@@ -155,6 +168,13 @@ CliRequest ParseCliRequest(const QStringList& arguments)
     const QCommandLineOption dryRun(
         QStringLiteral("dry-run"),
         Tr(QT_TRANSLATE_NOOP("TamroCli", "undo: lists what it would remove.")));
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        Tr(QT_TRANSLATE_NOOP("TamroCli", "undo: lists the recorded runs, newest first.")));
+    const QCommandLineOption run(
+        QStringLiteral("run"),
+        Tr(QT_TRANSLATE_NOOP("TamroCli", "undo: takes back this run (an id from --list).")),
+        QStringLiteral("ID"));
     const QCommandLineOption fromPreview(
         QStringLiteral("from-preview"),
         Tr(QT_TRANSLATE_NOOP(
@@ -171,7 +191,7 @@ CliRequest ParseCliRequest(const QStringList& arguments)
                              "Leaves out a file whose new name in the output folder already "
                              "holds exactly its bytes (preview flags it identical).")));
     parser.addOptions({help, version, songList, pattern, tags, format, source, output, createOutput,
-                       logDir, json, dryRun, fromPreview, noRoomCheck, skipIdentical});
+                       logDir, json, dryRun, list, run, fromPreview, noRoomCheck, skipIdentical});
     parser.addPositionalArgument(QStringLiteral("COMMAND"),
                                  Tr(QT_TRANSLATE_NOOP("TamroCli", "preview, convert or undo.")));
 
@@ -207,6 +227,10 @@ CliRequest ParseCliRequest(const QStringList& arguments)
     request.m_strLogDir = parser.value(logDir);
     request.m_bJson = parser.isSet(json);
     request.m_bDryRun = parser.isSet(dryRun);
+    request.m_bList = parser.isSet(list);
+    request.m_strRunId = parser.value(run);
+    if (parser.isSet(run) && request.m_strRunId.isEmpty())
+        return UsageError(Tr(QT_TRANSLATE_NOOP("TamroCli", "--run needs the id of a run.")));
     request.m_bCreateOutput = parser.isSet(createOutput);
     request.m_bFromPreview = parser.isSet(fromPreview);
     request.m_bNoRoomCheck = parser.isSet(noRoomCheck);

@@ -35,6 +35,8 @@ struct CliRequest
     QString m_strLogDir; // empty: the working folder
     bool m_bJson = false;
     bool m_bDryRun = false;
+    bool m_bList = false; // undo: list the recorded runs instead
+    QString m_strRunId;   // undo: this recorded run, not the last of the log folder
     bool m_bCreateOutput = false;
     // convert: copy under the names a preview shows, as the window's convert
     // does with a preview on screen.

@@ -20,6 +20,7 @@ QString Reason(const SongListReadResult& result)
     case SONG_LIST_UNREADABLE:
         return QCoreApplication::translate("SongListCheck", "It cannot be read: %1.")
             .arg(qt_error_string(result.m_nErrno));
+    case SONG_LIST_NOT_TEXT:
     case SONG_LIST_READ:
         break;
     }
@@ -40,6 +41,9 @@ QString SongListProblem(const QString& path)
     });
     if (hasRecord)
         return {};
+    // A film or a program chosen by mistake, told from its beginning.
+    if (result.m_nStatus == SONG_LIST_NOT_TEXT)
+        return QCoreApplication::translate("SongListCheck", "%1 is not a text file.").arg(path);
     return QCoreApplication::translate("SongListCheck", "The song list cannot be used: %1\n%2")
         .arg(path, Reason(result));
 }

@@ -1,7 +1,7 @@
 #include "modes/song_list_lines.h"
 
-#include "modes/charset_guess.h"
 #include "modes/song_list_reader.h"
+#include "modes/text_start.h"
 #include "platform/fd_read.h"
 #include "platform/file_name_codec.h"
 #include "platform/lone_surrogates.h"
@@ -16,9 +16,8 @@
 
 namespace {
 
-// The detector sees this much of a file without a mark; it is also the read
-// size, so the file is read once.
-constexpr qsizetype kBlock = qsizetype{1024} * 1024;
+constexpr qsizetype kBlock = kSongListBlock;
+constexpr qsizetype kLongestLine = kSongListLongestLine; // characters
 
 struct FdCloser
 {
@@ -30,11 +29,11 @@ struct FdCloser
     }
 };
 
-QStringDecoder DecoderFor(int encoding, QByteArrayView sample, bool wholeFile)
+QStringDecoder DecoderFor(const TextStart& start)
 {
     // The mark is skipped by the reader itself; a U+FEFF further on is text.
     constexpr auto flags = QStringConverter::Flag::ConvertInitialBom;
-    switch (encoding) {
+    switch (start.m_nEncoding) {
     case ENCODING_UTF16LE:
         return QStringDecoder(QStringConverter::Utf16LE, flags);
     case ENCODING_UTF16BE:
@@ -42,13 +41,15 @@ QStringDecoder DecoderFor(int encoding, QByteArrayView sample, bool wholeFile)
     case ENCODING_UTF8:
         return QStringDecoder(QStringConverter::Utf8, flags);
     default:
-        return QStringDecoder(GuessCharset(sample, wholeFile).constData(), flags);
+        return QStringDecoder(start.m_charset.constData(), flags);
     }
 }
 
 // Cuts decoded text into lines. A UTF-16 or UTF-8 file is text: CR LF ends a
 // line like LF. A file without a mark is taken byte-wise: the CR stays (the
 // trimming of the last field removes it) and a line ends at its first NUL.
+// A line keeps its first kLongestLine characters, so a file that is one huge
+// line costs no more memory than that; no new name can use more.
 class LineSplitter
 {
 public:
@@ -58,15 +59,34 @@ public:
     // as `onLine` does.
     template <typename OnLine> bool Feed(const QString& text, OnLine&& onLine)
     {
-        m_pending.append(text);
+        qsizetype from = 0;
+        if (m_overlong) {
+            const qsizetype end = text.indexOf(u'\n');
+            if (end < 0)
+                return true; // still the rest of the long line
+            m_overlong = false;
+            const bool goOn = onLine(Finish(m_pending));
+            m_pending.clear();
+            m_scanFrom = 0;
+            if (!goOn)
+                return false;
+            from = end + 1;
+        }
+        m_pending.append(QStringView(text).sliced(from));
         qsizetype start = 0;
         for (qsizetype end; (end = m_pending.indexOf(u'\n', m_scanFrom)) >= 0;) {
-            if (!onLine(Finish(QStringView(m_pending).sliced(start, end - start))))
+            // A line that began in an earlier block may end beyond the
+            // bound in this one.
+            if (!onLine(Finish(Cut(QStringView(m_pending).sliced(start, end - start)))))
                 return false;
             start = end + 1;
             m_scanFrom = start;
         }
         m_pending.remove(0, start);
+        if (m_pending.size() > kLongestLine) {
+            m_pending.truncate(Cut(m_pending).size());
+            m_overlong = true;
+        }
         m_scanFrom = m_pending.size();
         return true;
     }
@@ -79,6 +99,17 @@ public:
     }
 
 private:
+    // The first kLongestLine characters of the line, never half a pair.
+    static QStringView Cut(QStringView line)
+    {
+        if (line.size() <= kLongestLine)
+            return line;
+        qsizetype keep = kLongestLine;
+        if (line.at(keep - 1).isHighSurrogate())
+            --keep;
+        return line.first(keep);
+    }
+
     QString Finish(QStringView line) const
     {
         if (m_textMode) {
@@ -98,6 +129,7 @@ private:
 
     bool m_textMode;
     bool m_utf16;
+    bool m_overlong = false; // the pending line is cut; its rest is dropped
     QString m_pending;
     qsizetype m_scanFrom = 0;
 };
@@ -159,23 +191,24 @@ SongListReadResult ReadSongListLines(const QString& path,
         return result;
 
     const auto buffer = std::make_unique_for_overwrite<char[]>(kBlock);
-    ssize_t got = ReadFull(file.fd, buffer.get(), kBlock);
+    ssize_t got = ReadFull(file.fd, buffer.get(), size_t(kBlock));
     if (got < 0)
         return Unreadable(errno);
     QByteArrayView bytes(buffer.get(), got);
-    const int encoding = EncodingOfMark(bytes);
-    QStringDecoder decoder = DecoderFor(encoding, bytes, got < kBlock);
-    if (encoding == ENCODING_UTF16LE || encoding == ENCODING_UTF16BE)
-        bytes = bytes.sliced(2);
-    else if (encoding == ENCODING_UTF8 && bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    LineSplitter splitter(encoding != ENCODING_NO_MARK,
-                          encoding == ENCODING_UTF16LE || encoding == ENCODING_UTF16BE);
+    // The beginning decides: a file that is no text is not read on.
+    const TextStart start = ExamineTextStart(bytes, got < kBlock);
+    if (!start.m_bText)
+        return {SONG_LIST_NOT_TEXT, 0};
+    QStringDecoder decoder = DecoderFor(start);
+    bytes = bytes.sliced(start.m_nMarkSize);
+    const bool utf16 =
+        start.m_nEncoding == ENCODING_UTF16LE || start.m_nEncoding == ENCODING_UTF16BE;
+    LineSplitter splitter(start.m_nEncoding != ENCODING_NO_MARK, utf16);
 
     while (got > 0) {
         if (!splitter.Feed(decoder.decode(bytes), onLine))
             return result;
-        got = ReadSome(file.fd, buffer.get(), kBlock);
+        got = ReadSome(file.fd, buffer.get(), size_t(kBlock));
         if (got < 0)
             return Unreadable(errno); // keep what was read so far
         bytes = QByteArrayView(buffer.get(), got);

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "output/run_log.h"
+#include "output/run_record_writer.h"
 #include "platform/copy_session.h"
 
 #include <atomic>
 #include <memory>
 
 // What the copies of one convert job share with whoever started it: the
-// failure count, the request to give up the copy under way, and the logs.
-// The job state of the passes extends it; copy tests use it alone.
+// failure count, the request to give up the copy under way, the logs and the
+// run's record. The job state of the passes extends it; copy tests use it
+// alone.
 class CCopyState
 {
 public:
@@ -25,4 +27,7 @@ public:
     // What the job's copies share below their names; flushed to the medium
     // once after the last copy (CCopySession::FlushToMedium).
     CCopySession m_copySession;
+    // The record of the current job's copies, the only thing undo trusts;
+    // null before the first job. Each job starts a new one.
+    std::unique_ptr<CRunRecordWriter> m_pRunRecord;
 };

@@ -141,7 +141,12 @@ bool ShortenLongName(QString& name, qsizetype limit)
         budget = std::max<qsizetype>(limit - kNumberRoom, 1);
     }
     const QString stem = name.left(name.size() - extension.size());
-    QString kept = stem.left(CharacterBoundaryAtOrBefore(stem, FittingPrefix(stem, budget)));
+    qsizetype cut = FittingPrefix(stem, budget);
+    // Not even one character fits: the first stays, so the copy fails as too
+    // long rather than turning into a hidden ".mp3" or no name at all.
+    if (cut == 0 && !stem.isEmpty())
+        cut = IsPairAt(stem, 0) ? 2 : 1;
+    QString kept = stem.left(CharacterBoundaryAtOrBefore(stem, cut));
     // A blank before the extension would be a blemish on the new name.
     while (kept.size() > 1 && kept.endsWith(u' '))
         kept.chop(1);

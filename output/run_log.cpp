@@ -85,6 +85,15 @@ QString OneLine(const QString& line)
     return text;
 }
 
+// Every job gets a record of its own, and the previous job's record ends here
+// at the latest. A run that cannot be recorded still runs; its copies just
+// cannot be undone.
+void StartRunRecord(CCopyState& job, const QString& logFolder)
+{
+    job.m_pRunRecord = std::make_unique<CRunRecordWriter>();
+    (void)job.m_pRunRecord->Begin(logFolder, QString()); // End tells what went wrong
+}
+
 } // namespace
 
 void OpenRunLogs(CCopyState& job, const QString& folder)
@@ -98,6 +107,7 @@ void OpenRunLogs(CCopyState& job, const QString& folder)
     }
     job.m_pInfoLog = std::move(info);
     job.m_pErrorLog = std::move(errors);
+    StartRunRecord(job, folder);
 }
 
 QString OpenRunLogsForJob(CCopyState& job, const QString& folder)
@@ -116,6 +126,7 @@ QString OpenRunLogsForJob(CCopyState& job, const QString& folder)
     StartEmpty(*errors);
     job.m_pInfoLog = std::move(info);
     job.m_pErrorLog = std::move(errors);
+    StartRunRecord(job, folder);
     return {};
 }
 

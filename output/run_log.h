@@ -22,7 +22,8 @@ inline constexpr char16_t kErrorLogName[] = u"ErrorLog.txt";
 // Empties InfoLog.txt and ErrorLog.txt in `folder` (creating them when
 // needed) and hands them to the job's copy state. A log that cannot be used --
 // not a plain file of its own, or held by another running tamro -- is still
-// handed over, as a record of its failure; the job goes on without it.
+// handed over, as a record of its failure; the job goes on without it. The
+// job also gets a new run record (CCopyState::m_pRunRecord) for its copies.
 void OpenRunLogs(CCopyState& job, const QString& folder);
 
 // Opens the logs for a convert job as OpenRunLogs does, unless another running

@@ -44,7 +44,11 @@ RunSummary CloseRunLogs(CJobState& job, RunSummary summary)
 {
     if (job.m_pErrorLog)
         summary.m_strErrorLogPath = job.m_pErrorLog->m_strPath;
-    summary.m_logProblems = QStringList{CloseRunLog(job.m_pInfoLog), CloseRunLog(job.m_pErrorLog)};
+    // The run record is finished with the logs: what undo may take back of
+    // this job is written down before anyone is told it ended.
+    const QString recordProblem = job.m_pRunRecord ? job.m_pRunRecord->End() : QString();
+    summary.m_logProblems =
+        QStringList{CloseRunLog(job.m_pInfoLog), CloseRunLog(job.m_pErrorLog), recordProblem};
     summary.m_logProblems.removeAll(QString());
     return summary;
 }

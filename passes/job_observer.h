@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/run_record_reader.h"
 #include "passes/rename_mark.h"
 
 #include <QString>
@@ -84,8 +85,11 @@ struct RunSummary
     // Why the run's copies may not all be on the medium although each was
     // written: the flush at the end failed. Empty when it went well.
     QString m_strFlushProblem;
-    // A log that could not be opened or written, one sentence each.
+    // A log that could not be opened or written, one sentence each (for an
+    // undo: its record could not be told what went).
     QStringList m_logProblems;
+    // An undo's run, as its record tells it; empty id when none was found.
+    RecordedRunSummary m_undoneRun;
 };
 
 // What a job tells the front end that started it, from the thread that runs

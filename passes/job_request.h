@@ -63,8 +63,9 @@ struct JobRequest
 // What a front end hands the engine to take back a convert job.
 struct UndoRequest
 {
-    QString m_strLogFolder; // the folder whose logs name the job
+    QString m_strLogFolder; // the last job whose logs were written here
     UndoMode m_mode = UndoMode::DryRun;
+    QString m_strRunId; // this recorded run instead, when set
 };
 
 // The sizes of the files a convert of `listing` copies: with a preview's

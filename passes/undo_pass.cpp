@@ -23,7 +23,7 @@ FileOutcome OutcomeOf(UndoAction action)
 
 RunSummary UndoPass(CJobRun& run, const UndoRequest& request)
 {
-    const UndoPlan plan = LoadRunForUndo(request.m_strLogFolder);
+    UndoPlan plan = LoadRunForUndo(UndoSelector{request.m_strLogFolder, request.m_strRunId});
     if (!plan.m_strError.isEmpty()) {
         RunSummary refused = run.Summary();
         refused.m_bStarted = false;
@@ -49,5 +49,9 @@ RunSummary UndoPass(CJobRun& run, const UndoRequest& request)
     }
     RunSummary summary = run.Summary();
     summary.m_bCancelled = cancelled;
+    // Written down also after a cancel: what went stays gone.
+    if (const QString problem = MarkUndone(plan); !problem.isEmpty())
+        summary.m_logProblems.append(problem);
+    summary.m_undoneRun = SummaryOf(plan.m_run);
     return summary;
 }

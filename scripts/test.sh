@@ -2,7 +2,10 @@
 # Installs what is missing, then builds tamro and runs its tests three ways:
 # every test in a normal build, every test with AddressSanitizer and UBSan,
 # and the tests that run the worker thread with ThreadSanitizer. Each
-# sanitizer stops at its first report.
+# sanitizer stops at its first report. The fuzz targets' seed corpus runs in
+# every build (tst_fuzz_corpus); the fuzzing itself (clang, its own build of
+# every library) runs only when TAMRO_FUZZ_SECONDS asks for it, that many
+# seconds per target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -47,5 +50,10 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMRO_SANITIZE=thre
 cmake --build build/tsan --target tst_main_dialog tst_jobs tst_desktop tst_worker
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/tests/tsan.supp" \
   run_tests build/tsan -L threads
+
+if [ -n "${TAMRO_FUZZ_SECONDS:-}" ]; then
+  echo "== fuzz targets, $TAMRO_FUZZ_SECONDS seconds each"
+  scripts/fuzz.sh "$TAMRO_FUZZ_SECONDS"
+fi
 
 echo "All tests passed."

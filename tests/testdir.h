@@ -15,6 +15,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// Convert jobs keep run records in the operator's state folder; every test
+// program keeps them in a temporary one of its own instead, from before
+// main() on.
+inline const struct TestStateHome
+{
+    QTemporaryDir m_dir;
+    TestStateHome() { qputenv("XDG_STATE_HOME", EncodeFileName(m_dir.path())); }
+} g_testStateHome;
+
 // A temporary folder that tests fill with files and folders in one line each;
 // everything in it goes away with the object.
 class TestDir

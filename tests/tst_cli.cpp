@@ -71,6 +71,16 @@ qint64 SizeOf(const QString& path)
     return ::stat(EncodeFileName(path).constData(), &info) == 0 ? info.st_size : -1;
 }
 
+// Run records of one test alone, in a state folder of its own.
+struct ScopedStateHome
+{
+    explicit ScopedStateHome(const QString& folder)
+    {
+        qputenv("XDG_STATE_HOME", EncodeFileName(folder));
+    }
+    ~ScopedStateHome() { qputenv("XDG_STATE_HOME", EncodeFileName(g_testStateHome.m_dir.path())); }
+};
+
 } // namespace
 
 class TestCli : public QObject
@@ -151,6 +161,19 @@ private Q_SLOTS:
             << QStringList{u"convert"_qs, u"--song-list"_qs, u"songs/list.txt"_qs, u"--output"_qs,
                            u"new/out"_qs}
             << 2 << u"--create-output"_qs;
+        QTest::newRow("undo list with a run")
+            << QStringList{u"undo"_qs, u"--list"_qs, u"--run"_qs, u"x"_qs} << 2
+            << u"--list takes no other option"_qs;
+        QTest::newRow("undo run and log folder")
+            << QStringList{u"undo"_qs, u"--run"_qs, u"x"_qs, u"--log-dir"_qs, u"songs"_qs} << 2
+            << u"not both"_qs;
+        QTest::newRow("run without undo")
+            << QStringList{u"preview"_qs, u"--pattern"_qs, u"--source"_qs,
+                           u"songs"_qs,   u"--run"_qs,     u"x"_qs}
+            << 2 << u"belong to undo"_qs;
+        QTest::newRow("undo of an unknown run")
+            << QStringList{u"undo"_qs, u"--run"_qs, u"no-such-run"_qs} << 2
+            << u"No run no-such-run is recorded."_qs;
         QTest::newRow("unusable log folder")
             << QStringList{u"convert"_qs,  u"--song-list"_qs, u"songs/list.txt"_qs,
                            u"--output"_qs, u"songs"_qs,       u"--log-dir"_qs,
@@ -425,6 +448,9 @@ private Q_SLOTS:
         QTest::newRow("a copy changed since is left") << QStringList{} << u"change"_qs << 1 << 1;
         QTest::newRow("logs elsewhere")
             << QStringList{u"--log-dir"_qs, u"out"_qs} << QString() << 2 << 2;
+        QTest::newRow("second undo: already undone") << QStringList{} << u"undo first"_qs << 2 << 0;
+        QTest::newRow("the run named by its id")
+            << QStringList{u"--log-dir"_qs, u"out"_qs} << u"by id"_qs << 0 << 0;
     }
 
     void undo()
@@ -434,6 +460,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(int, copiesLeft);
         TestDir dir;
+        const ScopedStateHome state(dir.makeFolder(u"state"_qs));
         dir.makeFile(u"src/A - One.mp3"_qs, "one");
         dir.makeFile(u"src/B - Two.mp3"_qs, "two");
         QCOMPARE(RunCli({u"convert"_qs, u"--pattern"_qs, u"--source"_qs, u"src"_qs, u"--output"_qs,
@@ -443,10 +470,43 @@ private Q_SLOTS:
                  0);
         if (change == u"change")
             dir.makeFile(u"out/One-A.mp3"_qs, "edited");
+        if (change == u"undo first")
+            QCOMPARE(RunCli({u"undo"_qs}, dir.path()).exitCode, 0);
+        // The listing: one run, its copies, not undone; its id first.
+        const CliRun listed = RunCli({u"undo"_qs, u"--list"_qs}, dir.path());
+        QCOMPARE(listed.exitCode, 0);
+        const QList<QByteArray> lines = listed.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].contains("  2 copies  ") &&
+                     lines[0].endsWith(EncodeFileName(dir.path(u"out"_qs))),
+                 lines[0].constData());
+        QVERIFY(lines[0].contains(change == u"undo first" ? "  undone  " : "  not undone  "));
+        if (change == u"by id")
+            extra = QStringList{u"--run"_qs, QString::fromLatin1(lines[0].split(' ').first())};
         const CliRun run = RunCli(QStringList{u"undo"_qs} + extra, dir.path());
         QCOMPARE(run.exitCode, exitCode);
+        if (change == u"undo first")
+            QVERIFY2(run.err.contains("is already undone"), run.err.constData());
         QCOMPARE(dir.entries(dir.path(u"out"_qs)).size(), copiesLeft);
         QCOMPARE(dir.entries(dir.path(u"src"_qs)).size(), 2); // sources untouched
+    }
+
+    // Logs that someone else wrote name nothing to remove: only the runs
+    // recorded in the operator's own state folder count.
+    void undoTrustsNoPlantedLog()
+    {
+        TestDir dir;
+        const QString notes = dir.makeFile(u"home/notes.txt"_qs, "my notes");
+        dir.makeFile(u"download/bait.mp3"_qs, "my notes");
+        dir.makeFile(u"download/InfoLog.txt"_qs,
+                     "\xFF\xFE" + Utf16Le(u"Copy : "_qs + dir.path(u"download/bait.mp3"_qs) +
+                                          u"  ->  "_qs + notes + u"\r\n"_qs));
+        dir.makeFile(u"download/ErrorLog.txt"_qs, "\xFF\xFE");
+        const CliRun run = RunCli({u"undo"_qs}, dir.path(u"download"_qs));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("No run of tamro is recorded for"), run.err.constData());
+        QCOMPARE(TestDir::read(notes), QByteArray("my notes"));
+        QCOMPARE(dir.entries(dir.path(u"download"_qs)).size(), 3);
     }
 
     // Ctrl-C during a copy: the file under way is finished, nothing after it

@@ -10,6 +10,7 @@
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "output/copy_one_file.h"
+#include "output/run_record_reader.h"
 #include "platform/packed_texts.h"
 #include "res/resources.h"
 #include "tests/fake_copy_host.h"
@@ -18,9 +19,11 @@
 #include "tests/testdir.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -641,9 +644,14 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
     {
         MessageBoxAnswerer answerer; // answers the question with No
         QVERIFY(ChooseFromContextMenu("undoAction"));
+        // The question names the job as its record has it.
+        CRunRecordReader records;
+        QCOMPARE(records.Open(), QString());
+        const QString when = QLocale().toString(
+            QDateTime::fromMSecsSinceEpoch(records.List().at(0).m_nTimeMs), QLocale::ShortFormat);
         QTRY_COMPARE(answerer.Texts(),
-                     QStringList{u"Undo last convert: remove 1 copy from the output folder?\n\n"
-                                 u"To be removed:\n"_qs +
+                     QStringList{u"Undo last convert (%1, into %2, 2 copies made): remove 1 copy "
+                                 u"from the output folder?\n\nTo be removed:\n"_qs.arg(when, out) +
                                  out + u"/Song.mp3\n\nThese stay:\n"_qs + kept});
     }
     QTRY_COMPARE(m_dlg->Job().m_nCommand.load(), int(JOB_IDLE));

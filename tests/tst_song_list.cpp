@@ -1,11 +1,13 @@
 #include "modes/leading_number.h"
 #include "modes/song_list.h"
 #include "modes/song_list_check.h"
+#include "modes/song_list_lines.h"
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
 #include "tests/testdir.h"
 #include "tests/unprivileged.h"
 
+#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QtTest>
 
@@ -28,6 +30,32 @@ Entries EntriesOf(const SongList& list)
     for (const SongListEntry* e = list.m_pHead; e; e = e->m_pNext)
         entries.append({e->m_strNumber.toString(), e->m_strNewName.toString()});
     return entries;
+}
+
+// Bytes this process has read from files so far.
+qint64 BytesReadSoFar()
+{
+    QFile io(u"/proc/self/io"_qs);
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+// The most memory this process has held, in bytes.
+qint64 PeakMemory()
+{
+    QFile status(u"/proc/self/status"_qs);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return -1;
 }
 
 Entries ReadFile(const QString& path)
@@ -76,6 +104,13 @@ private Q_SLOTS:
     void loneSurrogatesBecomeReplacement();
     void songListProblem_data();
     void songListProblem();
+    void notTextIsToldFromItsBeginning_data();
+    void notTextIsToldFromItsBeginning();
+    void utf16WithoutMark_data();
+    void utf16WithoutMark();
+    void hugeLineKeepsMemorySmall();
+    void longLineIsCutAtItsBound_data();
+    void longLineIsCutAtItsBound();
 };
 
 void TestSongList::parseLine_data()
@@ -287,11 +322,11 @@ void TestSongList::longLineIsOneLine()
 void TestSongList::fileWithoutMarkKeepsByteRules()
 {
     TestDir dir;
-    // A NUL ends the line's text; a text that is not UTF-8 is read in the
-    // set it was written in (Windows-1252 for a lone high byte).
-    const QByteArray content("1|A\0|hidden\n2|B\xFF|C\n", 20);
+    // A text that is not UTF-8 is read in the set it was written in
+    // (Windows-1252 for a lone high byte); the CR stays for the trimming.
+    const QByteArray content("1|A|x\r\n2|B\xFF|C\n");
     QCOMPARE(ReadFile(dir.makeFile(u"list.txt"_qs, content)),
-             (Entries{{u"1"_qs, u"A-"_qs}, {u"2"_qs, u"B\u00FF-C"_qs}}));
+             (Entries{{u"1"_qs, u"A-x"_qs}, {u"2"_qs, u"B\u00FF-C"_qs}}));
 }
 
 void TestSongList::badFilesYieldNoEntries_data()
@@ -466,7 +501,8 @@ void TestSongList::songListProblem_data()
                                 << u"cannot be read: Permission denied"_qs;
     QTest::newRow("empty") << u"file"_qs << QByteArray() << u"no line"_qs;
     QTest::newRow("no bar") << u"file"_qs << QByteArray("Title - Singer\n") << u"no line"_qs;
-    QTest::newRow("bar after a NUL") << u"file"_qs << QByteArray("1\0|A|B\n", 7) << u"no line"_qs;
+    QTest::newRow("bar after a NUL")
+        << u"file"_qs << QByteArray("1\0|A|B\n", 7) << u"is not a text file."_qs;
     // The byte of "|" inside a Shift_JIS character is no bar.
     QTest::newRow("bar byte inside a character")
         << u"file"_qs << QByteArray("\x83\x7C\x83\x62\x83\x76 \x83\x5C\x83\x93\x83\x4F\n")
@@ -499,11 +535,151 @@ void TestSongList::songListProblem()
         RunUnprivileged([&path] { return SongListProblem(path).toUtf8() + '.'; }));
     if (reason.isEmpty()) {
         QCOMPARE(problem, u"."_qs);
+    } else if (reason.startsWith(u"is not a text file"_qs)) {
+        QCOMPARE(problem, path + u' ' + reason + u'.');
     } else {
         QVERIFY2(problem.startsWith(u"The song list cannot be used: "_qs + path + u'\n'),
                  qPrintable(problem));
         QVERIFY2(problem.contains(reason), qPrintable(problem));
     }
+}
+
+void TestSongList::notTextIsToldFromItsBeginning_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("sparseSize"); // > 0: that many bytes of nothing, as a film's holes
+    QRandomGenerator random(15);
+    QByteArray noise(qsizetype{8} * 1024 * 1024, Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    QTest::newRow("random bytes") << noise << qint64(0);
+    QTest::newRow("random bytes after a UTF-16 mark") << "\xFF\xFE" + noise << qint64(0);
+    QTest::newRow("random bytes after a UTF-8 mark") << "\xEF\xBB\xBF" + noise << qint64(0);
+    QTest::newRow("film-sized file") << QByteArray() << (qint64(3) << 29);
+    QTest::newRow("NUL in a short text") << QByteArray("1|A\0|hidden\n2|B|C\n", 18) << qint64(0);
+    QByteArray controls("1|A|B\n");
+    for (int i = 0; i < 200; ++i)
+        controls += "\x01\x02\x03\x1B" + QByteArray::number(i) + "|T|S\n";
+    QTest::newRow("control characters") << controls << qint64(0);
+}
+
+// A film or a program chosen as the song list is refused by its path, from
+// its first megabyte, whatever its size.
+void TestSongList::notTextIsToldFromItsBeginning()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, sparseSize);
+    TestDir dir;
+    const QString path = dir.makeFile(u"film.mkv"_qs, content);
+    if (sparseSize > 0)
+        QCOMPARE(::truncate(EncodeFileName(path).constData(), sparseSize), 0);
+    const qint64 before = BytesReadSoFar();
+    QCOMPARE(SongListProblem(path), path + u" is not a text file."_qs);
+    QCOMPARE(ReadFile(path), Entries());
+    QVERIFY2(BytesReadSoFar() - before <= qint64{4} * 1024 * 1024,
+             qPrintable(QString::number(BytesReadSoFar() - before)));
+}
+
+void TestSongList::utf16WithoutMark_data()
+{
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("text");
+    const QString latin = u"1|Caf\u00e9|S\u00e4nger\r\n2|Title|Singer\r\n"_qs;
+    const QString han = u"1|\u6708\u4eae\u4ee3\u8868\u6211\u7684\u5fc3|\u9093\u4e3d\u541b\n"
+                        u"2|\u7a3b\u9999|\u5468\u6770\u4f26\n"_qs;
+    QTest::newRow("little-endian") << int(QStringConverter::Utf16LE) << latin;
+    QTest::newRow("big-endian") << int(QStringConverter::Utf16BE) << latin;
+    QTest::newRow("little-endian Han") << int(QStringConverter::Utf16LE) << han;
+    QTest::newRow("big-endian Han") << int(QStringConverter::Utf16BE) << han;
+}
+
+// Written by an editor that leaves the mark out: its NULs are text.
+void TestSongList::utf16WithoutMark()
+{
+    QFETCH(int, encoding);
+    QFETCH(QString, text);
+    QStringEncoder encoder{QStringConverter::Encoding(encoding)};
+    const QByteArray bytes = encoder.encode(text);
+    SongList expected;
+    for (const QString& line : text.split(u'\n'))
+        ParseSongListLine(expected, line.endsWith(u'\r') ? line.chopped(1) : line);
+    TestDir dir;
+    const QString path = dir.makeFile(u"list.txt"_qs, bytes);
+    QCOMPARE(SongListProblem(path), QString());
+    QCOMPARE(ReadFile(path), EntriesOf(expected));
+}
+
+// A file that is one huge line of text costs the reader a line's worth of
+// memory, not the file's.
+void TestSongList::hugeLineKeepsMemorySmall()
+{
+    TestDir dir;
+    constexpr qsizetype kHuge = qsizetype{48} * 1024 * 1024;
+    const QString path =
+        dir.makeFile(u"list.txt"_qs, "1|" + QByteArray(kHuge, 'x') + "|Singer\n2|A|B\n");
+    const QString noBar = dir.makeFile(u"nobar.txt"_qs, QByteArray(kHuge, 'x'));
+    const ChildRun child = RunInChild([&] {
+        const qint64 before = PeakMemory();
+        const Entries entries = ReadFile(path);
+        const QString problem = SongListProblem(noBar);
+        const qint64 grown = PeakMemory() - before;
+        const bool kept = entries.size() == 2 && entries[0].first == u"1"_qs &&
+                          entries[0].second.startsWith(u"xxxx"_qs) &&
+                          entries[0].second.size() <= (1 << 20) &&
+                          entries[1] == QPair<QString, QString>(u"2"_qs, u"A-B"_qs);
+        return QByteArray::number(grown) + (kept ? " kept " : " lost ") + problem.toUtf8();
+    });
+    QVERIFY(child.exitedNormally);
+    const QList<QByteArray> words = child.output.split(' ');
+    QVERIFY2(words.size() > 2 && words[1] == "kept", child.output.constData());
+    // A copy of the line in memory (UTF-16, twice its bytes) is far beyond
+    // either bound; AddressSanitizer keeps freed blocks a while, which the
+    // peak then counts.
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr qint64 kMostGrowth = kHuge * 3 / 2;
+#else
+    constexpr qint64 kMostGrowth = kHuge / 2;
+#endif
+    QVERIFY2(words[0].toLongLong() < kMostGrowth, child.output.constData());
+    QVERIFY2(child.output.contains("It has no line of the form"), child.output.constData());
+}
+
+void TestSongList::longLineIsCutAtItsBound_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qsizetype>("kept"); // characters of the first line
+    constexpr qsizetype kBound = kSongListLongestLine;
+    // The first read ends inside the line, which ends in the second.
+    QTest::newRow("line ending in the next read")
+        << QByteArray(kBound, 'x') + QByteArray(kBound / 2, 'y') + "\n2|A|B\n"
+        << kBound;
+    QTest::newRow("line ending in the first read of its rest")
+        << "1|" + QByteArray(kBound + kSongListBlock / 2, 'x') + "\n2|A|B\n"
+        << kBound;
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    const QString pairAtTheBound =
+        QString(kBound - 1, u'x') + u"\U0001F600"_qs + QString(10, u'z') + u"\n2|A|B\n"_qs;
+    QTest::newRow("pair across the bound")
+        << "\xFF\xFE" + QByteArray(utf16.encode(pairAtTheBound)) << kBound - 1;
+}
+
+// However the reads fall, a line keeps exactly its first characters up to
+// the bound, never half a pair, and the next line is whole.
+void TestSongList::longLineIsCutAtItsBound()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qsizetype, kept);
+    TestDir dir;
+    QStringList lines;
+    const SongListReadResult result =
+        ReadSongListLines(dir.makeFile(u"list.txt"_qs, content), [&lines](const QString& line) {
+            lines.append(line);
+            return true;
+        });
+    QCOMPARE(result.m_nStatus, SONG_LIST_READ);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0].size(), kept);
+    QVERIFY(!lines[0].back().isHighSurrogate());
+    QCOMPARE(lines[1], u"2|A|B"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestSongList)

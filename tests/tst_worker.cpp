@@ -476,7 +476,7 @@ void TestWorker::undoIsAJobWithOutcomes()
     };
     (void)outcomes();
 
-    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::DryRun}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::DryRun, {}}));
     QVERIFY(job.RunNextJob());
     const QString would = QString::number(int(FileOutcome::WouldRemove));
     QCOMPARE(outcomes(),
@@ -487,12 +487,29 @@ void TestWorker::undoIsAJobWithOutcomes()
         if (call == u"total:33"_qs)
             (void)job.RequestCancel();
     };
-    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove, {}}));
     QVERIFY(job.RunNextJob());
     QCOMPARE(outcomes(), QStringList{u"1-A.mp3="_qs + QString::number(int(FileOutcome::Removed))});
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), (QStringList{u"2-B.mp3"_qs, u"3-C.mp3"_qs}));
     QVERIFY(m_host->m_summary.m_bCancelled);
     QCOMPARE(job.m_nCommand.load(), int(JOB_IDLE));
+    // The job's record names the run and what it made.
+    const RecordedRunSummary run = m_host->m_summary.m_undoneRun;
+    QVERIFY(!run.m_strId.isEmpty());
+    QCOMPARE(run.m_nCopies, 3);
+    QCOMPARE(run.m_outputFolders, QStringList{m_dir->path(u"out"_qs)});
+
+    // What the cancelled undo took is written down: the next one takes the
+    // rest, of that very run, and the one after finds nothing standing.
+    m_host->m_onCall = nullptr;
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove, run.m_strId}));
+    QVERIFY(job.RunNextJob());
+    const QString removed = QString::number(int(FileOutcome::Removed));
+    QCOMPARE(outcomes(), (QStringList{u"2-B.mp3="_qs + removed, u"3-C.mp3="_qs + removed}));
+    QVERIFY(job.StartUndo(UndoRequest{m_dir->path(), UndoMode::Remove, {}}));
+    QVERIFY(job.RunNextJob());
+    QVERIFY2(m_host->m_summary.m_strRefusal.contains(u"already undone"_qs),
+             qPrintable(m_host->m_summary.m_strRefusal));
 }
 
 void TestWorker::workerEndsWhenToldWithoutAJob()

@@ -360,10 +360,6 @@
         <translation>Nichts rückgängig zu machen.</translation>
     </message>
     <message>
-        <source>Undo last convert: remove %1 from the output folder?</source>
-        <translation>Letztes Umwandeln rückgängig machen: %1 aus dem Ausgabeordner entfernen?</translation>
-    </message>
-    <message>
         <source>To be removed:</source>
         <translation>Wird entfernt:</translation>
     </message>
@@ -387,6 +383,10 @@
     <message>
         <source>Continue</source>
         <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?</source>
+        <translation>Letzten Konvertierungslauf rückgängig machen (%1, nach %2, %3 erstellt): %4 aus dem Ausgabeordner entfernen?</translation>
     </message>
     <message>
         <source>Writing to the medium…</source>
@@ -665,22 +665,177 @@
     </message>
 </context>
 <context>
+    <name>RunRecord</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the last line is cut short</source>
+        <translation>die letzte Zeile ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it is empty or cut short</source>
+        <translation>sie ist leer oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it is not a run record of tamro (or one of a newer tamro)</source>
+        <translation>sie ist kein Laufprotokoll von tamro (oder eines von einem neueren tamro)</translation>
+    </message>
+    <message>
+        <source>no run id</source>
+        <translation>keine Lauf-ID</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>keine Zeit</translation>
+    </message>
+    <message>
+        <source>no log folder</source>
+        <translation>kein Protokollordner</translation>
+    </message>
+    <message>
+        <source>more than a header holds</source>
+        <translation>mehr, als ein Kopf enthält</translation>
+    </message>
+    <message>
+        <source>a damaged output folder</source>
+        <translation>ein beschädigter Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>a damaged source folder</source>
+        <translation>ein beschädigter Quellordner</translation>
+    </message>
+    <message>
+        <source>a damaged copy</source>
+        <translation>eine beschädigte Kopie</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>eine unbekannte Zeile</translation>
+    </message>
+    <message>
+        <source>a copy the run did not make</source>
+        <translation>eine Kopie, die der Lauf nicht erstellt hat</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2.</source>
+        <translation>%1 lässt sich nicht prüfen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a run record.</source>
+        <translation>%1 ist zu groß für ein Laufprotokoll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ist nicht lesbar: %2.</translation>
+    </message>
+    <message>
+        <source>No run %1 is recorded.</source>
+        <translation>Kein Lauf %1 ist aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>it names another run</source>
+        <translation>sie nennt einen anderen Lauf</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>sie fehlt</translation>
+    </message>
+    <message>
+        <source>Another undo of run %1 is under way; wait until it has ended.</source>
+        <translation>Ein anderes Rückgängigmachen von Lauf %1 ist im Gang; warten Sie, bis es beendet ist.</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be taken for undo: %2.</source>
+        <translation>Lauf %1 kann nicht zum Rückgängigmachen übernommen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 could not be written, so the record does not say what went: %4.</source>
+        <translation>%1/%2/%3 ließ sich nicht schreiben, daher sagt das Protokoll nicht, was entfernt wurde: %4.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1</source>
+        <translation>Der Lauf kann nicht aufgezeichnet werden und daher nicht rückgängig gemacht werden: %1</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be created: %3.</source>
+        <translation>Der Lauf kann nicht aufgezeichnet werden und daher nicht rückgängig gemacht werden: %1/%2 lässt sich nicht anlegen: %3.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded: no free run id.</source>
+        <translation>Der Lauf kann nicht aufgezeichnet werden: keine freie Lauf-ID.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: %3.</source>
+        <translation>Der Lauf kann nicht aufgezeichnet werden und daher nicht rückgängig gemacht werden: %1/%2 lässt sich nicht schreiben: %3.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened</source>
+        <translation>ihr Ordner lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be recorded, so it cannot be undone: %2.</source>
+        <translation>Die Kopie %1 ließ sich nicht aufzeichnen und kann daher nicht rückgängig gemacht werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2 could not be written, so the copies it lists cannot be undone: %3.</source>
+        <translation>%1/%2 ließ sich nicht schreiben, daher können die darin genannten Kopien nicht rückgängig gemacht werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so tamro does not trust the run records there.</source>
+        <translation>%1 gehört einem anderen Benutzer, daher vertraut tamro den Laufprotokollen dort nicht.</translation>
+    </message>
+    <message>
+        <source>%1 can be written by other users, so tamro does not trust the run records there.</source>
+        <translation>%1 kann von anderen Benutzern geschrieben werden, daher vertraut tamro den Laufprotokollen dort nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a link or not a folder, so tamro does not trust the run records there.</source>
+        <translation>%1 ist ein Link oder kein Ordner, daher vertraut tamro den Laufprotokollen dort nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so tamro does not trust it as a run record.</source>
+        <translation>%1 ist keine gewöhnliche Datei, daher vertraut tamro ihr nicht als Laufprotokoll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation>%1 lässt sich nicht anlegen: %2.</translation>
+    </message>
+</context>
+<context>
     <name>RunUndo</name>
     <message>
-        <source>the log line cannot be split into source and copy for certain</source>
-        <translation>die Protokollzeile lässt sich nicht sicher in Quelle und Kopie teilen</translation>
+        <source>No run %1 is recorded.</source>
+        <translation>Kein Lauf %1 ist aufgezeichnet.</translation>
     </message>
     <message>
-        <source>ErrorLog.txt names this copy as failed</source>
-        <translation>ErrorLog.txt nennt diese Kopie als fehlgeschlagen</translation>
+        <source>No run of tamro is recorded for %1.</source>
+        <translation>Für %1 ist kein Lauf von tamro aufgezeichnet.</translation>
     </message>
     <message>
-        <source>the log cannot name it exactly</source>
-        <translation>das Protokoll kann sie nicht genau benennen</translation>
+        <source>The last run of tamro for %1 (run %2) is already undone, since %3.</source>
+        <translation>Der letzte Lauf von tamro für %1 (Lauf %2) ist bereits rückgängig gemacht, seit %3.</translation>
     </message>
     <message>
-        <source>the log cannot name its source exactly</source>
-        <translation>das Protokoll kann ihre Quelle nicht genau benennen</translation>
+        <source>Run %1 is already undone, since %2.</source>
+        <translation>Lauf %1 ist bereits rückgängig gemacht, seit %2.</translation>
+    </message>
+    <message>
+        <source>the run&apos;s record holds no such copy</source>
+        <translation>das Laufprotokoll enthält keine solche Kopie</translation>
     </message>
 </context>
 <context>
@@ -715,6 +870,10 @@
         <translation>Die Songliste ist nicht verwendbar: %1
 %2</translation>
     </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 ist keine Textdatei.</translation>
+    </message>
 </context>
 <context>
     <name>TamroCli</name>
@@ -737,10 +896,6 @@
     <message>
         <source>The run was cancelled before this file.</source>
         <translation>Der Lauf wurde vor dieser Datei abgebrochen.</translation>
-    </message>
-    <message>
-        <source>undo takes only --log-dir and --dry-run.</source>
-        <translation>undo nimmt nur --log-dir und --dry-run.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -835,60 +990,6 @@
         <translation>hört nach der laufenden Datei auf; ein weiteres Strg-C gibt sie auf</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
---tags names each file from its own tags, by default as {title}-{artist}; the
-fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
-{genre}, and {track:2} pads the track&apos;s number to two digits.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, format,
-folder or log, 130 cancelled by Ctrl-C.</source>
-        <translation>Gibt Songdateien neue Namen, indem es sie in einen Ausgabeordner kopiert, ohne Fenster.
-
-Befehle:
-  preview --song-list LIST [--source FOLDER]   der neue Name jeder Datei
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] unter den neuen Namen kopieren
-  undo [--log-dir DIR] [--dry-run]             die Kopien des letzten Laufs entfernen
-
-Der Quellordner ist ohne Angabe der Ordner der Songliste. Die Dateien werden
-genommen, wie das Fenster sie zeigt: nur Dateien, ohne versteckte, in
-natürlicher Namensfolge.
---tags benennt jede Datei nach ihren eigenen Tags, ohne Angabe als
-{title}-{artist}; die Felder sind {title} {artist} {album} {albumartist}
-{track} {disc} {year} und {genre}, und {track:2} füllt die Titelnummer auf
-zwei Ziffern auf.
- Eine Kopie ersetzt nie etwas, und keine Quelldatei
-wird je verändert. Convert schreibt InfoLog.txt und ErrorLog.txt in den
-Arbeitsordner (oder --log-dir). Strg-C bricht nach der laufenden Datei ab;
-ein zweites Strg-C gibt auch diese auf und entfernt ihre halbe Kopie.
-
-Undo entfernt jede Kopie, die InfoLog.txt des letzten Laufs nennt und die noch
-ihrer Quelle gleicht; alles andere bleibt, mit dem Grund.
-
-Rückgabewert: 0 jede Kopie gelang (undo: jede Kopie entfernt), 1 manche Kopien
-schlugen fehl (undo: manche blieben), 2 falscher Aufruf oder unbrauchbare
-Songliste, Format, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translation>
-    </message>
-    <message>
         <source>Give one of --song-list, --pattern and --tags, not two.</source>
         <translation>Gib eines von --song-list, --pattern und --tags an, nicht zwei.</translation>
     </message>
@@ -927,6 +1028,130 @@ Songliste, Format, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translati
     <message>
         <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
         <translation>convert: kopiert auch dann, wenn der Lauf nicht auf den Datenträger des Ausgabeordners passt (sonst endet convert mit Status 2).</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run&apos;s copies
+  undo --list                                  the recorded runs, newest first
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Every convert keeps a record of the copies it made in the operator&apos;s own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source&apos;s bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>Gibt Songdateien neue Namen, indem es sie in einen Ausgabeordner kopiert, ohne Fenster.
+
+Befehle:
+  preview --song-list LIST [--source FOLDER]   der neue Name jeder Datei
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] unter den neuen Namen kopieren
+  undo [--log-dir DIR | --run ID] [--dry-run]  die Kopien des letzten Laufs entfernen
+  undo --list                                  die aufgezeichneten Läufe, neueste zuerst
+
+Der Quellordner ist ohne Angabe der Ordner der Songliste. Die Dateien werden
+genommen, wie das Fenster sie zeigt: nur Dateien, ohne versteckte, in
+natürlicher Namensfolge.
+--tags benennt jede Datei nach ihren eigenen Tags, ohne Angabe als
+{title}-{artist}; die Felder sind {title} {artist} {album} {albumartist}
+{track} {disc} {year} und {genre}, und {track:2} füllt die Titelnummer auf
+zwei Ziffern auf.
+ Eine Kopie ersetzt nie etwas, und keine Quelldatei
+wird je verändert. Convert schreibt InfoLog.txt und ErrorLog.txt in den
+Arbeitsordner (oder --log-dir). Strg-C bricht nach der laufenden Datei ab;
+ein zweites Strg-C gibt auch diese auf und entfernt ihre halbe Kopie.
+
+Jede Konvertierung zeichnet die erstellten Kopien im eigenen Zustandsordner des
+Benutzers auf ($XDG_STATE_HOME/tamro/runs). Undo macht den letzten Lauf rückgängig,
+dessen Protokolle im Protokollordner geschrieben wurden (oder den Lauf ID aus
+--list): Es entfernt jede aufgezeichnete Kopie, die noch genau die Datei des Laufs
+ist, in ihrem Ausgabeordner, mit den Bytes ihrer Quelle; alles andere bleibt, mit
+dem Grund. Die Protokolle sind für Menschen: Ein Ordner mit Protokollen und ohne
+Aufzeichnung macht nichts rückgängig.
+
+Rückgabewert: 0 jede Kopie gelang (undo: jede Kopie entfernt), 1 manche Kopien
+schlugen fehl (undo: manche blieben), 2 falscher Aufruf oder unbrauchbare
+Songliste, Format, Ordner oder Protokoll, 130 mit Strg-C abgebrochen.</translation>
+    </message>
+    <message>
+        <source>undo takes only --log-dir, --run, --list and --dry-run.</source>
+        <translation>undo nimmt nur --log-dir, --run, --list und --dry-run.</translation>
+    </message>
+    <message>
+        <source>undo --list takes no other option.</source>
+        <translation>undo --list nimmt keine weitere Option.</translation>
+    </message>
+    <message>
+        <source>Give --run or --log-dir, not both.</source>
+        <translation>Geben Sie --run oder --log-dir an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>--list and --run belong to undo.</source>
+        <translation>--list und --run gehören zu undo.</translation>
+    </message>
+    <message>
+        <source>undo: lists the recorded runs, newest first.</source>
+        <translation>undo: listet die aufgezeichneten Läufe auf, die neuesten zuerst.</translation>
+    </message>
+    <message>
+        <source>undo: takes back this run (an id from --list).</source>
+        <translation>undo: macht diesen Lauf rückgängig (eine ID aus --list).</translation>
+    </message>
+    <message>
+        <source>--run needs the id of a run.</source>
+        <translation>--run braucht die ID eines Laufs.</translation>
+    </message>
+    <message>
+        <source>No run of tamro is recorded.</source>
+        <translation>Kein Lauf von tamro ist aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>(its record cannot be read: %1)</source>
+        <translation>(sein Protokoll ist nicht lesbar: %1)</translation>
+    </message>
+    <message>
+        <source>not undone</source>
+        <translation>nicht rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>partly undone (%1 standing)</source>
+        <translation>teilweise rückgängig gemacht (%1 stehen noch)</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 Kopie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n Kopie</numerusform>
+            <numerusform>%n Kopien</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
@@ -984,14 +1209,6 @@ gestartet ist das der persönliche Ordner).</translation>
         <translation>sie wurde seit dem Kopieren verändert</translation>
     </message>
     <message>
-        <source>the log does not name a file here</source>
-        <translation>das Protokoll nennt hier keine Datei</translation>
-    </message>
-    <message>
-        <source>it is missing (its folder is gone)</source>
-        <translation>sie fehlt (ihr Ordner ist weg)</translation>
-    </message>
-    <message>
         <source>its folder cannot be opened: %1</source>
         <translation>ihr Ordner lässt sich nicht öffnen: %1</translation>
     </message>
@@ -1038,6 +1255,30 @@ gestartet ist das der persönliche Ordner).</translation>
     <message>
         <source>it could not be removed: %1</source>
         <translation>sie ließ sich nicht entfernen: %1</translation>
+    </message>
+    <message>
+        <source>the undo was cancelled before it was checked</source>
+        <translation>das Rückgängigmachen wurde abgebrochen, bevor sie geprüft war</translation>
+    </message>
+    <message>
+        <source>it no longer equals its source</source>
+        <translation>sie gleicht ihrer Quelle nicht mehr</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>ihr Ordner ist weg</translation>
+    </message>
+    <message>
+        <source>a link stands in the place of its folder</source>
+        <translation>an der Stelle ihres Ordners steht ein Link</translation>
+    </message>
+    <message>
+        <source>another folder stands in the place of its folder</source>
+        <translation>an der Stelle ihres Ordners steht ein anderer Ordner</translation>
+    </message>
+    <message>
+        <source>another file stands in its place</source>
+        <translation>an ihrer Stelle steht eine andere Datei</translation>
     </message>
 </context>
 </TS>

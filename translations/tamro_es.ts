@@ -360,10 +360,6 @@
         <translation>Nada que deshacer.</translation>
     </message>
     <message>
-        <source>Undo last convert: remove %1 from the output folder?</source>
-        <translation>Deshacer la última conversión: ¿eliminar %1 de la carpeta de salida?</translation>
-    </message>
-    <message>
         <source>To be removed:</source>
         <translation>Se eliminarán:</translation>
     </message>
@@ -387,6 +383,10 @@
     <message>
         <source>Continue</source>
         <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?</source>
+        <translation>¿Deshacer la última conversión (%1, en %2, %3 hechas): quitar %4 de la carpeta de salida?</translation>
     </message>
     <message>
         <source>Writing to the medium…</source>
@@ -665,22 +665,177 @@
     </message>
 </context>
 <context>
+    <name>RunRecord</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the last line is cut short</source>
+        <translation>la última línea está cortada</translation>
+    </message>
+    <message>
+        <source>it is empty or cut short</source>
+        <translation>está vacío o cortado</translation>
+    </message>
+    <message>
+        <source>it is not a run record of tamro (or one of a newer tamro)</source>
+        <translation>no es un registro de ejecución de tamro (o es de un tamro más nuevo)</translation>
+    </message>
+    <message>
+        <source>no run id</source>
+        <translation>sin id de ejecución</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>sin hora</translation>
+    </message>
+    <message>
+        <source>no log folder</source>
+        <translation>sin carpeta de registros</translation>
+    </message>
+    <message>
+        <source>more than a header holds</source>
+        <translation>más de lo que cabe en una cabecera</translation>
+    </message>
+    <message>
+        <source>a damaged output folder</source>
+        <translation>una carpeta de salida dañada</translation>
+    </message>
+    <message>
+        <source>a damaged source folder</source>
+        <translation>una carpeta de origen dañada</translation>
+    </message>
+    <message>
+        <source>a damaged copy</source>
+        <translation>una copia dañada</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>una línea desconocida</translation>
+    </message>
+    <message>
+        <source>a copy the run did not make</source>
+        <translation>una copia que la ejecución no hizo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2.</source>
+        <translation>No se puede examinar %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a run record.</source>
+        <translation>%1 es demasiado grande para un registro de ejecución.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>No run %1 is recorded.</source>
+        <translation>No hay ninguna ejecución %1 registrada.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>it names another run</source>
+        <translation>nombra otra ejecución</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>Another undo of run %1 is under way; wait until it has ended.</source>
+        <translation>Otro deshacer de la ejecución %1 está en curso; espere a que termine.</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be taken for undo: %2.</source>
+        <translation>La ejecución %1 no se puede tomar para deshacer: %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 could not be written, so the record does not say what went: %4.</source>
+        <translation>No se pudo escribir %1/%2/%3, así que el registro no dice qué se quitó: %4.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1</source>
+        <translation>La ejecución no se puede registrar, así que no se podrá deshacer: %1</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be created: %3.</source>
+        <translation>La ejecución no se puede registrar, así que no se podrá deshacer: no se puede crear %1/%2: %3.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded: no free run id.</source>
+        <translation>La ejecución no se puede registrar: no hay ningún id de ejecución libre.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: %3.</source>
+        <translation>La ejecución no se puede registrar, así que no se podrá deshacer: no se puede escribir %1/%2: %3.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened</source>
+        <translation>no se puede abrir su carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be recorded, so it cannot be undone: %2.</source>
+        <translation>No se pudo registrar la copia %1, así que no se podrá deshacer: %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2 could not be written, so the copies it lists cannot be undone: %3.</source>
+        <translation>No se pudo escribir %1/%2, así que las copias que lista no se podrán deshacer: %3.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so tamro does not trust the run records there.</source>
+        <translation>%1 pertenece a otro usuario, así que tamro no confía en los registros de ejecución de allí.</translation>
+    </message>
+    <message>
+        <source>%1 can be written by other users, so tamro does not trust the run records there.</source>
+        <translation>%1 lo pueden escribir otros usuarios, así que tamro no confía en los registros de ejecución de allí.</translation>
+    </message>
+    <message>
+        <source>%1 is a link or not a folder, so tamro does not trust the run records there.</source>
+        <translation>%1 es un enlace o no es una carpeta, así que tamro no confía en los registros de ejecución de allí.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>No se puede abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so tamro does not trust it as a run record.</source>
+        <translation>%1 no es un archivo normal, así que tamro no confía en él como registro de ejecución.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation>No se puede crear %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>RunUndo</name>
     <message>
-        <source>the log line cannot be split into source and copy for certain</source>
-        <translation>la línea del registro no se puede dividir con certeza en origen y copia</translation>
+        <source>No run %1 is recorded.</source>
+        <translation>No hay ninguna ejecución %1 registrada.</translation>
     </message>
     <message>
-        <source>ErrorLog.txt names this copy as failed</source>
-        <translation>ErrorLog.txt indica que esta copia falló</translation>
+        <source>No run of tamro is recorded for %1.</source>
+        <translation>No hay ninguna ejecución de tamro registrada para %1.</translation>
     </message>
     <message>
-        <source>the log cannot name it exactly</source>
-        <translation>el registro no puede nombrarla con exactitud</translation>
+        <source>The last run of tamro for %1 (run %2) is already undone, since %3.</source>
+        <translation>La última ejecución de tamro para %1 (ejecución %2) ya está deshecha, desde %3.</translation>
     </message>
     <message>
-        <source>the log cannot name its source exactly</source>
-        <translation>el registro no puede nombrar su origen con exactitud</translation>
+        <source>Run %1 is already undone, since %2.</source>
+        <translation>La ejecución %1 ya está deshecha, desde %2.</translation>
+    </message>
+    <message>
+        <source>the run&apos;s record holds no such copy</source>
+        <translation>el registro de la ejecución no tiene esa copia</translation>
     </message>
 </context>
 <context>
@@ -715,6 +870,10 @@
         <translation>No se puede usar la lista de canciones: %1
 %2</translation>
     </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 no es un archivo de texto.</translation>
+    </message>
 </context>
 <context>
     <name>TamroCli</name>
@@ -737,10 +896,6 @@
     <message>
         <source>The run was cancelled before this file.</source>
         <translation>La ejecución se canceló antes de este archivo.</translation>
-    </message>
-    <message>
-        <source>undo takes only --log-dir and --dry-run.</source>
-        <translation>undo solo admite --log-dir y --dry-run.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -835,60 +990,6 @@
         <translation>se detiene tras el archivo en curso; otro Ctrl-C lo abandona</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
---tags names each file from its own tags, by default as {title}-{artist}; the
-fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
-{genre}, and {track:2} pads the track&apos;s number to two digits.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, format,
-folder or log, 130 cancelled by Ctrl-C.</source>
-        <translation>Da nombres nuevos a archivos de canciones copiándolos en una carpeta de salida, sin ventana.
-
-Órdenes:
-  preview --song-list LIST [--source FOLDER]   el nombre nuevo de cada archivo
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copiar con los nombres nuevos
-  undo [--log-dir DIR] [--dry-run]             quitar las copias de la última ejecución
-
-Sin indicarla, la carpeta de origen es la de la lista de canciones. Los
-archivos se toman como los muestra la ventana: solo archivos, sin los ocultos,
-en orden natural de nombre.
---tags nombra cada archivo según sus propias etiquetas, por omisión como
-{title}-{artist}; los campos son {title} {artist} {album} {albumartist}
-{track} {disc} {year} y {genre}, y {track:2} rellena el número de pista a
-dos cifras.
- Una copia nunca reemplaza nada y ningún archivo de
-origen se modifica jamás. Convert escribe InfoLog.txt y ErrorLog.txt en la
-carpeta de trabajo (o --log-dir). Ctrl-C cancela tras el archivo en curso; un
-segundo Ctrl-C abandona también ese archivo y quita su copia parcial.
-
-Undo quita cada copia que lista el InfoLog.txt de la última ejecución y que
-sigue igual a su origen; lo demás se deja, y se dice por qué.
-
-Estado de salida: 0 todas las copias salieron bien (undo: todas quitadas), 1
-fallaron algunas copias (undo: quedaron algunas), 2 uso incorrecto o lista,
-formato, carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
-    </message>
-    <message>
         <source>Give one of --song-list, --pattern and --tags, not two.</source>
         <translation>Indica una de --song-list, --pattern y --tags, no dos.</translation>
     </message>
@@ -927,6 +1028,130 @@ formato, carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
     <message>
         <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
         <translation>convert: copia aunque la ejecución no quepa en el soporte de la carpeta de salida (si no, convert termina con el estado 2).</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run&apos;s copies
+  undo --list                                  the recorded runs, newest first
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Every convert keeps a record of the copies it made in the operator&apos;s own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source&apos;s bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>Da nombres nuevos a archivos de canciones copiándolos en una carpeta de salida, sin ventana.
+
+Órdenes:
+  preview --song-list LIST [--source FOLDER]   el nombre nuevo de cada archivo
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copiar con los nombres nuevos
+  undo [--log-dir DIR | --run ID] [--dry-run]  quitar las copias de la última ejecución
+  undo --list                                  las ejecuciones registradas, la más reciente primero
+
+Sin indicarla, la carpeta de origen es la de la lista de canciones. Los
+archivos se toman como los muestra la ventana: solo archivos, sin los ocultos,
+en orden natural de nombre.
+--tags nombra cada archivo según sus propias etiquetas, por omisión como
+{title}-{artist}; los campos son {title} {artist} {album} {albumartist}
+{track} {disc} {year} y {genre}, y {track:2} rellena el número de pista a
+dos cifras.
+ Una copia nunca reemplaza nada y ningún archivo de
+origen se modifica jamás. Convert escribe InfoLog.txt y ErrorLog.txt en la
+carpeta de trabajo (o --log-dir). Ctrl-C cancela tras el archivo en curso; un
+segundo Ctrl-C abandona también ese archivo y quita su copia parcial.
+
+Cada conversión registra las copias que hizo en la carpeta de estado propia del
+usuario ($XDG_STATE_HOME/tamro/runs). Undo deshace la última ejecución cuyos
+registros se escribieron en la carpeta de registros (o la ejecución ID de --list):
+quita cada copia registrada que sigue siendo el mismo archivo que hizo la
+ejecución, en su carpeta de salida, con los bytes de su origen; lo demás se deja,
+y se dice por qué. Los registros son para personas: una carpeta con registros y
+sin grabación no deshace nada.
+
+Estado de salida: 0 todas las copias salieron bien (undo: todas quitadas), 1
+fallaron algunas copias (undo: quedaron algunas), 2 uso incorrecto o lista,
+formato, carpeta o registro inservible, 130 cancelado con Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>undo takes only --log-dir, --run, --list and --dry-run.</source>
+        <translation>undo solo admite --log-dir, --run, --list y --dry-run.</translation>
+    </message>
+    <message>
+        <source>undo --list takes no other option.</source>
+        <translation>undo --list no admite ninguna otra opción.</translation>
+    </message>
+    <message>
+        <source>Give --run or --log-dir, not both.</source>
+        <translation>Indique --run o --log-dir, no ambos.</translation>
+    </message>
+    <message>
+        <source>--list and --run belong to undo.</source>
+        <translation>--list y --run son de undo.</translation>
+    </message>
+    <message>
+        <source>undo: lists the recorded runs, newest first.</source>
+        <translation>undo: lista las ejecuciones registradas, la más reciente primero.</translation>
+    </message>
+    <message>
+        <source>undo: takes back this run (an id from --list).</source>
+        <translation>undo: deshace esta ejecución (un id de --list).</translation>
+    </message>
+    <message>
+        <source>--run needs the id of a run.</source>
+        <translation>--run necesita el id de una ejecución.</translation>
+    </message>
+    <message>
+        <source>No run of tamro is recorded.</source>
+        <translation>No hay ninguna ejecución de tamro registrada.</translation>
+    </message>
+    <message>
+        <source>(its record cannot be read: %1)</source>
+        <translation>(su registro no se puede leer: %1)</translation>
+    </message>
+    <message>
+        <source>not undone</source>
+        <translation>sin deshacer</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>deshecha</translation>
+    </message>
+    <message>
+        <source>partly undone (%1 standing)</source>
+        <translation>deshecha en parte (quedan %1)</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 copia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n copia</numerusform>
+            <numerusform>%n copias</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
@@ -985,14 +1210,6 @@ es la carpeta personal).</translation>
         <translation>se modificó después de la copia</translation>
     </message>
     <message>
-        <source>the log does not name a file here</source>
-        <translation>el registro no nombra aquí ningún archivo</translation>
-    </message>
-    <message>
-        <source>it is missing (its folder is gone)</source>
-        <translation>falta (su carpeta ya no está)</translation>
-    </message>
-    <message>
         <source>its folder cannot be opened: %1</source>
         <translation>no se puede abrir su carpeta: %1</translation>
     </message>
@@ -1039,6 +1256,30 @@ es la carpeta personal).</translation>
     <message>
         <source>it could not be removed: %1</source>
         <translation>no se pudo quitar: %1</translation>
+    </message>
+    <message>
+        <source>the undo was cancelled before it was checked</source>
+        <translation>el deshacer se canceló antes de comprobarla</translation>
+    </message>
+    <message>
+        <source>it no longer equals its source</source>
+        <translation>ya no es igual a su origen</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>su carpeta ya no existe</translation>
+    </message>
+    <message>
+        <source>a link stands in the place of its folder</source>
+        <translation>hay un enlace en el lugar de su carpeta</translation>
+    </message>
+    <message>
+        <source>another folder stands in the place of its folder</source>
+        <translation>hay otra carpeta en el lugar de su carpeta</translation>
+    </message>
+    <message>
+        <source>another file stands in its place</source>
+        <translation>hay otro archivo en su lugar</translation>
     </message>
 </context>
 </TS>

@@ -360,10 +360,6 @@
         <translation>Rien à annuler.</translation>
     </message>
     <message>
-        <source>Undo last convert: remove %1 from the output folder?</source>
-        <translation>Annuler la dernière conversion : supprimer %1 du dossier de sortie ?</translation>
-    </message>
-    <message>
         <source>To be removed:</source>
         <translation>À supprimer :</translation>
     </message>
@@ -387,6 +383,10 @@
     <message>
         <source>Continue</source>
         <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?</source>
+        <translation>Annuler la dernière conversion (%1, vers %2, %3 faites) : supprimer %4 du dossier de sortie ?</translation>
     </message>
     <message>
         <source>Writing to the medium…</source>
@@ -665,22 +665,177 @@
     </message>
 </context>
 <context>
+    <name>RunRecord</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the last line is cut short</source>
+        <translation>la dernière ligne est tronquée</translation>
+    </message>
+    <message>
+        <source>it is empty or cut short</source>
+        <translation>il est vide ou tronqué</translation>
+    </message>
+    <message>
+        <source>it is not a run record of tamro (or one of a newer tamro)</source>
+        <translation>ce n’est pas un registre d’exécution de tamro (ou c’est celui d’un tamro plus récent)</translation>
+    </message>
+    <message>
+        <source>no run id</source>
+        <translation>pas d’identifiant d’exécution</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>pas d’heure</translation>
+    </message>
+    <message>
+        <source>no log folder</source>
+        <translation>pas de dossier des journaux</translation>
+    </message>
+    <message>
+        <source>more than a header holds</source>
+        <translation>plus que ce que contient un en-tête</translation>
+    </message>
+    <message>
+        <source>a damaged output folder</source>
+        <translation>un dossier de sortie endommagé</translation>
+    </message>
+    <message>
+        <source>a damaged source folder</source>
+        <translation>un dossier source endommagé</translation>
+    </message>
+    <message>
+        <source>a damaged copy</source>
+        <translation>une copie endommagée</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>une ligne inconnue</translation>
+    </message>
+    <message>
+        <source>a copy the run did not make</source>
+        <translation>une copie que l’exécution n’a pas faite</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2.</source>
+        <translation>%1 ne peut pas être examiné : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a run record.</source>
+        <translation>%1 est trop grand pour un registre d’exécution.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>No run %1 is recorded.</source>
+        <translation>Aucune exécution %1 n’est enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 est endommagé : %2.</translation>
+    </message>
+    <message>
+        <source>it names another run</source>
+        <translation>il nomme une autre exécution</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>il manque</translation>
+    </message>
+    <message>
+        <source>Another undo of run %1 is under way; wait until it has ended.</source>
+        <translation>Une autre annulation de l’exécution %1 est en cours ; attendez qu’elle soit terminée.</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be taken for undo: %2.</source>
+        <translation>L’exécution %1 ne peut pas être prise pour l’annulation : %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 could not be written, so the record does not say what went: %4.</source>
+        <translation>%1/%2/%3 n’a pas pu être écrit, le registre ne dit donc pas ce qui a été supprimé : %4.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1</source>
+        <translation>L’exécution ne peut pas être enregistrée, elle ne pourra donc pas être annulée : %1</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be created: %3.</source>
+        <translation>L’exécution ne peut pas être enregistrée, elle ne pourra donc pas être annulée : %1/%2 ne peut pas être créé : %3.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded: no free run id.</source>
+        <translation>L’exécution ne peut pas être enregistrée : aucun identifiant d’exécution libre.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: %3.</source>
+        <translation>L’exécution ne peut pas être enregistrée, elle ne pourra donc pas être annulée : %1/%2 ne peut pas être écrit : %3.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened</source>
+        <translation>son dossier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be recorded, so it cannot be undone: %2.</source>
+        <translation>La copie %1 n’a pas pu être enregistrée, elle ne pourra donc pas être annulée : %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2 could not be written, so the copies it lists cannot be undone: %3.</source>
+        <translation>%1/%2 n’a pas pu être écrit, les copies qu’il liste ne pourront donc pas être annulées : %3.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so tamro does not trust the run records there.</source>
+        <translation>%1 appartient à un autre utilisateur, tamro ne se fie donc pas aux registres d’exécution qui s’y trouvent.</translation>
+    </message>
+    <message>
+        <source>%1 can be written by other users, so tamro does not trust the run records there.</source>
+        <translation>%1 peut être modifié par d’autres utilisateurs, tamro ne se fie donc pas aux registres d’exécution qui s’y trouvent.</translation>
+    </message>
+    <message>
+        <source>%1 is a link or not a folder, so tamro does not trust the run records there.</source>
+        <translation>%1 est un lien ou n’est pas un dossier, tamro ne se fie donc pas aux registres d’exécution qui s’y trouvent.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so tamro does not trust it as a run record.</source>
+        <translation>%1 n’est pas un fichier ordinaire, tamro ne s’y fie donc pas comme registre d’exécution.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation>%1 ne peut pas être créé : %2.</translation>
+    </message>
+</context>
+<context>
     <name>RunUndo</name>
     <message>
-        <source>the log line cannot be split into source and copy for certain</source>
-        <translation>la ligne du journal ne peut pas être séparée avec certitude en source et copie</translation>
+        <source>No run %1 is recorded.</source>
+        <translation>Aucune exécution %1 n’est enregistrée.</translation>
     </message>
     <message>
-        <source>ErrorLog.txt names this copy as failed</source>
-        <translation>ErrorLog.txt signale cette copie comme échouée</translation>
+        <source>No run of tamro is recorded for %1.</source>
+        <translation>Aucune exécution de tamro n’est enregistrée pour %1.</translation>
     </message>
     <message>
-        <source>the log cannot name it exactly</source>
-        <translation>le journal ne peut pas la nommer exactement</translation>
+        <source>The last run of tamro for %1 (run %2) is already undone, since %3.</source>
+        <translation>La dernière exécution de tamro pour %1 (exécution %2) est déjà annulée, depuis %3.</translation>
     </message>
     <message>
-        <source>the log cannot name its source exactly</source>
-        <translation>le journal ne peut pas nommer sa source exactement</translation>
+        <source>Run %1 is already undone, since %2.</source>
+        <translation>L’exécution %1 est déjà annulée, depuis %2.</translation>
+    </message>
+    <message>
+        <source>the run&apos;s record holds no such copy</source>
+        <translation>le registre de l’exécution ne contient pas cette copie</translation>
     </message>
 </context>
 <context>
@@ -715,6 +870,10 @@
         <translation>La liste de titres est inutilisable : %1
 %2</translation>
     </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 n’est pas un fichier texte.</translation>
+    </message>
 </context>
 <context>
     <name>TamroCli</name>
@@ -737,10 +896,6 @@
     <message>
         <source>The run was cancelled before this file.</source>
         <translation>L’exécution a été annulée avant ce fichier.</translation>
-    </message>
-    <message>
-        <source>undo takes only --log-dir and --dry-run.</source>
-        <translation>undo n’accepte que --log-dir et --dry-run.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -835,61 +990,6 @@
         <translation>arrêt après le fichier en cours ; un autre Ctrl-C l’abandonne</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
---tags names each file from its own tags, by default as {title}-{artist}; the
-fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
-{genre}, and {track:2} pads the track&apos;s number to two digits.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, format,
-folder or log, 130 cancelled by Ctrl-C.</source>
-        <translation>Donne de nouveaux noms à des fichiers audio en les copiant dans un dossier de sortie, sans fenêtre.
-
-Commandes :
-  preview --song-list LIST [--source FOLDER]   le nouveau nom de chaque fichier
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copier sous les nouveaux noms
-  undo [--log-dir DIR] [--dry-run]             supprimer les copies de la dernière exécution
-
-Par défaut, le dossier source est celui de la liste de titres. Les fichiers
-sont pris comme la fenêtre les liste : fichiers seulement, sans les fichiers
-cachés, dans l’ordre naturel des noms.
---tags nomme chaque fichier d’après ses propres étiquettes, par défaut
-{title}-{artist} ; les champs sont {title} {artist} {album} {albumartist}
-{track} {disc} {year} et {genre}, et {track:2} complète le numéro de piste
-à deux chiffres.
- Une copie ne remplace jamais rien et
-aucun fichier source n’est jamais modifié. Convert écrit InfoLog.txt et
-ErrorLog.txt dans le dossier de travail (ou --log-dir). Ctrl-C annule après le
-fichier en cours ; un second Ctrl-C abandonne aussi ce fichier et supprime sa
-copie partielle.
-
-Undo supprime chaque copie que liste l’InfoLog.txt de la dernière exécution et
-qui est encore identique à sa source ; le reste est laissé, avec la raison.
-
-Code de sortie : 0 toutes les copies ont réussi (undo : toutes supprimées), 1
-des copies ont échoué (undo : certaines restent), 2 mauvais usage ou liste,
-format, dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
-    </message>
-    <message>
         <source>Give one of --song-list, --pattern and --tags, not two.</source>
         <translation>Donnez une option parmi --song-list, --pattern et --tags, pas deux.</translation>
     </message>
@@ -928,6 +1028,131 @@ format, dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
     <message>
         <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
         <translation>convert : copie même si l’exécution ne tient pas sur le support du dossier de sortie (sinon convert se termine avec le code 2).</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run&apos;s copies
+  undo --list                                  the recorded runs, newest first
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Every convert keeps a record of the copies it made in the operator&apos;s own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source&apos;s bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>Donne de nouveaux noms à des fichiers audio en les copiant dans un dossier de sortie, sans fenêtre.
+
+Commandes :
+  preview --song-list LIST [--source FOLDER]   le nouveau nom de chaque fichier
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copier sous les nouveaux noms
+  undo [--log-dir DIR | --run ID] [--dry-run]  supprimer les copies de la dernière exécution
+  undo --list                                  les exécutions enregistrées, la plus récente d’abord
+
+Par défaut, le dossier source est celui de la liste de titres. Les fichiers
+sont pris comme la fenêtre les liste : fichiers seulement, sans les fichiers
+cachés, dans l’ordre naturel des noms.
+--tags nomme chaque fichier d’après ses propres étiquettes, par défaut
+{title}-{artist} ; les champs sont {title} {artist} {album} {albumartist}
+{track} {disc} {year} et {genre}, et {track:2} complète le numéro de piste
+à deux chiffres.
+ Une copie ne remplace jamais rien et
+aucun fichier source n’est jamais modifié. Convert écrit InfoLog.txt et
+ErrorLog.txt dans le dossier de travail (ou --log-dir). Ctrl-C annule après le
+fichier en cours ; un second Ctrl-C abandonne aussi ce fichier et supprime sa
+copie partielle.
+
+Chaque conversion enregistre les copies qu’elle a faites dans le dossier d’état
+propre à l’utilisateur ($XDG_STATE_HOME/tamro/runs). Undo annule la dernière
+exécution dont les journaux ont été écrits dans le dossier des journaux (ou
+l’exécution ID de --list) : il supprime chaque copie enregistrée qui est encore
+le fichier même que l’exécution a fait, dans son dossier de sortie, avec les
+octets de sa source ; le reste est laissé, avec la raison. Les journaux sont pour
+les personnes : un dossier avec des journaux et sans registre n’annule rien.
+
+Code de sortie : 0 toutes les copies ont réussi (undo : toutes supprimées), 1
+des copies ont échoué (undo : certaines restent), 2 mauvais usage ou liste,
+format, dossier ou journal inutilisable, 130 annulé par Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>undo takes only --log-dir, --run, --list and --dry-run.</source>
+        <translation>undo n’accepte que --log-dir, --run, --list et --dry-run.</translation>
+    </message>
+    <message>
+        <source>undo --list takes no other option.</source>
+        <translation>undo --list n’accepte aucune autre option.</translation>
+    </message>
+    <message>
+        <source>Give --run or --log-dir, not both.</source>
+        <translation>Indiquez --run ou --log-dir, pas les deux.</translation>
+    </message>
+    <message>
+        <source>--list and --run belong to undo.</source>
+        <translation>--list et --run vont avec undo.</translation>
+    </message>
+    <message>
+        <source>undo: lists the recorded runs, newest first.</source>
+        <translation>undo : liste les exécutions enregistrées, la plus récente d’abord.</translation>
+    </message>
+    <message>
+        <source>undo: takes back this run (an id from --list).</source>
+        <translation>undo : annule cette exécution (un identifiant de --list).</translation>
+    </message>
+    <message>
+        <source>--run needs the id of a run.</source>
+        <translation>--run a besoin de l’identifiant d’une exécution.</translation>
+    </message>
+    <message>
+        <source>No run of tamro is recorded.</source>
+        <translation>Aucune exécution de tamro n’est enregistrée.</translation>
+    </message>
+    <message>
+        <source>(its record cannot be read: %1)</source>
+        <translation>(son registre ne peut pas être lu : %1)</translation>
+    </message>
+    <message>
+        <source>not undone</source>
+        <translation>non annulée</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>annulée</translation>
+    </message>
+    <message>
+        <source>partly undone (%1 standing)</source>
+        <translation>annulée en partie (%1 restent)</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 copie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n copie</numerusform>
+            <numerusform>%n copies</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
@@ -985,14 +1210,6 @@ dossier personnel).</translation>
         <translation>elle a été modifiée depuis la copie</translation>
     </message>
     <message>
-        <source>the log does not name a file here</source>
-        <translation>le journal ne nomme ici aucun fichier</translation>
-    </message>
-    <message>
-        <source>it is missing (its folder is gone)</source>
-        <translation>elle manque (son dossier a disparu)</translation>
-    </message>
-    <message>
         <source>its folder cannot be opened: %1</source>
         <translation>son dossier ne peut pas être ouvert : %1</translation>
     </message>
@@ -1039,6 +1256,30 @@ dossier personnel).</translation>
     <message>
         <source>it could not be removed: %1</source>
         <translation>elle n’a pas pu être supprimée : %1</translation>
+    </message>
+    <message>
+        <source>the undo was cancelled before it was checked</source>
+        <translation>l’annulation a été interrompue avant qu’elle soit vérifiée</translation>
+    </message>
+    <message>
+        <source>it no longer equals its source</source>
+        <translation>elle n’est plus identique à sa source</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>son dossier n’existe plus</translation>
+    </message>
+    <message>
+        <source>a link stands in the place of its folder</source>
+        <translation>un lien se trouve à la place de son dossier</translation>
+    </message>
+    <message>
+        <source>another folder stands in the place of its folder</source>
+        <translation>un autre dossier se trouve à la place de son dossier</translation>
+    </message>
+    <message>
+        <source>another file stands in its place</source>
+        <translation>un autre fichier se trouve à sa place</translation>
     </message>
 </context>
 </TS>

@@ -357,10 +357,6 @@
         <translation>元に戻すものはありません。</translation>
     </message>
     <message>
-        <source>Undo last convert: remove %1 from the output folder?</source>
-        <translation>最後の変換を元に戻します。出力フォルダーから%1を削除しますか?</translation>
-    </message>
-    <message>
         <source>To be removed:</source>
         <translation>削除するもの:</translation>
     </message>
@@ -384,6 +380,10 @@
     <message>
         <source>Continue</source>
         <translation>続行</translation>
+    </message>
+    <message>
+        <source>Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?</source>
+        <translation>前回の変換 (%1、%2 へ、%3 作成) を元に戻し、出力フォルダーから %4 を削除しますか?</translation>
     </message>
     <message>
         <source>Writing to the medium…</source>
@@ -661,22 +661,177 @@
     </message>
 </context>
 <context>
+    <name>RunRecord</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>the last line is cut short</source>
+        <translation>最後の行が途中で切れています</translation>
+    </message>
+    <message>
+        <source>it is empty or cut short</source>
+        <translation>空か、途中で切れています</translation>
+    </message>
+    <message>
+        <source>it is not a run record of tamro (or one of a newer tamro)</source>
+        <translation>tamro の実行記録ではありません (または新しい tamro のものです)</translation>
+    </message>
+    <message>
+        <source>no run id</source>
+        <translation>実行 ID がありません</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>時刻がありません</translation>
+    </message>
+    <message>
+        <source>no log folder</source>
+        <translation>ログフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>more than a header holds</source>
+        <translation>ヘッダーに収まる以上の内容があります</translation>
+    </message>
+    <message>
+        <source>a damaged output folder</source>
+        <translation>壊れた出力フォルダー</translation>
+    </message>
+    <message>
+        <source>a damaged source folder</source>
+        <translation>壊れた元フォルダー</translation>
+    </message>
+    <message>
+        <source>a damaged copy</source>
+        <translation>壊れたコピー</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>不明な行</translation>
+    </message>
+    <message>
+        <source>a copy the run did not make</source>
+        <translation>その実行が作っていないコピー</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2.</source>
+        <translation>%1 を調べられません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a run record.</source>
+        <translation>%1 は実行記録としては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 を読めません: %2。</translation>
+    </message>
+    <message>
+        <source>No run %1 is recorded.</source>
+        <translation>実行 %1 の記録はありません。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 は壊れています: %2。</translation>
+    </message>
+    <message>
+        <source>it names another run</source>
+        <translation>別の実行を指しています</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>ありません</translation>
+    </message>
+    <message>
+        <source>Another undo of run %1 is under way; wait until it has ended.</source>
+        <translation>実行 %1 の別の取り消しが進行中です。終わるまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be taken for undo: %2.</source>
+        <translation>実行 %1 を取り消しに使えません: %2。</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 could not be written, so the record does not say what went: %4.</source>
+        <translation>%1/%2/%3 を書き込めなかったため、記録には何が削除されたかが残りません: %4。</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1</source>
+        <translation>この実行は記録できないため、元に戻せません: %1</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be created: %3.</source>
+        <translation>この実行は記録できないため、元に戻せません: %1/%2 を作成できません: %3。</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded: no free run id.</source>
+        <translation>この実行は記録できません: 空いている実行 ID がありません。</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: %3.</source>
+        <translation>この実行は記録できないため、元に戻せません: %1/%2 を書き込めません: %3。</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened</source>
+        <translation>そのフォルダーを開けません</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be recorded, so it cannot be undone: %2.</source>
+        <translation>コピー %1 を記録できなかったため、元に戻せません: %2。</translation>
+    </message>
+    <message>
+        <source>%1/%2 could not be written, so the copies it lists cannot be undone: %3.</source>
+        <translation>%1/%2 を書き込めなかったため、そこに挙がるコピーは元に戻せません: %3。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so tamro does not trust the run records there.</source>
+        <translation>%1 は別のユーザーのものなので、tamro はそこにある実行記録を信用しません。</translation>
+    </message>
+    <message>
+        <source>%1 can be written by other users, so tamro does not trust the run records there.</source>
+        <translation>%1 は他のユーザーが書き込めるので、tamro はそこにある実行記録を信用しません。</translation>
+    </message>
+    <message>
+        <source>%1 is a link or not a folder, so tamro does not trust the run records there.</source>
+        <translation>%1 はリンクか、フォルダーではないので、tamro はそこにある実行記録を信用しません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 を開けません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so tamro does not trust it as a run record.</source>
+        <translation>%1 は通常のファイルではないので、tamro は実行記録として信用しません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation>%1 を作成できません: %2。</translation>
+    </message>
+</context>
+<context>
     <name>RunUndo</name>
     <message>
-        <source>the log line cannot be split into source and copy for certain</source>
-        <translation>ログの行を元とコピーに確実には分けられません</translation>
+        <source>No run %1 is recorded.</source>
+        <translation>実行 %1 の記録はありません。</translation>
     </message>
     <message>
-        <source>ErrorLog.txt names this copy as failed</source>
-        <translation>ErrorLog.txt にこのコピーは失敗と記録されています</translation>
+        <source>No run of tamro is recorded for %1.</source>
+        <translation>%1 について tamro の実行は記録されていません。</translation>
     </message>
     <message>
-        <source>the log cannot name it exactly</source>
-        <translation>ログには正確な名前がありません</translation>
+        <source>The last run of tamro for %1 (run %2) is already undone, since %3.</source>
+        <translation>%1 についての tamro の前回の実行 (実行 %2) は %3 にすでに元に戻されています。</translation>
     </message>
     <message>
-        <source>the log cannot name its source exactly</source>
-        <translation>ログには元ファイルの正確な名前がありません</translation>
+        <source>Run %1 is already undone, since %2.</source>
+        <translation>実行 %1 は %2 にすでに元に戻されています。</translation>
+    </message>
+    <message>
+        <source>the run&apos;s record holds no such copy</source>
+        <translation>実行記録にそのようなコピーはありません</translation>
     </message>
 </context>
 <context>
@@ -711,6 +866,10 @@
         <translation>曲リストを使えません: %1
 %2</translation>
     </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 はテキストファイルではありません。</translation>
+    </message>
 </context>
 <context>
     <name>TamroCli</name>
@@ -733,10 +892,6 @@
     <message>
         <source>The run was cancelled before this file.</source>
         <translation>このファイルの前で実行がキャンセルされました。</translation>
-    </message>
-    <message>
-        <source>undo takes only --log-dir and --dry-run.</source>
-        <translation>undo に使えるのは --log-dir と --dry-run だけです。</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -831,59 +986,6 @@
         <translation>コピー中のファイルの後で止めます。もう一度 Ctrl-C でそのファイルもやめます</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
---tags names each file from its own tags, by default as {title}-{artist}; the
-fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
-{genre}, and {track:2} pads the track&apos;s number to two digits.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, format,
-folder or log, 130 cancelled by Ctrl-C.</source>
-        <translation>曲ファイルを出力フォルダーにコピーして新しい名前を付けます。ウィンドウは使いません。
-
-コマンド:
-  preview --song-list LIST [--source FOLDER]   各ファイルの新しい名前
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] 新しい名前でコピー
-  undo [--log-dir DIR] [--dry-run]             前回の実行のコピーを削除
-
-元フォルダーを指定しなければ曲リストのフォルダーを使います。ファイルは
-ウィンドウの一覧と同じに扱います: ファイルだけ、隠しファイルは除き、名前の
-自然な順です。
---tags は各ファイルをそれ自身のタグから名付けます。既定は {title}-{artist}
-で、フィールドは {title} {artist} {album} {albumartist} {track} {disc}
-{year} {genre} です。{track:2} はトラック番号を 2 桁にそろえます。
-コピーが何かを置き換えることはなく、元ファイルは決して変えません。
-convert は InfoLog.txt と ErrorLog.txt を作業フォルダー (または --log-dir)
-に書きます。Ctrl-C はコピー中のファイルの後で取り消します。もう一度 Ctrl-C
-を押すとそのファイルもやめ、途中までのコピーを削除します。
-
-undo は前回の実行の InfoLog.txt にあり、まだ元ファイルと同じコピーを削除します。
-それ以外は残し、理由を示します。
-
-終了コード: 0 すべてのコピーに成功 (undo: すべて削除)、1 一部のコピーに失敗
-(undo: 一部が残った)、2 使い方の誤りか、使えない曲リスト・書式・フォルダー・ログ、
-130 Ctrl-C で取り消し。</translation>
-    </message>
-    <message>
         <source>Give one of --song-list, --pattern and --tags, not two.</source>
         <translation>--song-list、--pattern、--tags のどれか一つを指定してください。二つは指定できません。</translation>
     </message>
@@ -922,6 +1024,127 @@ undo は前回の実行の InfoLog.txt にあり、まだ元ファイルと同�
     <message>
         <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
         <translation>convert: 実行内容が出力フォルダーのメディアに収まらなくてもコピーします（指定しないと convert は状態 2 で終了します）。</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run&apos;s copies
+  undo --list                                  the recorded runs, newest first
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Every convert keeps a record of the copies it made in the operator&apos;s own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source&apos;s bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>曲ファイルを出力フォルダーにコピーして新しい名前を付けます。ウィンドウは使いません。
+
+コマンド:
+  preview --song-list LIST [--source FOLDER]   各ファイルの新しい名前
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] 新しい名前でコピー
+  undo [--log-dir DIR | --run ID] [--dry-run]  前回の実行のコピーを削除
+  undo --list                                  記録された実行 (新しい順)
+
+元フォルダーを指定しなければ曲リストのフォルダーを使います。ファイルは
+ウィンドウの一覧と同じに扱います: ファイルだけ、隠しファイルは除き、名前の
+自然な順です。
+--tags は各ファイルをそれ自身のタグから名付けます。既定は {title}-{artist}
+で、フィールドは {title} {artist} {album} {albumartist} {track} {disc}
+{year} {genre} です。{track:2} はトラック番号を 2 桁にそろえます。
+コピーが何かを置き換えることはなく、元ファイルは決して変えません。
+convert は InfoLog.txt と ErrorLog.txt を作業フォルダー (または --log-dir)
+に書きます。Ctrl-C はコピー中のファイルの後で取り消します。もう一度 Ctrl-C
+を押すとそのファイルもやめ、途中までのコピーを削除します。
+
+変換のたびに、作ったコピーをユーザー自身の状態フォルダー
+($XDG_STATE_HOME/tamro/runs) に記録します。undo は、ログフォルダーにログを
+書いた最後の実行 (または --list の実行 ID) を元に戻します。記録されたコピーのうち、
+実行が作ったそのファイルのまま出力フォルダーにあり、元ファイルと同じバイトの
+ものを削除し、それ以外は残して理由を示します。ログは人が読むためのもので、
+ログがあっても記録のないフォルダーでは何も元に戻しません。
+
+終了コード: 0 すべてのコピーに成功 (undo: すべて削除)、1 一部のコピーに失敗
+(undo: 一部が残った)、2 使い方の誤りか、使えない曲リスト・書式・フォルダー・ログ、
+130 Ctrl-C で取り消し。</translation>
+    </message>
+    <message>
+        <source>undo takes only --log-dir, --run, --list and --dry-run.</source>
+        <translation>undo に指定できるのは --log-dir、--run、--list、--dry-run だけです。</translation>
+    </message>
+    <message>
+        <source>undo --list takes no other option.</source>
+        <translation>undo --list には他のオプションを指定できません。</translation>
+    </message>
+    <message>
+        <source>Give --run or --log-dir, not both.</source>
+        <translation>--run か --log-dir のどちらか一方を指定してください。</translation>
+    </message>
+    <message>
+        <source>--list and --run belong to undo.</source>
+        <translation>--list と --run は undo 用です。</translation>
+    </message>
+    <message>
+        <source>undo: lists the recorded runs, newest first.</source>
+        <translation>undo: 記録された実行を新しい順に一覧表示します。</translation>
+    </message>
+    <message>
+        <source>undo: takes back this run (an id from --list).</source>
+        <translation>undo: この実行を元に戻します (--list の ID)。</translation>
+    </message>
+    <message>
+        <source>--run needs the id of a run.</source>
+        <translation>--run には実行の ID が必要です。</translation>
+    </message>
+    <message>
+        <source>No run of tamro is recorded.</source>
+        <translation>tamro の実行は記録されていません。</translation>
+    </message>
+    <message>
+        <source>(its record cannot be read: %1)</source>
+        <translation>(記録を読めません: %1)</translation>
+    </message>
+    <message>
+        <source>not undone</source>
+        <translation>未取り消し</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>取り消し済み</translation>
+    </message>
+    <message>
+        <source>partly undone (%1 standing)</source>
+        <translation>一部取り消し済み (残り %1)</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 個のコピー</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n 個のコピー</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
@@ -978,14 +1201,6 @@ PATH にはフォルダー (元フォルダーとして表示) か曲リスト�
         <translation>コピーの後に変更されています</translation>
     </message>
     <message>
-        <source>the log does not name a file here</source>
-        <translation>ログがここにあるファイルを示していません</translation>
-    </message>
-    <message>
-        <source>it is missing (its folder is gone)</source>
-        <translation>見つかりません (フォルダーがなくなっています)</translation>
-    </message>
-    <message>
         <source>its folder cannot be opened: %1</source>
         <translation>フォルダーを開けません: %1</translation>
     </message>
@@ -1032,6 +1247,30 @@ PATH にはフォルダー (元フォルダーとして表示) か曲リスト�
     <message>
         <source>it could not be removed: %1</source>
         <translation>削除できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the undo was cancelled before it was checked</source>
+        <translation>確認の前に取り消しが中止されました</translation>
+    </message>
+    <message>
+        <source>it no longer equals its source</source>
+        <translation>元ファイルと同じではなくなりました</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>そのフォルダーがなくなりました</translation>
+    </message>
+    <message>
+        <source>a link stands in the place of its folder</source>
+        <translation>そのフォルダーの場所にリンクがあります</translation>
+    </message>
+    <message>
+        <source>another folder stands in the place of its folder</source>
+        <translation>そのフォルダーの場所に別のフォルダーがあります</translation>
+    </message>
+    <message>
+        <source>another file stands in its place</source>
+        <translation>その場所に別のファイルがあります</translation>
     </message>
 </context>
 </TS>

@@ -357,10 +357,6 @@
         <translation>되돌릴 것이 없습니다.</translation>
     </message>
     <message>
-        <source>Undo last convert: remove %1 from the output folder?</source>
-        <translation>마지막 변환 되돌리기: 출력 폴더에서 %1를 지울까요?</translation>
-    </message>
-    <message>
         <source>To be removed:</source>
         <translation>지울 것:</translation>
     </message>
@@ -384,6 +380,10 @@
     <message>
         <source>Continue</source>
         <translation>계속</translation>
+    </message>
+    <message>
+        <source>Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?</source>
+        <translation>지난 변환(%1, %2(으)로, %3 만듦)을 되돌려 출력 폴더에서 %4을(를) 지울까요?</translation>
     </message>
     <message>
         <source>Writing to the medium…</source>
@@ -661,22 +661,177 @@
     </message>
 </context>
 <context>
+    <name>RunRecord</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1번째 줄: %2</translation>
+    </message>
+    <message>
+        <source>the last line is cut short</source>
+        <translation>마지막 줄이 잘려 있습니다</translation>
+    </message>
+    <message>
+        <source>it is empty or cut short</source>
+        <translation>비어 있거나 잘려 있습니다</translation>
+    </message>
+    <message>
+        <source>it is not a run record of tamro (or one of a newer tamro)</source>
+        <translation>tamro의 실행 기록이 아닙니다(또는 더 새로운 tamro의 기록입니다)</translation>
+    </message>
+    <message>
+        <source>no run id</source>
+        <translation>실행 ID가 없습니다</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>시각이 없습니다</translation>
+    </message>
+    <message>
+        <source>no log folder</source>
+        <translation>로그 폴더가 없습니다</translation>
+    </message>
+    <message>
+        <source>more than a header holds</source>
+        <translation>헤더가 담는 것보다 많습니다</translation>
+    </message>
+    <message>
+        <source>a damaged output folder</source>
+        <translation>손상된 출력 폴더</translation>
+    </message>
+    <message>
+        <source>a damaged source folder</source>
+        <translation>손상된 원본 폴더</translation>
+    </message>
+    <message>
+        <source>a damaged copy</source>
+        <translation>손상된 복사본</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>알 수 없는 줄</translation>
+    </message>
+    <message>
+        <source>a copy the run did not make</source>
+        <translation>그 실행이 만들지 않은 복사본</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2.</source>
+        <translation>%1을(를) 살펴볼 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a run record.</source>
+        <translation>%1은(는) 실행 기록으로는 너무 큽니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>No run %1 is recorded.</source>
+        <translation>실행 %1은(는) 기록되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1이(가) 손상되었습니다: %2.</translation>
+    </message>
+    <message>
+        <source>it names another run</source>
+        <translation>다른 실행을 가리킵니다</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>없습니다</translation>
+    </message>
+    <message>
+        <source>Another undo of run %1 is under way; wait until it has ended.</source>
+        <translation>실행 %1의 다른 되돌리기가 진행 중입니다. 끝날 때까지 기다리세요.</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be taken for undo: %2.</source>
+        <translation>실행 %1을(를) 되돌리기에 쓸 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 could not be written, so the record does not say what went: %4.</source>
+        <translation>%1/%2/%3을(를) 쓸 수 없어 기록에 무엇이 지워졌는지 남지 않습니다: %4.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1</source>
+        <translation>이 실행은 기록할 수 없어 되돌릴 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be created: %3.</source>
+        <translation>이 실행은 기록할 수 없어 되돌릴 수 없습니다: %1/%2을(를) 만들 수 없습니다: %3.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded: no free run id.</source>
+        <translation>이 실행은 기록할 수 없습니다: 비어 있는 실행 ID가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: %3.</source>
+        <translation>이 실행은 기록할 수 없어 되돌릴 수 없습니다: %1/%2을(를) 쓸 수 없습니다: %3.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened</source>
+        <translation>그 폴더를 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be recorded, so it cannot be undone: %2.</source>
+        <translation>복사본 %1을(를) 기록할 수 없어 되돌릴 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>%1/%2 could not be written, so the copies it lists cannot be undone: %3.</source>
+        <translation>%1/%2을(를) 쓸 수 없어 그 안의 복사본은 되돌릴 수 없습니다: %3.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so tamro does not trust the run records there.</source>
+        <translation>%1은(는) 다른 사용자의 것이므로 tamro는 그곳의 실행 기록을 믿지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 can be written by other users, so tamro does not trust the run records there.</source>
+        <translation>%1은(는) 다른 사용자가 쓸 수 있으므로 tamro는 그곳의 실행 기록을 믿지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a link or not a folder, so tamro does not trust the run records there.</source>
+        <translation>%1은(는) 링크이거나 폴더가 아니므로 tamro는 그곳의 실행 기록을 믿지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1을(를) 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so tamro does not trust it as a run record.</source>
+        <translation>%1은(는) 일반 파일이 아니므로 tamro는 실행 기록으로 믿지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation>%1을(를) 만들 수 없습니다: %2.</translation>
+    </message>
+</context>
+<context>
     <name>RunUndo</name>
     <message>
-        <source>the log line cannot be split into source and copy for certain</source>
-        <translation>로그 줄을 원본과 복사본으로 확실히 나눌 수 없습니다</translation>
+        <source>No run %1 is recorded.</source>
+        <translation>실행 %1은(는) 기록되어 있지 않습니다.</translation>
     </message>
     <message>
-        <source>ErrorLog.txt names this copy as failed</source>
-        <translation>ErrorLog.txt에 이 복사가 실패로 적혀 있습니다</translation>
+        <source>No run of tamro is recorded for %1.</source>
+        <translation>%1에 대해 기록된 tamro 실행이 없습니다.</translation>
     </message>
     <message>
-        <source>the log cannot name it exactly</source>
-        <translation>로그가 정확한 이름을 담지 못합니다</translation>
+        <source>The last run of tamro for %1 (run %2) is already undone, since %3.</source>
+        <translation>%1에 대한 tamro의 지난 실행(실행 %2)은 %3에 이미 되돌렸습니다.</translation>
     </message>
     <message>
-        <source>the log cannot name its source exactly</source>
-        <translation>로그가 원본의 정확한 이름을 담지 못합니다</translation>
+        <source>Run %1 is already undone, since %2.</source>
+        <translation>실행 %1은(는) %2에 이미 되돌렸습니다.</translation>
+    </message>
+    <message>
+        <source>the run&apos;s record holds no such copy</source>
+        <translation>실행 기록에 그런 복사본이 없습니다</translation>
     </message>
 </context>
 <context>
@@ -711,6 +866,10 @@
         <translation>노래 목록을 쓸 수 없습니다: %1
 %2</translation>
     </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1은(는) 텍스트 파일이 아닙니다.</translation>
+    </message>
 </context>
 <context>
     <name>TamroCli</name>
@@ -733,10 +892,6 @@
     <message>
         <source>The run was cancelled before this file.</source>
         <translation>이 파일 전에 실행이 취소되었습니다.</translation>
-    </message>
-    <message>
-        <source>undo takes only --log-dir and --dry-run.</source>
-        <translation>undo에는 --log-dir와 --dry-run만 쓸 수 있습니다.</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -831,58 +986,6 @@
         <translation>복사 중인 파일 다음에 멈춥니다. Ctrl-C를 한 번 더 누르면 그 파일도 그만둡니다</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
---tags names each file from its own tags, by default as {title}-{artist}; the
-fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
-{genre}, and {track:2} pads the track&apos;s number to two digits.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, format,
-folder or log, 130 cancelled by Ctrl-C.</source>
-        <translation>노래 파일을 출력 폴더에 복사해 새 이름을 붙입니다. 창 없이 씁니다.
-
-명령:
-  preview --song-list LIST [--source FOLDER]   각 파일의 새 이름
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] 새 이름으로 복사
-  undo [--log-dir DIR] [--dry-run]             지난 실행의 복사본 지우기
-
-원본 폴더를 주지 않으면 노래 목록의 폴더를 씁니다. 파일은 창이 보여 주는
-대로 다룹니다: 파일만, 숨김 파일은 빼고, 이름의 자연스러운 순서로.
---tags는 각 파일을 그 파일의 태그로 이름 짓고, 기본은 {title}-{artist}입니다.
-필드는 {title} {artist} {album} {albumartist} {track} {disc} {year}
-{genre}이며, {track:2}는 트랙 번호를 두 자리로 채웁니다.
-
-복사는 아무것도 덮어쓰지 않으며 원본 파일은 절대 바꾸지 않습니다.
-convert는 InfoLog.txt와 ErrorLog.txt를 작업 폴더(또는 --log-dir)에 씁니다.
-Ctrl-C는 복사 중인 파일 다음에 취소하고, 한 번 더 누르면 그 파일도 그만두고
-덜 된 복사본을 지웁니다.
-
-undo는 지난 실행의 InfoLog.txt에 있고 아직 원본과 같은 복사본을 지웁니다.
-나머지는 남기고 이유를 알려 줍니다.
-
-종료 상태: 0 모든 복사 성공(undo: 모두 지움), 1 일부 복사 실패(undo: 일부
-남음), 2 잘못된 사용 또는 쓸 수 없는 노래 목록·형식·폴더·로그, 130 Ctrl-C로 취소.</translation>
-    </message>
-    <message>
         <source>Give one of --song-list, --pattern and --tags, not two.</source>
         <translation>--song-list, --pattern, --tags 중 하나만 주세요. 둘은 안 됩니다.</translation>
     </message>
@@ -921,6 +1024,126 @@ undo는 지난 실행의 InfoLog.txt에 있고 아직 원본과 같은 복사본
     <message>
         <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
         <translation>convert: 작업이 출력 폴더의 저장 매체에 들어가지 않아도 복사합니다(지정하지 않으면 convert는 상태 2로 끝납니다).</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run&apos;s copies
+  undo --list                                  the recorded runs, newest first
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Every convert keeps a record of the copies it made in the operator&apos;s own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source&apos;s bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>노래 파일을 출력 폴더에 복사해 새 이름을 붙입니다. 창 없이 씁니다.
+
+명령:
+  preview --song-list LIST [--source FOLDER]   각 파일의 새 이름
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] 새 이름으로 복사
+  undo [--log-dir DIR | --run ID] [--dry-run]  지난 실행의 복사본 지우기
+  undo --list                                  기록된 실행, 최근 것부터
+
+원본 폴더를 주지 않으면 노래 목록의 폴더를 씁니다. 파일은 창이 보여 주는
+대로 다룹니다: 파일만, 숨김 파일은 빼고, 이름의 자연스러운 순서로.
+--tags는 각 파일을 그 파일의 태그로 이름 짓고, 기본은 {title}-{artist}입니다.
+필드는 {title} {artist} {album} {albumartist} {track} {disc} {year}
+{genre}이며, {track:2}는 트랙 번호를 두 자리로 채웁니다.
+
+복사는 아무것도 덮어쓰지 않으며 원본 파일은 절대 바꾸지 않습니다.
+convert는 InfoLog.txt와 ErrorLog.txt를 작업 폴더(또는 --log-dir)에 씁니다.
+Ctrl-C는 복사 중인 파일 다음에 취소하고, 한 번 더 누르면 그 파일도 그만두고
+덜 된 복사본을 지웁니다.
+
+변환할 때마다 만든 복사본을 사용자 자신의 상태 폴더
+($XDG_STATE_HOME/tamro/runs)에 기록합니다. undo는 로그 폴더에 로그를 쓴 마지막
+실행(또는 --list의 실행 ID)을 되돌립니다. 기록된 복사본 중 실행이 만든 바로 그
+파일로 출력 폴더에 있고 원본과 바이트가 같은 것을 지우며, 나머지는 남기고 이유를
+알려 줍니다. 로그는 사람이 읽는 것입니다. 로그만 있고 기록이 없는 폴더에서는
+아무것도 되돌리지 않습니다.
+
+종료 상태: 0 모든 복사 성공(undo: 모두 지움), 1 일부 복사 실패(undo: 일부
+남음), 2 잘못된 사용 또는 쓸 수 없는 노래 목록·형식·폴더·로그, 130 Ctrl-C로 취소.</translation>
+    </message>
+    <message>
+        <source>undo takes only --log-dir, --run, --list and --dry-run.</source>
+        <translation>undo에는 --log-dir, --run, --list, --dry-run만 쓸 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>undo --list takes no other option.</source>
+        <translation>undo --list에는 다른 옵션을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Give --run or --log-dir, not both.</source>
+        <translation>--run과 --log-dir 중 하나만 주세요.</translation>
+    </message>
+    <message>
+        <source>--list and --run belong to undo.</source>
+        <translation>--list와 --run은 undo용입니다.</translation>
+    </message>
+    <message>
+        <source>undo: lists the recorded runs, newest first.</source>
+        <translation>undo: 기록된 실행을 최근 것부터 보여 줍니다.</translation>
+    </message>
+    <message>
+        <source>undo: takes back this run (an id from --list).</source>
+        <translation>undo: 이 실행을 되돌립니다(--list의 ID).</translation>
+    </message>
+    <message>
+        <source>--run needs the id of a run.</source>
+        <translation>--run에는 실행의 ID가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>No run of tamro is recorded.</source>
+        <translation>기록된 tamro 실행이 없습니다.</translation>
+    </message>
+    <message>
+        <source>(its record cannot be read: %1)</source>
+        <translation>(기록을 읽을 수 없습니다: %1)</translation>
+    </message>
+    <message>
+        <source>not undone</source>
+        <translation>되돌리지 않음</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>되돌림</translation>
+    </message>
+    <message>
+        <source>partly undone (%1 standing)</source>
+        <translation>일부 되돌림(%1개 남음)</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>복사본 1개</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>복사본 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
@@ -977,14 +1200,6 @@ PATH는 폴더(원본 폴더로 보임)나 노래 목록 파일일 수 있습니
         <translation>복사한 뒤에 바뀌었습니다</translation>
     </message>
     <message>
-        <source>the log does not name a file here</source>
-        <translation>로그가 여기의 파일을 가리키지 않습니다</translation>
-    </message>
-    <message>
-        <source>it is missing (its folder is gone)</source>
-        <translation>없습니다(폴더가 사라졌습니다)</translation>
-    </message>
-    <message>
         <source>its folder cannot be opened: %1</source>
         <translation>폴더를 열 수 없습니다: %1</translation>
     </message>
@@ -1031,6 +1246,30 @@ PATH는 폴더(원본 폴더로 보임)나 노래 목록 파일일 수 있습니
     <message>
         <source>it could not be removed: %1</source>
         <translation>지울 수 없었습니다: %1</translation>
+    </message>
+    <message>
+        <source>the undo was cancelled before it was checked</source>
+        <translation>확인하기 전에 되돌리기가 취소되었습니다</translation>
+    </message>
+    <message>
+        <source>it no longer equals its source</source>
+        <translation>더 이상 원본과 같지 않습니다</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>그 폴더가 없어졌습니다</translation>
+    </message>
+    <message>
+        <source>a link stands in the place of its folder</source>
+        <translation>그 폴더 자리에 링크가 있습니다</translation>
+    </message>
+    <message>
+        <source>another folder stands in the place of its folder</source>
+        <translation>그 폴더 자리에 다른 폴더가 있습니다</translation>
+    </message>
+    <message>
+        <source>another file stands in its place</source>
+        <translation>그 자리에 다른 파일이 있습니다</translation>
     </message>
 </context>
 </TS>

@@ -357,10 +357,6 @@
         <translation>无可撤销。</translation>
     </message>
     <message>
-        <source>Undo last convert: remove %1 from the output folder?</source>
-        <translation>撤销上次转换：从输出文件夹删除 %1？</translation>
-    </message>
-    <message>
         <source>To be removed:</source>
         <translation>将删除：</translation>
     </message>
@@ -384,6 +380,10 @@
     <message>
         <source>Continue</source>
         <translation>继续</translation>
+    </message>
+    <message>
+        <source>Undo last convert (%1, into %2, %3 made): remove %4 from the output folder?</source>
+        <translation>撤销上次转换（%1，到 %2，生成 %3）：从输出文件夹删除 %4？</translation>
     </message>
     <message>
         <source>Writing to the medium…</source>
@@ -661,22 +661,177 @@
     </message>
 </context>
 <context>
+    <name>RunRecord</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>the last line is cut short</source>
+        <translation>最后一行被截断</translation>
+    </message>
+    <message>
+        <source>it is empty or cut short</source>
+        <translation>它为空或被截断</translation>
+    </message>
+    <message>
+        <source>it is not a run record of tamro (or one of a newer tamro)</source>
+        <translation>它不是 tamro 的运行记录（或是更新版 tamro 的记录）</translation>
+    </message>
+    <message>
+        <source>no run id</source>
+        <translation>没有运行 ID</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>没有时间</translation>
+    </message>
+    <message>
+        <source>no log folder</source>
+        <translation>没有日志文件夹</translation>
+    </message>
+    <message>
+        <source>more than a header holds</source>
+        <translation>超出了头部应有的内容</translation>
+    </message>
+    <message>
+        <source>a damaged output folder</source>
+        <translation>损坏的输出文件夹</translation>
+    </message>
+    <message>
+        <source>a damaged source folder</source>
+        <translation>损坏的源文件夹</translation>
+    </message>
+    <message>
+        <source>a damaged copy</source>
+        <translation>损坏的副本</translation>
+    </message>
+    <message>
+        <source>an unknown line</source>
+        <translation>未知的行</translation>
+    </message>
+    <message>
+        <source>a copy the run did not make</source>
+        <translation>该运行未生成的副本</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2.</source>
+        <translation>无法查看 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a run record.</source>
+        <translation>%1 作为运行记录太大。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>No run %1 is recorded.</source>
+        <translation>没有记录运行 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 已损坏：%2。</translation>
+    </message>
+    <message>
+        <source>it names another run</source>
+        <translation>它指向另一次运行</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>它不存在</translation>
+    </message>
+    <message>
+        <source>Another undo of run %1 is under way; wait until it has ended.</source>
+        <translation>运行 %1 的另一次撤销正在进行；请等它结束。</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be taken for undo: %2.</source>
+        <translation>无法取用运行 %1 进行撤销：%2。</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 could not be written, so the record does not say what went: %4.</source>
+        <translation>无法写入 %1/%2/%3，因此记录中没有删除了什么：%4。</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1</source>
+        <translation>无法记录本次运行，因此无法撤销：%1</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be created: %3.</source>
+        <translation>无法记录本次运行，因此无法撤销：无法创建 %1/%2：%3。</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded: no free run id.</source>
+        <translation>无法记录本次运行：没有可用的运行 ID。</translation>
+    </message>
+    <message>
+        <source>The run cannot be recorded, so it cannot be undone: %1/%2 cannot be written: %3.</source>
+        <translation>无法记录本次运行，因此无法撤销：无法写入 %1/%2：%3。</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened</source>
+        <translation>无法打开其文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be recorded, so it cannot be undone: %2.</source>
+        <translation>无法记录副本 %1，因此无法撤销：%2。</translation>
+    </message>
+    <message>
+        <source>%1/%2 could not be written, so the copies it lists cannot be undone: %3.</source>
+        <translation>无法写入 %1/%2，因此其中列出的副本无法撤销：%3。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so tamro does not trust the run records there.</source>
+        <translation>%1 属于其他用户，因此 tamro 不信任其中的运行记录。</translation>
+    </message>
+    <message>
+        <source>%1 can be written by other users, so tamro does not trust the run records there.</source>
+        <translation>%1 可被其他用户写入，因此 tamro 不信任其中的运行记录。</translation>
+    </message>
+    <message>
+        <source>%1 is a link or not a folder, so tamro does not trust the run records there.</source>
+        <translation>%1 是链接或不是文件夹，因此 tamro 不信任其中的运行记录。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>无法打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so tamro does not trust it as a run record.</source>
+        <translation>%1 不是普通文件，因此 tamro 不把它当作运行记录信任。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation>无法创建 %1：%2。</translation>
+    </message>
+</context>
+<context>
     <name>RunUndo</name>
     <message>
-        <source>the log line cannot be split into source and copy for certain</source>
-        <translation>无法确定地把日志行分成源文件和副本</translation>
+        <source>No run %1 is recorded.</source>
+        <translation>没有记录运行 %1。</translation>
     </message>
     <message>
-        <source>ErrorLog.txt names this copy as failed</source>
-        <translation>ErrorLog.txt 记录此副本复制失败</translation>
+        <source>No run of tamro is recorded for %1.</source>
+        <translation>没有为 %1 记录的 tamro 运行。</translation>
     </message>
     <message>
-        <source>the log cannot name it exactly</source>
-        <translation>日志无法准确给出它的名称</translation>
+        <source>The last run of tamro for %1 (run %2) is already undone, since %3.</source>
+        <translation>%1 的上次 tamro 运行（运行 %2）已于 %3 撤销。</translation>
     </message>
     <message>
-        <source>the log cannot name its source exactly</source>
-        <translation>日志无法准确给出其源文件的名称</translation>
+        <source>Run %1 is already undone, since %2.</source>
+        <translation>运行 %1 已于 %2 撤销。</translation>
+    </message>
+    <message>
+        <source>the run&apos;s record holds no such copy</source>
+        <translation>运行记录中没有这个副本</translation>
     </message>
 </context>
 <context>
@@ -711,6 +866,10 @@
         <translation>无法使用歌曲列表：%1
 %2</translation>
     </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 不是文本文件。</translation>
+    </message>
 </context>
 <context>
     <name>TamroCli</name>
@@ -733,10 +892,6 @@
     <message>
         <source>The run was cancelled before this file.</source>
         <translation>运行在此文件之前被取消。</translation>
-    </message>
-    <message>
-        <source>undo takes only --log-dir and --dry-run.</source>
-        <translation>undo 只接受 --log-dir 和 --dry-run。</translation>
     </message>
     <message>
         <source>--pattern needs --source FOLDER.</source>
@@ -831,56 +986,6 @@
         <translation>将在当前文件之后停止；再按 Ctrl-C 则放弃该文件</translation>
     </message>
     <message>
-        <source>Gives song files new names by copying them into an output folder, without a window.
-
-Commands:
-  preview --song-list LIST [--source FOLDER]   the new name of every file
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] copy under the new names
-  undo [--log-dir DIR] [--dry-run]             remove the last run&apos;s copies
-
-The source folder defaults to the song list&apos;s folder. Files are taken as the
-window lists them: files only, hidden ones left out, in natural name order.
---tags names each file from its own tags, by default as {title}-{artist}; the
-fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
-{genre}, and {track:2} pads the track&apos;s number to two digits.
-A copy never replaces anything and no source file is ever changed.
-Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
---log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
-that file up too and removes its partial copy.
-
-Undo removes each copy that the last run&apos;s InfoLog.txt lists and that still
-equals its source; anything else is left and said why.
-
-Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
-failed (undo: some were left), 2 bad usage or an unusable song list, format,
-folder or log, 130 cancelled by Ctrl-C.</source>
-        <translation>通过把歌曲文件复制到输出文件夹来给它们起新名字，无需窗口。
-
-命令：
-  preview --song-list LIST [--source FOLDER]   每个文件的新名称
-  preview --pattern --source FOLDER
-  preview --tags [--format FORMAT] --source FOLDER
-  convert ... --output FOLDER [--from-preview] 以新名称复制
-  undo [--log-dir DIR] [--dry-run]             删除上次运行的副本
-
-源文件夹默认为歌曲列表所在的文件夹。文件的取法与窗口列出的一致：只取文件，
-不含隐藏文件，按名称的自然顺序。
---tags 按每个文件自己的标签命名，默认为 {title}-{artist}；字段有 {title}
-{artist} {album} {albumartist} {track} {disc} {year} 和 {genre}，
-{track:2} 把音轨号补足为两位。
-复制从不替换任何东西，也从不改动源文件。
-convert 把 InfoLog.txt 和 ErrorLog.txt 写入工作文件夹（或 --log-dir）。
-Ctrl-C 在当前文件之后取消；再按一次 Ctrl-C 也放弃该文件并删除其不完整的副本。
-
-undo 删除上次运行的 InfoLog.txt 中列出、且仍与源文件相同的每个副本；
-其余的保留，并说明原因。
-
-退出状态：0 全部复制成功（undo：全部删除），1 部分复制失败（undo：有些保留），
-2 用法错误或歌曲列表、格式、文件夹、日志不可用，130 被 Ctrl-C 取消。</translation>
-    </message>
-    <message>
         <source>Give one of --song-list, --pattern and --tags, not two.</source>
         <translation>请在 --song-list、--pattern 和 --tags 中只给出一个。</translation>
     </message>
@@ -919,6 +1024,123 @@ undo 删除上次运行的 InfoLog.txt 中列出、且仍与源文件相同的�
     <message>
         <source>convert: copies even when the run does not fit the output folder&apos;s medium (else convert ends with status 2).</source>
         <translation>convert：即使本次运行放不进输出文件夹所在的介质也照样复制（否则 convert 以状态 2 结束）。</translation>
+    </message>
+    <message>
+        <source>Gives song files new names by copying them into an output folder, without a window.
+
+Commands:
+  preview --song-list LIST [--source FOLDER]   the new name of every file
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] copy under the new names
+  undo [--log-dir DIR | --run ID] [--dry-run]  remove the last run&apos;s copies
+  undo --list                                  the recorded runs, newest first
+
+The source folder defaults to the song list&apos;s folder. Files are taken as the
+window lists them: files only, hidden ones left out, in natural name order.
+--tags names each file from its own tags, by default as {title}-{artist}; the
+fields are {title} {artist} {album} {albumartist} {track} {disc} {year} and
+{genre}, and {track:2} pads the track&apos;s number to two digits.
+A copy never replaces anything and no source file is ever changed.
+Convert writes InfoLog.txt and ErrorLog.txt into the working folder (or
+--log-dir). Ctrl-C cancels after the file under way; a second Ctrl-C gives
+that file up too and removes its partial copy.
+
+Every convert keeps a record of the copies it made in the operator&apos;s own
+state folder ($XDG_STATE_HOME/tamro/runs). Undo takes back the last run whose
+logs were written in the log folder (or run ID from --list): it removes each
+recorded copy that is still the very file the run made, in its output folder,
+with its source&apos;s bytes; anything else is left and said why. The logs are for
+people: a folder with logs and no record undoes nothing.
+
+Exit status: 0 every copy succeeded (undo: every copy removed), 1 some copies
+failed (undo: some were left), 2 bad usage or an unusable song list, format,
+folder or log, 130 cancelled by Ctrl-C.</source>
+        <translation>通过把歌曲文件复制到输出文件夹来给它们起新名字，无需窗口。
+
+命令：
+  preview --song-list LIST [--source FOLDER]   每个文件的新名称
+  preview --pattern --source FOLDER
+  preview --tags [--format FORMAT] --source FOLDER
+  convert ... --output FOLDER [--from-preview] 以新名称复制
+  undo [--log-dir DIR | --run ID] [--dry-run]  删除上次运行的副本
+  undo --list                                  已记录的运行，最新的在前
+
+源文件夹默认为歌曲列表所在的文件夹。文件的取法与窗口列出的一致：只取文件，
+不含隐藏文件，按名称的自然顺序。
+--tags 按每个文件自己的标签命名，默认为 {title}-{artist}；字段有 {title}
+{artist} {album} {albumartist} {track} {disc} {year} 和 {genre}，
+{track:2} 把音轨号补足为两位。
+复制从不替换任何东西，也从不改动源文件。
+convert 把 InfoLog.txt 和 ErrorLog.txt 写入工作文件夹（或 --log-dir）。
+Ctrl-C 在当前文件之后取消；再按一次 Ctrl-C 也放弃该文件并删除其不完整的副本。
+
+每次转换都会把生成的副本记录在用户自己的状态文件夹
+（$XDG_STATE_HOME/tamro/runs）中。undo 撤销把日志写入日志文件夹的最后一次运行
+（或 --list 中的运行 ID）：删除每个仍是该运行生成的那个文件、位于其输出文件夹、
+且与源文件字节相同的已记录副本；其余的保留，并说明原因。日志是给人看的：
+只有日志而没有记录的文件夹不会撤销任何东西。
+
+退出状态：0 全部复制成功（undo：全部删除），1 部分复制失败（undo：有些保留），
+2 用法错误或歌曲列表、格式、文件夹、日志不可用，130 被 Ctrl-C 取消。</translation>
+    </message>
+    <message>
+        <source>undo takes only --log-dir, --run, --list and --dry-run.</source>
+        <translation>undo 只接受 --log-dir、--run、--list 和 --dry-run。</translation>
+    </message>
+    <message>
+        <source>undo --list takes no other option.</source>
+        <translation>undo --list 不接受其他选项。</translation>
+    </message>
+    <message>
+        <source>Give --run or --log-dir, not both.</source>
+        <translation>请指定 --run 或 --log-dir，不要同时指定。</translation>
+    </message>
+    <message>
+        <source>--list and --run belong to undo.</source>
+        <translation>--list 和 --run 属于 undo。</translation>
+    </message>
+    <message>
+        <source>undo: lists the recorded runs, newest first.</source>
+        <translation>undo：列出已记录的运行，最新的在前。</translation>
+    </message>
+    <message>
+        <source>undo: takes back this run (an id from --list).</source>
+        <translation>undo：撤销此次运行（--list 中的 ID）。</translation>
+    </message>
+    <message>
+        <source>--run needs the id of a run.</source>
+        <translation>--run 需要一次运行的 ID。</translation>
+    </message>
+    <message>
+        <source>No run of tamro is recorded.</source>
+        <translation>没有记录任何 tamro 运行。</translation>
+    </message>
+    <message>
+        <source>(its record cannot be read: %1)</source>
+        <translation>（无法读取其记录：%1）</translation>
+    </message>
+    <message>
+        <source>not undone</source>
+        <translation>未撤销</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>已撤销</translation>
+    </message>
+    <message>
+        <source>partly undone (%1 standing)</source>
+        <translation>部分撤销（剩余 %1）</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 个副本</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n 个副本</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leaves out a file whose new name in the output folder already holds exactly its bytes (preview flags it identical).</source>
@@ -975,14 +1197,6 @@ PATH 可以是文件夹（显示为源文件夹）或歌曲列表文件。
         <translation>复制之后已被修改</translation>
     </message>
     <message>
-        <source>the log does not name a file here</source>
-        <translation>日志没有指明这里的文件</translation>
-    </message>
-    <message>
-        <source>it is missing (its folder is gone)</source>
-        <translation>它不见了（所在文件夹已不存在）</translation>
-    </message>
-    <message>
         <source>its folder cannot be opened: %1</source>
         <translation>无法打开其文件夹：%1</translation>
     </message>
@@ -1029,6 +1243,30 @@ PATH 可以是文件夹（显示为源文件夹）或歌曲列表文件。
     <message>
         <source>it could not be removed: %1</source>
         <translation>无法删除：%1</translation>
+    </message>
+    <message>
+        <source>the undo was cancelled before it was checked</source>
+        <translation>在检查它之前撤销已被取消</translation>
+    </message>
+    <message>
+        <source>it no longer equals its source</source>
+        <translation>它已不再与源文件相同</translation>
+    </message>
+    <message>
+        <source>its folder is gone</source>
+        <translation>其文件夹已不存在</translation>
+    </message>
+    <message>
+        <source>a link stands in the place of its folder</source>
+        <translation>其文件夹的位置上是一个链接</translation>
+    </message>
+    <message>
+        <source>another folder stands in the place of its folder</source>
+        <translation>其文件夹的位置上是另一个文件夹</translation>
+    </message>
+    <message>
+        <source>another file stands in its place</source>
+        <translation>它的位置上是另一个文件</translation>
     </message>
 </context>
 </TS>
