@@ -7,7 +7,7 @@
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"aboutDialog"_qs);
-    setWindowTitle(QString::fromUtf16(kAboutTemplate.caption));
+    setWindowTitle(TemplateText(kAboutTemplate.caption));
     const QHash<int, QWidget*> controls = CreateControls(this, kAboutTemplate);
     auto* ok = static_cast<QPushButton*>(controls.value(IDOK_ABOUT));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

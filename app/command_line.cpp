@@ -1,9 +1,11 @@
 #include "app/command_line.h"
 
 #include "platform/file_name_codec.h"
+#include "platform/help_text.h"
 #include "res/version.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -39,13 +41,18 @@ void Print(std::FILE* stream, const QString& text)
 CommandLine ParseCommandLine(int argc, char** argv)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Gives song files new names by copying them into an output folder.\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TamroCommandLine",
+        "Gives song files new names by copying them into an output folder.\n"
         "PATH may be a folder, shown as the source folder, or a song-list file.\n\n"
         "Each convert job writes its logs, InfoLog.txt and ErrorLog.txt, into the folder\n"
-        "tamro was started from (started from a desktop menu, that is the home folder)."_qs);
-    const QCommandLineOption help({u"h"_qs, u"help"_qs}, u"Shows this help and ends."_qs);
-    const QCommandLineOption version({u"v"_qs, u"version"_qs}, u"Shows the version and ends."_qs);
+        "tamro was started from (started from a desktop menu, that is the home folder)."));
+    const QCommandLineOption help(
+        {u"h"_qs, u"help"_qs},
+        QCoreApplication::translate("TamroCommandLine", "Shows this help and ends."));
+    const QCommandLineOption version(
+        {u"v"_qs, u"version"_qs},
+        QCoreApplication::translate("TamroCommandLine", "Shows the version and ends."));
     parser.addOption(help);
     parser.addOption(version);
     for (const char16_t* name : kQtValueOptions) {
@@ -58,8 +65,10 @@ CommandLine ParseCommandLine(int argc, char** argv)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument(u"PATH"_qs, u"A folder or a song-list file to open."_qs,
-                                 u"[PATH]"_qs);
+    parser.addPositionalArgument(
+        u"PATH"_qs,
+        QCoreApplication::translate("TamroCommandLine", "A folder or a song-list file to open."),
+        u"[PATH]"_qs);
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -68,15 +77,18 @@ CommandLine ParseCommandLine(int argc, char** argv)
     CommandLine result;
     if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
         const QString error =
-            parser.errorText().isEmpty() ? u"Give at most one PATH."_qs : parser.errorText();
-        Print(stderr, u"tamro: "_qs + error + u"\nTry 'tamro --help'.\n"_qs);
+            parser.errorText().isEmpty()
+                ? QCoreApplication::translate("TamroCommandLine", "Give at most one PATH.")
+                : parser.errorText();
+        Print(stderr, u"tamro: "_qs + error + u'\n' +
+                          QCoreApplication::translate("TamroCommandLine", "Try 'tamro --help'.") +
+                          u'\n');
         result.m_bExit = true;
         result.m_nExitCode = 2;
         return result;
     }
     if (parser.isSet(help)) {
-        // Without an application object the parser cannot know our name.
-        Print(stdout, parser.helpText().replace(u"<executable_name>"_qs, u"tamro"_qs));
+        Print(stdout, HelpText(parser, u"tamro"_qs));
         result.m_bExit = true;
         return result;
     }

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// What tamro was asked to do on its command line. It is read before any Qt
-// application object exists, so --help and --version work without a display.
+// What tamro was asked to do on its command line. It is read before the
+// window's application object exists (with a console's one, for the
+// translations), so --help and --version work without a display.
 struct CommandLine
 {
     bool m_bExit = false; // the request is answered; end with m_nExitCode

@@ -1,5 +1,6 @@
 #include "app/dialog_layout.h"
 
+#include "app/accessible_texts.h"
 #include "app/file_list_ctrl.h"
 #include "app/folder_tree_ctrl.h"
 #include "app/mode_tab_ctrl.h"
@@ -13,13 +14,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <utility>
 #include <vector>
 
 namespace {
 
 QString Text(const ControlTemplate& control)
 {
-    return control.text ? QString::fromUtf16(control.text) : QString();
+    return TemplateText(control.text);
 }
 
 QPushButton* MakeButton(QWidget* parent, const ControlTemplate& control, bool isDefault)
@@ -82,7 +84,7 @@ void AddShortcut(QWidget* widget, int id)
         if (shortcut.id != id || !button)
             continue;
         const QKeySequence keys = QKeySequence::fromString(QString::fromUtf16(shortcut.keys));
-        const QString tip = QString::fromUtf16(shortcut.tip);
+        const QString tip = TemplateText(shortcut.tip);
         button->setShortcut(keys);
         button->setAccessibleName(tip);
         button->setToolTip(tip + u" ("_qs + keys.toString(QKeySequence::NativeText) + u')');
@@ -127,6 +129,30 @@ void WidenToFit(QWidget* widget, const std::vector<QWidget*>& siblings, int pare
     widget->setGeometry(place);
 }
 
+// A label ending in ":" names the edit right of it on the same rows, as a
+// screen reader reads it (and as its "&" key, where a translation has one,
+// reaches it).
+void TieLabelsToEdits(const std::vector<std::pair<QWidget*, const ControlTemplate*>>& created)
+{
+    for (const auto& [widget, control] : created) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (!label || control->kind != ControlKind::Label || !control->text ||
+            !QByteArray(control->text).trimmed().endsWith(':'))
+            continue;
+        QWidget* nearest = nullptr;
+        for (const auto& [other, otherControl] : created) {
+            const QRect rect = other->geometry();
+            if (otherControl->kind != ControlKind::Edit || !SharesRows(rect, label->geometry()) ||
+                rect.left() < label->geometry().left())
+                continue;
+            if (!nearest || rect.left() < nearest->geometry().left())
+                nearest = other;
+        }
+        if (nearest)
+            label->setBuddy(nearest);
+    }
+}
+
 } // namespace
 
 DialogUnits::DialogUnits(const QFont& font)
@@ -156,6 +182,7 @@ QHash<int, QWidget*> CreateControls(QWidget* parent, const DialogTemplate& dialo
     QHash<int, QWidget*> controls;
     std::vector<QWidget*> created;
     std::vector<QWidget*> withText;
+    std::vector<std::pair<QWidget*, const ControlTemplate*>> templated;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = MakeControl(parent, control);
         if (control.member)
@@ -167,12 +194,21 @@ QHash<int, QWidget*> CreateControls(QWidget* parent, const DialogTemplate& dialo
         }
         widget->setGeometry(place);
         created.push_back(widget);
+        templated.emplace_back(widget, &control);
         if (control.id != -1) {
             controls.insert(control.id, widget);
             AddShortcut(widget, control.id);
+            DescribeForScreenReaders(widget, control.id);
         }
     }
     for (QWidget* widget : withText)
         WidenToFit(widget, created, parentWidth);
+    TieLabelsToEdits(templated);
     return controls;
+}
+
+void SetTabOrder(const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }

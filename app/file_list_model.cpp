@@ -43,8 +43,8 @@ QString TypeOf(const QString& name)
 {
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot <= 0 || dot == name.size() - 1)
-        return u"File"_qs;
-    return ReadableFileName(name.mid(dot + 1)).toUpper() + u" file"_qs;
+        return CFileListModel::tr("File");
+    return CFileListModel::tr("%1 file").arg(ReadableFileName(name.mid(dot + 1)).toUpper());
 }
 
 // Sizes as a file manager shows them, short enough for a narrow column.
@@ -212,7 +212,9 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     const Field field = FieldOf(index.column());
     if (role == Qt::TextAlignmentRole)
         return field == Field::Size ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
-    if (field == Field::Column1 && (role == Qt::DecorationRole || role == Qt::ToolTipRole))
+    // A screen reader reads a mark's tip as the cell's description.
+    if (field == Field::Column1 && (role == Qt::DecorationRole || role == Qt::ToolTipRole ||
+                                    role == Qt::AccessibleDescriptionRole))
         return Column1Mark(index.row(), role);
     if (role != Qt::DisplayRole)
         return {};
@@ -244,8 +246,8 @@ QVariant CFileListModel::Column1Mark(int row, int role) const
     // the copy will really be called.
     const QString finalName =
         mark->m_strFinalName.isEmpty()
-            ? u"Will not be copied"_qs
-            : u"Will be copied as: "_qs + ReadableFileName(mark->m_strFinalName);
+            ? tr("Will not be copied")
+            : tr("Will be copied as: %1").arg(ReadableFileName(mark->m_strFinalName));
     return finalName + u'\n' + mark->m_strReason;
 }
 
@@ -255,15 +257,15 @@ QVariant CFileListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     switch (FieldOf(section)) {
     case Field::Name:
-        return u"Name"_qs;
+        return tr("Name");
     case Field::Column1:
         return m_strColumn1Heading;
     case Field::Size:
-        return u"Size"_qs;
+        return tr("Size");
     case Field::Type:
-        return u"Type"_qs;
+        return tr("Type");
     case Field::Modified:
-        return u"Date Modified"_qs;
+        return tr("Date Modified");
     }
     return {};
 }

@@ -1,11 +1,14 @@
 #include "app/settings_store.h"
 
+#include "modes/tag_format.h"
 #include "platform/file_name_codec.h"
 
 namespace {
 
 constexpr const char* kSetSourceFolder = "songList/setSourceFolder";
 constexpr const char* kTab = "window/tab";
+constexpr const char* kTagFormat = "tags/format";
+constexpr int kTabCount = 3;
 
 QString Key(const char* key)
 {
@@ -26,11 +29,21 @@ void CSettingsStore::SetSourceFromSongList(bool checked)
     m_settings.setValue(Key(kSetSourceFolder), checked);
 }
 
+QString CSettingsStore::TagFormat() const
+{
+    return m_settings.value(Key(kTagFormat), CTagFormat::DefaultFormat()).toString();
+}
+
+void CSettingsStore::SetTagFormat(const QString& format)
+{
+    m_settings.setValue(Key(kTagFormat), format);
+}
+
 int CSettingsStore::Tab() const
 {
     bool ok = false;
     const int tab = m_settings.value(Key(kTab), 0).toInt(&ok);
-    return ok && (tab == 0 || tab == 1) ? tab : 0;
+    return ok && tab >= 0 && tab < kTabCount ? tab : 0;
 }
 
 void CSettingsStore::SetTab(int tab)

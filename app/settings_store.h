@@ -20,6 +20,8 @@ public:
     void SetOutputFolder(const QString& path) { WritePath(kOutput, path); }
     QString SourceFolder() const { return ReadPath(kSource); }
     void SetSourceFolder(const QString& path) { WritePath(kSource, path); }
+    QString TagFormat() const;
+    void SetTagFormat(const QString& format);
     int Tab() const;
     void SetTab(int tab);
 

@@ -26,13 +26,18 @@ QString CTabUseTextFile::GetSongListPath() const
     return ExpandHomePath(m_editSongList->text());
 }
 
+QList<QWidget*> CTabUseTextFile::TabStops() const
+{
+    return {m_editSongList, m_btnBrowseSongList, m_chkSetSourceFolder};
+}
+
 void CTabUseTextFile::OnBrowseSongList()
 {
     QFileDialog dialog(this);
     dialog.setObjectName(u"songListFileDialog"_qs);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({u"Text files (*.txt)"_qs, u"All files (*)"_qs});
+    dialog.setNameFilters({tr("Text files (*.txt)"), tr("All files (*)")});
     const QString current = m_editSongList->text();
     dialog.setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
                                                : QDir::homePath());

@@ -22,6 +22,8 @@ public:
 
     void OnBrowseSongList();
     void OnSongListPathChanged();
+    // The controls Tab visits on this page, in order.
+    QList<QWidget*> TabStops() const;
 
     QLineEdit* m_editSongList;
     QCheckBox* m_chkSetSourceFolder;

@@ -3,6 +3,7 @@
 #include "app/settings_store.h"
 #include "app/stop_signals.h"
 #include "app/tamro_dlg.h"
+#include "platform/translations.h"
 #include "res/resources.h"
 #include "res/version.h"
 
@@ -15,6 +16,7 @@ CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
     QCoreApplication::setApplicationVersion(QString::fromUtf16(kTamroVersion));
     QGuiApplication::setDesktopFileName(u"org.tamro.tamro"_qs);
     InitTamroResources();
+    InstallTranslations();
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 256})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));

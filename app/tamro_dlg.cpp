@@ -8,6 +8,7 @@
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/window_calls.h"
 #include "res/dialog_templates.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 
 CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
 {
@@ -34,7 +36,7 @@ CtamroDlg::CtamroDlg(QWidget* parent) : QDialog(parent)
     m_pJob = std::make_unique<CJob>(*m_pJobObserver);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf16(kMainTemplate.caption));
+    setWindowTitle(TemplateText(kMainTemplate.caption));
     m_hIcon = QApplication::windowIcon();
     DoDataExchange(CreateControls(this, kMainTemplate));
     setFixedSize(DialogUnits(font()).ToPixels(kMainTemplate.cx, kMainTemplate.cy));
@@ -77,8 +79,13 @@ void CtamroDlg::DoDataExchange(const QHash<int, QWidget*>& controls)
 void CtamroDlg::OnInitDialog()
 {
     setWindowIcon(m_hIcon);
-    m_staticError->setText(u"Error : 0"_qs);
+    m_staticError->setText(tr("Error : %1").arg(0));
     InitTabPages();
+    // As the window reads, top to bottom: where the songs are, where their
+    // copies go, how they are named, then the two actions.
+    SetTabOrder(QList<QWidget*>{m_treeFolders, m_listFiles, m_editOutput, m_btnBrowseOutput,
+                                m_tabMode->TabBar()} +
+                m_pTabSongList->TabStops() + QList<QWidget*>{m_btnPreview, m_btnConvert});
     InstallKeyFilter();
     InitDesktop();
     StartWorker();
@@ -131,10 +138,10 @@ void CtamroDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.setObjectName(u"dialogMenu"_qs);
-    QAction* undo = menu.addAction(u"Undo last convert\u2026"_qs);
+    QAction* undo = menu.addAction(tr("Undo last convert…"));
     undo->setObjectName(u"undoAction"_qs);
     undo->setEnabled(Job().m_nCommand.load() == JOB_IDLE);
-    QAction* about = menu.addAction(u"&About tamro..."_qs);
+    QAction* about = menu.addAction(tr("&About tamro..."));
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == about)
         OnSysCommand(IDM_ABOUTBOX);
@@ -246,6 +253,8 @@ void CtamroDlg::FinishClose()
     m_pTabSongList = nullptr;
     delete m_pTabPattern;
     m_pTabPattern = nullptr;
+    delete m_pTabTags;
+    m_pTabTags = nullptr;
     m_bClosed = true;
     done(QDialog::Rejected);
     Q_EMIT closed();
@@ -253,7 +262,7 @@ void CtamroDlg::FinishClose()
 
 bool CtamroDlg::HasPreviewColumn() const
 {
-    return m_listFiles->GetColumn1Heading() == u"Rename"_qs;
+    return m_listFiles->GetColumn1Heading() == tr("Rename", "the column of new names");
 }
 
 void CtamroDlg::ShowFilePercent()
@@ -292,6 +301,6 @@ bool CtamroDlg::AskYesNo(const QString& question)
 
 void CtamroDlg::PutBackConvertCaption()
 {
-    const QString caption = u"Convert"_qs;
+    const QString caption = tr("Convert", "the button");
     OnSetCtrlText(IDC_CONVERT, &caption);
 }

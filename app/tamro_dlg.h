@@ -21,6 +21,7 @@ class CModeTabCtrl;
 class CSettingsStore;
 enum class DropTarget;
 class CTabPattern;
+class CTabTags;
 class CTabUseTextFile;
 class CWindowCalls;
 class QLabel;
@@ -99,6 +100,7 @@ public:
     std::thread m_hWorker;
     CTabUseTextFile* m_pTabSongList = nullptr;
     CTabPattern* m_pTabPattern = nullptr;
+    CTabTags* m_pTabTags = nullptr;
     CModeTabCtrl* m_tabMode = nullptr;
     QPushButton* m_btnConvert = nullptr;
     QLabel* m_staticError = nullptr;
@@ -159,6 +161,7 @@ private:
     void PutBackConvertCaption();
     // The checks before a job; each tells the operator what is wrong.
     bool SongListUsable();
+    bool TagFormatUsable();
     bool OutputFolderReady();
     void ShowMessage(const QString& text);
     void ShowBox(QMessageBox::Icon icon, const QString& text);

@@ -7,6 +7,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/path_drop_filter.h"
 #include "app/settings_store.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "platform/file_name_codec.h"
@@ -36,6 +37,7 @@ void CtamroDlg::KeepSettingsIn(CSettingsStore& store)
     m_pTabSongList->m_chkSetSourceFolder->setChecked(store.SourceFromSongList());
     if (const QString list = store.SongListPath(); KindOfPath(list) == PathKind::File)
         m_pTabSongList->m_editSongList->setText(list);
+    m_pTabTags->m_editTagFormat->setText(store.TagFormat());
     if (const QString output = store.OutputFolder(); KindOfPath(output) == PathKind::Folder)
         m_editOutput->setText(output);
     if (const QString source = store.SourceFolder(); KindOfPath(source) == PathKind::Folder)
@@ -48,6 +50,8 @@ void CtamroDlg::KeepSettingsIn(CSettingsStore& store)
             [settings](bool checked) { settings->SetSourceFromSongList(checked); });
     connect(m_pTabSongList->m_editSongList, &QLineEdit::textChanged, this,
             [settings](const QString& path) { settings->SetSongListPath(path); });
+    connect(m_pTabTags->m_editTagFormat, &QLineEdit::textChanged, this,
+            [settings](const QString& format) { settings->SetTagFormat(format); });
     connect(m_editOutput, &QLineEdit::textChanged, this,
             [settings](const QString& path) { settings->SetOutputFolder(path); });
     connect(m_listFiles, &CFileListCtrl::folderShown, this, [settings](const QString& folder) {
@@ -64,7 +68,7 @@ void CtamroDlg::OpenStartPath(const QString& path)
         QDir::cleanPath(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
     switch (KindOfPath(absolute)) {
     case PathKind::Missing:
-        ShowMessage(u"tamro was asked to open a path that does not exist:\n"_qs +
+        ShowMessage(tr("tamro was asked to open a path that does not exist:\n") +
                     ReadableFileName(absolute));
         break;
     case PathKind::Folder:
@@ -98,24 +102,24 @@ void CtamroDlg::OnDropUrls(DropTarget target, const QList<QUrl>& urls)
     if (urls.isEmpty())
         return;
     if (Job().m_nCommand.load() != JOB_IDLE) {
-        ShowMessage(u"A job is running, so nothing it reads may change now. "
-                    "Drop it again when the job has ended."_qs);
+        ShowMessage(tr("A job is running, so nothing it reads may change now. "
+                       "Drop it again when the job has ended."));
         return;
     }
     const QString path = LocalPathOfUrl(urls.first());
     if (path.isEmpty()) {
-        ShowMessage(u"Only files and folders of this computer can be dropped here, not:\n"_qs +
+        ShowMessage(tr("Only files and folders of this computer can be dropped here, not:\n") +
                     urls.first().toDisplayString());
         return;
     }
     const PathKind kind = KindOfPath(path);
     if (kind == PathKind::Missing) {
-        ShowMessage(u"The dropped path does not exist:\n"_qs + ReadableFileName(path));
+        ShowMessage(tr("The dropped path does not exist:\n") + ReadableFileName(path));
     } else if (target == DropTarget::OutputEdit) {
         if (kind == PathKind::Folder)
             m_editOutput->setText(path);
         else
-            ShowMessage(u"The output folder must be a folder, not:\n"_qs + ReadableFileName(path));
+            ShowMessage(tr("The output folder must be a folder, not:\n") + ReadableFileName(path));
     } else if (kind == PathKind::Folder) {
         OpenSourceFolder(path);
     } else {

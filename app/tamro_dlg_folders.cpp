@@ -73,7 +73,7 @@ void CtamroDlg::OnEnChangeOutputFolder()
 
 void CtamroDlg::OnBnClickedBrowseOutput()
 {
-    QFileDialog dialog(this, u"Current folder is:"_qs);
+    QFileDialog dialog(this, tr("Current folder is:"));
     dialog.setObjectName(u"outputFolderDialog"_qs);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);

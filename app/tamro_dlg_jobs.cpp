@@ -5,6 +5,7 @@
 #include "app/file_list_model.h"
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "app/window_calls.h"
@@ -30,10 +31,18 @@ bool HasTxtExtension(const QString& path)
     return dot > 0 && path.mid(dot + 1).compare(u"txt"_qs, Qt::CaseInsensitive) == 0;
 }
 
-// The mode of a tab; item 0 is the song list, item 1 the pattern.
+// The mode of a tab: item 0 is the song list, item 1 the pattern, item 2
+// the tags.
 NamingMode ModeOfTab(int tab)
 {
-    return tab == 0 ? NamingMode::SongList : NamingMode::Pattern;
+    switch (tab) {
+    case 0:
+        return NamingMode::SongList;
+    case 2:
+        return NamingMode::Tags;
+    default:
+        return NamingMode::Pattern;
+    }
 }
 
 } // namespace
@@ -41,6 +50,15 @@ NamingMode ModeOfTab(int tab)
 bool CtamroDlg::SongListUsable()
 {
     const QString problem = SongListProblem(m_pTabSongList->GetSongListPath());
+    if (!problem.isEmpty())
+        ShowMessage(problem);
+    return problem.isEmpty();
+}
+
+bool CtamroDlg::TagFormatUsable()
+{
+    // The edit shows the same sentence already; the box says why nothing runs.
+    const QString problem = m_pTabTags->FormatError();
     if (!problem.isEmpty())
         ShowMessage(problem);
     return problem.isEmpty();
@@ -55,7 +73,7 @@ bool CtamroDlg::OutputFolderReady()
         return false;
     }
     if (check.state == OutputFolderState::Missing) {
-        if (!AskYesNo(u"The output folder does not exist. Create it?"_qs))
+        if (!AskYesNo(tr("The output folder does not exist. Create it?")))
             return false;
         const QString problem = CreateOutputFolder(folder);
         if (!problem.isEmpty()) {
@@ -85,6 +103,7 @@ JobRequest CtamroDlg::MakeRequest(bool withPreviewNames) const
     request.m_listing = CurrentListing(withPreviewNames);
     request.m_strOutputFolder = m_strOutputFolder;
     request.m_strSongListPath = m_pTabSongList->GetSongListPath();
+    request.m_strTagFormat = m_pTabTags->GetFormat();
     // The logs go where tamro was started from.
     request.m_strLogFolder = QDir::currentPath();
     return request;
@@ -96,7 +115,7 @@ void CtamroDlg::OnBnClickedPreview()
         return;
     bool run = true;
     if (m_tabMode->GetCurSel() == 0 && !HasTxtExtension(m_pTabSongList->GetSongListPath())) {
-        ShowMessage(u"Please input a path."_qs);
+        ShowMessage(tr("Please input a path."));
         run = false;
     }
     if (!run || Job().m_nCommand.load() != JOB_IDLE)
@@ -109,9 +128,10 @@ void CtamroDlg::OnBnClickedPreview()
     }
     // An unusable song list is reported before anything runs; a stop request
     // while its box was up runs nothing either.
-    if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) || m_bClosing)
+    if ((m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
+        (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || m_bClosing)
         return;
-    m_listFiles->InsertColumn1(u"Rename"_qs);
+    m_listFiles->InsertColumn1(tr("Rename", "the column of new names"));
     // Only this thread leaves idle, so it succeeds.
     m_bPreviewRunning = Job().StartPreview(MakeRequest(false));
 }
@@ -145,25 +165,25 @@ void CtamroDlg::OnBnClickedConvert()
     if (m_tabMode->GetCurSel() == 0) {
         start = HasTxtExtension(m_pTabSongList->GetSongListPath()) && !m_strOutputFolder.isEmpty();
         if (!start)
-            ShowMessage(u"Please input a path."_qs);
-    } else if (m_tabMode->GetCurSel() == 1) {
+            ShowMessage(tr("Please input a path."));
+    } else {
         start = !m_strOutputFolder.isEmpty();
         if (!start)
-            ShowMessage(u"Please input the output path."_qs);
+            ShowMessage(tr("Please input the output path."));
     }
-    // Both checks may open a box; a stop request meanwhile runs nothing.
-    if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) || !OutputFolderReady() ||
-        m_bClosing)
+    // The checks may open a box; a stop request meanwhile runs nothing.
+    if (!start || (m_tabMode->GetCurSel() == 0 && !SongListUsable()) ||
+        (m_tabMode->GetCurSel() == 2 && !TagFormatUsable()) || !OutputFolderReady() || m_bClosing)
         return;
     if (!Job().StartConvert(MakeRequest(true)))
         return;
     ShowErrorCount(0);
-    m_btnConvert->setText(ConvertButtonCaption(u"Cancel"_qs));
+    m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }
 
 void CtamroDlg::ShowErrorCount(int failures)
 {
-    m_staticError->setText(u"Error : %1"_qs.arg(failures));
+    m_staticError->setText(tr("Error : %1").arg(failures));
 }
 
 void CtamroDlg::ShowPreviewNames(const PreviewNames& names)

@@ -40,7 +40,7 @@ QString Section(const QString& heading, const QStringList& lines)
         return {};
     QString text = u"\n\n"_qs + heading + u'\n' + lines.mid(0, kListedInBox).join(u'\n');
     if (lines.size() > kListedInBox)
-        text += u"\n… and %1 more"_qs.arg(lines.size() - kListedInBox);
+        text += CtamroDlg::tr("\n… and %n more", nullptr, int(lines.size() - kListedInBox));
     return text;
 }
 
@@ -57,7 +57,9 @@ QString Details(const std::vector<FileEnd>& files)
 
 QString Copies(qsizetype count)
 {
-    return count == 1 ? u"1 copy"_qs : u"%1 copies"_qs.arg(count);
+    // One has a text of its own, so English reads right with no translation
+    // loaded; %n serves every other count in any language.
+    return count == 1 ? CtamroDlg::tr("1 copy") : CtamroDlg::tr("%n copies", nullptr, int(count));
 }
 
 } // namespace
@@ -79,7 +81,7 @@ void CtamroDlg::OnUndoLastConvert()
     // removed before the operator has seen the list and agreed.
     if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::DryRun}))
         return;
-    m_btnConvert->setText(ConvertButtonCaption(u"Cancel"_qs));
+    m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }
 
 void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd>& undone)
@@ -88,7 +90,7 @@ void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd
     m_progressTotal->setValue(0);
     const bool removing = std::exchange(m_bUndoRemoving, false);
     if (!summary.m_strRefusal.isEmpty()) {
-        ShowUndoBox((removing ? u"Nothing was undone.\n"_qs : u"Nothing can be undone.\n"_qs) +
+        ShowUndoBox((removing ? tr("Nothing was undone.\n") : tr("Nothing can be undone.\n")) +
                         summary.m_strRefusal,
                     {}, false);
         return;
@@ -112,8 +114,8 @@ void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd
         listedChanged |=
             !current.isEmpty() && QDir::cleanPath(path.left(path.lastIndexOf(u'/'))) == current;
     }
-    ShowUndoBox(u"Removed %1."_qs.arg(Copies(removed)) +
-                    Section(u"Left standing:"_qs, Lines(undone, true)),
+    ShowUndoBox(tr("Removed %1.").arg(Copies(removed)) +
+                    Section(tr("Left standing:"), Lines(undone, true)),
                 Details(undone), false);
     if (listedChanged)
         RefreshFileList();
@@ -122,21 +124,21 @@ void CtamroDlg::OnUndoEnded(const RunSummary& summary, const std::vector<FileEnd
 void CtamroDlg::AskToUndo(const std::vector<FileEnd>& planned)
 {
     const QStringList removable = Lines(planned, false);
-    const QString stay = Section(u"These stay:"_qs, Lines(planned, true));
+    const QString stay = Section(tr("These stay:"), Lines(planned, true));
     if (removable.isEmpty()) {
-        ShowUndoBox(planned.empty() ? u"Nothing to undo: the last convert job copied nothing."_qs
-                                    : u"Nothing to undo."_qs + stay,
+        ShowUndoBox(planned.empty() ? tr("Nothing to undo: the last convert job copied nothing.")
+                                    : tr("Nothing to undo.") + stay,
                     Details(planned), false);
         return;
     }
     const QString question =
-        u"Undo last convert: remove %1 from the output folder?"_qs.arg(Copies(removable.size())) +
-        Section(u"To be removed:"_qs, removable) + stay;
+        tr("Undo last convert: remove %1 from the output folder?").arg(Copies(removable.size())) +
+        Section(tr("To be removed:"), removable) + stay;
     if (ShowUndoBox(question, Details(planned), true) != QMessageBox::Yes || m_bClosing)
         return;
     // Checked again: the files may have changed while the question was open.
     if (!Job().StartUndo(UndoRequest{QDir::currentPath(), UndoMode::Remove}))
         return;
     m_bUndoRemoving = true;
-    m_btnConvert->setText(ConvertButtonCaption(u"Cancel"_qs));
+    m_btnConvert->setText(ConvertButtonCaption(tr("Cancel", "the button")));
 }

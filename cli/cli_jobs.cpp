@@ -4,12 +4,14 @@
 #include "cli/progress_line.h"
 #include "cli/stop_requests.h"
 #include "modes/song_list_check.h"
+#include "modes/tag_format.h"
 #include "output/output_folder.h"
 #include "passes/folder_listing.h"
 #include "passes/job.h"
 #include "platform/file_name_codec.h"
 #include "platform/home_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -43,7 +45,7 @@ QString UnusableFolder(const QString& folder, int mode)
     if (::stat(bytes.constData(), &info) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("Not a folder");
+        return QCoreApplication::translate("TamroCli", "Not a folder");
     if (::access(bytes.constData(), mode) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     return {};
@@ -58,8 +60,9 @@ QString OutputProblem(const QString& folder, bool create)
         return check.problem;
     if (check.state == OutputFolderState::Missing) {
         if (!create) {
-            return QStringLiteral("The output folder %1 does not exist. "
-                                  "Give --create-output to have it created.")
+            return QCoreApplication::translate("TamroCli",
+                                               "The output folder %1 does not exist. "
+                                               "Give --create-output to have it created.")
                 .arg(ReadableFileName(folder));
         }
         return CreateOutputFolder(folder);
@@ -130,7 +133,12 @@ int RunPreviewOrConvert(const CliRequest& request)
         return EXIT_UNUSABLE;
     };
 
-    const QString songList = request.m_bPattern ? QString() : AbsolutePath(request.m_strSongList);
+    const bool songListMode = !request.m_bPattern && !request.m_bTags;
+    // A format that names no field is refused before anything is read.
+    const CTagFormat format(request.m_strFormat);
+    if (request.m_bTags && !format.IsValid())
+        return unusable(format.Error());
+    const QString songList = songListMode ? AbsolutePath(request.m_strSongList) : QString();
     if (!songList.isEmpty()) {
         if (const QString problem = SongListProblem(songList); !problem.isEmpty())
             return unusable(problem);
@@ -139,8 +147,9 @@ int RunPreviewOrConvert(const CliRequest& request)
     const QString source =
         request.m_strSource.isEmpty() ? FolderOf(songList) : AbsolutePath(request.m_strSource);
     if (const QString problem = UnusableFolder(source, R_OK | X_OK); !problem.isEmpty())
-        return unusable(QStringLiteral("The source folder %1 cannot be listed: %2")
-                            .arg(ReadableFileName(source), problem));
+        return unusable(
+            QCoreApplication::translate("TamroCli", "The source folder %1 cannot be listed: %2")
+                .arg(ReadableFileName(source), problem));
     const QString output =
         request.m_strOutput.isEmpty() ? QString() : AbsolutePath(request.m_strOutput);
     const QString logFolder = LogFolderOf(request);
@@ -149,12 +158,17 @@ int RunPreviewOrConvert(const CliRequest& request)
             !problem.isEmpty())
             return unusable(problem);
         if (const QString problem = UnusableFolder(logFolder, X_OK); !problem.isEmpty())
-            return unusable(QStringLiteral("The log folder %1 cannot be used: %2")
-                                .arg(ReadableFileName(logFolder), problem));
+            return unusable(
+                QCoreApplication::translate("TamroCli", "The log folder %1 cannot be used: %2")
+                    .arg(ReadableFileName(logFolder), problem));
     }
 
-    const NamingMode mode = request.m_bPattern ? NamingMode::Pattern : NamingMode::SongList;
+    const NamingMode mode = request.m_bTags      ? NamingMode::Tags
+                            : request.m_bPattern ? NamingMode::Pattern
+                                                 : NamingMode::SongList;
     CCliObserver observer(mode, progress);
+    if (mode == NamingMode::Tags)
+        observer.ReportTagFields(format.Fields());
     CJob job(observer);
     auto files = std::make_shared<std::vector<ListedFile>>(ListFolderFiles(source));
     observer.SetRows(*files);
@@ -165,6 +179,7 @@ int RunPreviewOrConvert(const CliRequest& request)
     jobRequest.m_listing.m_nGeneration = 1;
     jobRequest.m_strOutputFolder = output;
     jobRequest.m_strSongListPath = songList;
+    jobRequest.m_strTagFormat = request.m_bTags ? format.Format() : QString();
     jobRequest.m_strLogFolder = logFolder;
 
     // The preview tells every row's name and what the plan makes of it.

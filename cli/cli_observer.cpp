@@ -5,9 +5,20 @@
 #include "passes/run_plan.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
+
 CCliObserver::CCliObserver(NamingMode mode, CProgressLine& progress)
     : m_mode(mode), m_progress(progress)
 {}
+
+void CCliObserver::ReportTagFields(TagFieldMask fields)
+{
+    m_tagKeys.clear();
+    for (int f = 0; f < kTagFieldCount; ++f) {
+        if (fields & TagFieldBit(TagField(f)))
+            m_tagKeys.append(TagFieldKey(TagField(f)));
+    }
+}
 
 void CCliObserver::SetRows(const std::vector<ListedFile>& files)
 {
@@ -17,6 +28,7 @@ void CCliObserver::SetRows(const std::vector<ListedFile>& files)
         FileReport report;
         report.m_strName = file.m_strName;
         report.m_nSize = file.m_nSize;
+        report.m_bTagMode = m_mode == NamingMode::Tags;
         m_reports.push_back(std::move(report));
     }
 }
@@ -59,7 +71,8 @@ void CCliObserver::MarkNotReached()
     for (FileReport& report : m_reports) {
         if (report.m_status == FileReport::Planned) {
             report.m_status = FileReport::Skipped;
-            report.m_strReason = QStringLiteral("The run was cancelled before this file.");
+            report.m_strReason =
+                QCoreApplication::translate("TamroCli", "The run was cancelled before this file.");
         }
     }
 }
@@ -98,7 +111,10 @@ void CCliObserver::FileEnded(const FileEnd& file)
     FileReport& report = m_reports[file.m_nRow];
     if (file.m_outcome == FileOutcome::Skipped) {
         report.m_status = FileReport::Skipped;
-        report.m_strReason = file.m_strReason;
+        // The preview's reason for a row it gave no name says more than a
+        // convert under the preview's names can.
+        if (!report.m_strNewName.isEmpty() || report.m_strReason.isEmpty())
+            report.m_strReason = file.m_strReason;
         return;
     }
     if (!m_copyRow)
@@ -132,6 +148,13 @@ void CCliObserver::NamesPreviewed(const PreviewNames& names)
         m_reports[row].m_strNewName = names.m_names[i];
         m_reports[row].m_status = FileReport::Skipped;
         m_reports[row].m_strReason = names.m_reasons.value(i);
+        if (std::size_t(i) >= names.m_fieldTexts.size())
+            continue;
+        const QStringList& texts = names.m_fieldTexts[std::size_t(i)];
+        std::vector<std::pair<QString, QString>>& fields = m_reports[row].m_tagFields;
+        fields.clear();
+        for (qsizetype k = 0; k < m_tagKeys.size(); ++k)
+            fields.emplace_back(m_tagKeys[k], texts.value(k));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/file_report.h"
+#include "modes/song_tags.h"
 #include "passes/job_observer.h"
 #include "passes/job_request.h"
 
@@ -19,6 +20,8 @@ class CCliObserver final : public CJobObserver
 public:
     CCliObserver(NamingMode mode, CProgressLine& progress);
 
+    // Tag mode: the fields whose texts each row reports.
+    void ReportTagFields(TagFieldMask fields);
     // The files of the source folder become the rows.
     void SetRows(const std::vector<ListedFile>& files);
     // After a preview: the flags and forecast final names of every row from
@@ -47,6 +50,7 @@ public:
 private:
     NamingMode m_mode;
     CProgressLine& m_progress;
+    QStringList m_tagKeys; // tag mode: the keys of the format's fields
     std::vector<FileReport> m_reports;
     std::vector<FileEnd> m_undone;
     RunSummary m_summary;

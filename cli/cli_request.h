@@ -25,7 +25,10 @@ struct CliRequest
     };
 
     Command m_command = None;
-    bool m_bPattern = false; // pattern mode; else song-list mode
+    bool m_bPattern = false; // pattern mode
+    bool m_bTags = false;    // tag mode; neither: song-list mode
+    bool m_bFormatGiven = false;
+    QString m_strFormat; // tag mode: the name format, when given
     QString m_strSongList;
     QString m_strSource; // empty: the song list's folder
     QString m_strOutput;

@@ -2,6 +2,7 @@
 
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,7 +33,7 @@ QString StatusWord(FileReport::Status status)
 
 QByteArray ReportJson(const FileReport& report)
 {
-    const QJsonObject object{
+    QJsonObject object{
         {QStringLiteral("name"), ReadableFileName(report.m_strName)},
         {QStringLiteral("new_name"), NameOrNull(report.m_strNewName)},
         {QStringLiteral("final_name"), NameOrNull(report.m_strFinalName)},
@@ -42,6 +43,13 @@ QByteArray ReportJson(const FileReport& report)
                                        : QJsonValue(ReadableFileName(report.m_strReason))},
         {QStringLiteral("flags"), QJsonArray::fromStringList(report.m_flags)},
     };
+    if (report.m_bTagMode) {
+        QJsonObject tags;
+        for (const auto& [key, text] : report.m_tagFields)
+            tags.insert(key, text.isNull() ? QJsonValue(QJsonValue::Null)
+                                           : QJsonValue(ReadableFileName(text)));
+        object.insert(QStringLiteral("tags"), tags);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -52,10 +60,12 @@ QString ReportText(const FileReport& report, qsizetype nameWidth)
         return name + QStringLiteral("  --  ") + report.m_strReason;
     QString text = name + QStringLiteral("  ->  ") + ReadableFileName(report.m_strNewName);
     if (!report.m_strFinalName.isEmpty() && report.m_strFinalName != report.m_strNewName)
-        text += QStringLiteral("  (as ") + ReadableFileName(report.m_strFinalName) + u')';
+        text += u"  "_qs + QCoreApplication::translate("TamroCli", "(as %1)")
+                               .arg(ReadableFileName(report.m_strFinalName));
     if (!report.m_flags.isEmpty())
         text += QStringLiteral("  [") + report.m_flags.join(QStringLiteral(", ")) + u']';
     if (report.m_status == FileReport::Failed)
-        text += QStringLiteral("  FAILED: ") + report.m_strReason;
+        text += u"  "_qs +
+                QCoreApplication::translate("TamroCli", "FAILED: %1").arg(report.m_strReason);
     return text;
 }

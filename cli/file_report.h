@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 // What became of one listed file, as the command line reports it.
 struct FileReport
@@ -24,11 +26,15 @@ struct FileReport
     Status m_status = Skipped;
     QString m_strReason;
     QStringList m_flags; // "numbered", "cleaned", "shortened", "clash", "lossy-swap"
+    // Tag mode: each field the format names ("title") and the text it put
+    // in, null where the tags lack it.
+    bool m_bTagMode = false;
+    std::vector<std::pair<QString, QString>> m_tagFields;
 };
 
 // One line of JSON (no line end), always valid UTF-8: names that are not
 // UTF-8 are given in their readable form, with U+FFFD for each byte that
-// does not decode.
+// does not decode. In tag mode it adds "tags", an object of field -> text.
 QByteArray ReportJson(const FileReport& report);
 
 // "listed name  ->  new name" for people, names readable.

@@ -1,5 +1,7 @@
 #include "cli/progress_line.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 
@@ -44,7 +46,7 @@ void PutToStderr(const QString& text)
 QString ProgressText(unsigned fileNumber, unsigned fileCount, std::int64_t bytesDone,
                      std::int64_t bytesTotal, std::int64_t elapsedMs)
 {
-    QString text = QStringLiteral("file %1 of %2  %3 of %4")
+    QString text = QCoreApplication::translate("TamroCli", "file %1 of %2  %3 of %4")
                        .arg(fileNumber)
                        .arg(fileCount)
                        .arg(Bytes(bytesDone), Bytes(bytesTotal));
@@ -52,8 +54,8 @@ QString ProgressText(unsigned fileNumber, unsigned fileCount, std::int64_t bytes
     if (elapsedMs >= 500 && bytesDone > 0) {
         const double perSecond = double(bytesDone) * 1000.0 / double(elapsedMs);
         const auto left = std::llround(double(bytesTotal - bytesDone) / perSecond);
-        text +=
-            QStringLiteral("  %1/s  %2 left").arg(Bytes(std::int64_t(perSecond)), Duration(left));
+        text += u"  "_qs + QCoreApplication::translate("TamroCli", "%1/s  %2 left")
+                               .arg(Bytes(std::int64_t(perSecond)), Duration(left));
     }
     return text;
 }

@@ -2,6 +2,9 @@
 
 #include "passes/job_state.h"
 
+#include <QByteArray>
+#include <QCoreApplication>
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -39,6 +42,13 @@ struct CStopRequests::Listener
     int m_nDoneFd = -1;
     std::atomic<bool> m_bDone{false};
     int m_nInterrupts = 0;
+    // Made before any signal comes, in the operator's language.
+    const QByteArray m_notice =
+        (u"\ntamro-cli: "_qs +
+         QCoreApplication::translate(
+             "TamroCli", "stopping after the file under way; Ctrl-C again gives it up") +
+         u'\n')
+            .toLocal8Bit();
     std::thread m_thread;
 
     explicit Listener(CJobState& job) : m_job(job)
@@ -97,9 +107,7 @@ struct CStopRequests::Listener
             // Said at once, so the operator knows the key was heard and what
             // a second press does (a second press before this one is taken
             // would merge with it).
-            static constexpr char kNotice[] =
-                "\ntamro-cli: stopping after the file under way; Ctrl-C again gives it up\n";
-            (void)!::write(STDERR_FILENO, kNotice, sizeof kNotice - 1);
+            (void)!::write(STDERR_FILENO, m_notice.constData(), size_t(m_notice.size()));
         }
     }
 

@@ -12,17 +12,19 @@ QString Reason(const SongListReadResult& result)
 {
     switch (result.m_nStatus) {
     case SONG_LIST_MISSING:
-        return u"The file does not exist."_s;
+        return QCoreApplication::translate("SongListCheck", "The file does not exist.");
     case SONG_LIST_FOLDER:
-        return u"It is a folder, not a file."_s;
+        return QCoreApplication::translate("SongListCheck", "It is a folder, not a file.");
     case SONG_LIST_NOT_A_FILE:
-        return u"It is not a regular file."_s;
+        return QCoreApplication::translate("SongListCheck", "It is not a regular file.");
     case SONG_LIST_UNREADABLE:
-        return u"It cannot be read: %1."_s.arg(qt_error_string(result.m_nErrno));
+        return QCoreApplication::translate("SongListCheck", "It cannot be read: %1.")
+            .arg(qt_error_string(result.m_nErrno));
     case SONG_LIST_READ:
         break;
     }
-    return u"It has no line of the form number|title|singer."_s;
+    return QCoreApplication::translate("SongListCheck",
+                                       "It has no line of the form number|title|singer.");
 }
 
 } // namespace
@@ -30,7 +32,7 @@ QString Reason(const SongListReadResult& result)
 QString SongListProblem(const QString& path)
 {
     if (path.isEmpty())
-        return u"No song list file is chosen."_s;
+        return QCoreApplication::translate("SongListCheck", "No song list file is chosen.");
     bool hasRecord = false;
     const SongListReadResult result = ReadSongListLines(path, [&hasRecord](const QString& line) {
         hasRecord = line.contains(u'|');
@@ -38,5 +40,6 @@ QString SongListProblem(const QString& path)
     });
     if (hasRecord)
         return {};
-    return u"The song list cannot be used: %1\n%2"_s.arg(path, Reason(result));
+    return QCoreApplication::translate("SongListCheck", "The song list cannot be used: %1\n%2")
+        .arg(path, Reason(result));
 }

@@ -1,5 +1,7 @@
 #include "modes/song_tags.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 QString TagFieldKey(TagField field)
@@ -29,12 +31,21 @@ QString TagFieldWords(TagField field)
 {
     switch (field) {
     case TagField::AlbumArtist:
-        return u"album artist"_s;
+        return QCoreApplication::translate("CTagFormat", "album artist");
     case TagField::Track:
-        return u"track number"_s;
+        return QCoreApplication::translate("CTagFormat", "track number");
     case TagField::Disc:
-        return u"disc number"_s;
-    default:
-        return TagFieldKey(field);
+        return QCoreApplication::translate("CTagFormat", "disc number");
+    case TagField::Title:
+        return QCoreApplication::translate("CTagFormat", "title");
+    case TagField::Artist:
+        return QCoreApplication::translate("CTagFormat", "artist");
+    case TagField::Album:
+        return QCoreApplication::translate("CTagFormat", "album");
+    case TagField::Year:
+        return QCoreApplication::translate("CTagFormat", "year");
+    case TagField::Genre:
+        return QCoreApplication::translate("CTagFormat", "genre");
     }
+    return TagFieldKey(field);
 }

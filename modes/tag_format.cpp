@@ -1,5 +1,6 @@
 #include "modes/tag_format.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -8,6 +9,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// "a and b", the last two of a list; the ones before them join with ", ".
+QString JoinedWithAnd(QStringList items)
+{
+    const QString last = items.takeLast();
+    return items.isEmpty() ? last
+                           : QCoreApplication::translate("CTagFormat", "%1 and %2")
+                                 .arg(items.join(u", "), last);
+}
 
 constexpr int kMaxWidth = 255; // a longer number fills no file name
 
@@ -41,19 +51,20 @@ QString FieldList()
     QStringList keys;
     for (int f = 0; f < kTagFieldCount; ++f)
         keys.append(u'{' + TagFieldKey(TagField(f)) + u'}');
-    const QString last = keys.takeLast();
-    return keys.join(u", ") + u" and "_s + last;
+    return JoinedWithAnd(keys);
 }
 
-// "title", "title and artist", "title, album and artist", each word after
-// `lead`.
-QString Listed(const std::vector<TagField>& fields, const QString& lead)
+// "title", "title and artist", "title, album and artist", each word put in
+// `wordFormat` (a translated "%1"-sentence piece) when one is given.
+QString Listed(const std::vector<TagField>& fields, const char* wordFormat = nullptr)
 {
     QStringList words;
     for (const TagField field : fields)
-        words.append(lead + TagFieldWords(field));
-    const QString last = words.takeLast();
-    return words.isEmpty() ? last : words.join(u", ") + u" and "_s + last;
+        words.append(
+            wordFormat
+                ? QCoreApplication::translate("CTagFormat", wordFormat).arg(TagFieldWords(field))
+                : TagFieldWords(field));
+    return JoinedWithAnd(words);
 }
 
 void AddOnce(std::vector<TagField>& fields, TagField field)
@@ -81,7 +92,7 @@ CTagFormat::CTagFormat(const QString& format) : m_strFormat(format)
 QString CTagFormat::Parse()
 {
     if (m_strFormat.trimmed().isEmpty())
-        return u"The format is empty."_s;
+        return tr("The format is empty.");
     QString literal;
     const qsizetype size = m_strFormat.size();
     for (qsizetype i = 0; i < size; ++i) {
@@ -92,24 +103,25 @@ QString CTagFormat::Parse()
         }
         const qsizetype close = m_strFormat.indexOf(u'}', i + 1);
         if (close < 0)
-            return u"The format has a { that no } closes."_s;
+            return tr("The format has a { that no } closes.");
         const QString brace = m_strFormat.mid(i, close - i + 1);
         const QStringView inside = QStringView(m_strFormat).sliced(i + 1, close - i - 1);
         const qsizetype colon = inside.indexOf(u':');
         Part part;
         part.m_bField = true;
         if (!FieldOfKey(colon < 0 ? inside : inside.first(colon), part.m_field))
-            return u"\"%1\" is no tag field. The fields are %2."_s.arg(brace, FieldList());
+            return tr("\"%1\" is no tag field. The fields are %2.").arg(brace, FieldList());
         if (colon >= 0) {
             if (part.m_field != TagField::Track && part.m_field != TagField::Disc)
-                return u"\"%1\": only {track} and {disc} take a width."_s.arg(brace);
+                return tr("\"%1\": only {track} and {disc} take a width.").arg(brace);
             const QStringView width = inside.sliced(colon + 1);
             bool ok = !width.isEmpty() && width.size() <= 3 &&
                       std::all_of(width.begin(), width.end(), IsAsciiDigit);
             part.m_nWidth = ok ? width.toInt() : 0;
             if (!ok || part.m_nWidth > kMaxWidth)
-                return u"\"%1\": a width is a number up to %2, as in {track:2}."_s.arg(brace).arg(
-                    kMaxWidth);
+                return tr("\"%1\": a width is a number up to %2, as in {track:2}.")
+                    .arg(brace)
+                    .arg(kMaxWidth);
         }
         if (!literal.isEmpty())
             m_parts.push_back(Part{std::exchange(literal, QString())});
@@ -144,6 +156,26 @@ QString CTagFormat::FieldText(TagField field, const QString& text, int width)
     }
 }
 
+QStringList CTagFormat::FieldTexts(const SongTags& tags) const
+{
+    QStringList texts;
+    for (int f = 0; f < kTagFieldCount; ++f) {
+        const TagField field = TagField(f);
+        if (!(m_nFields & TagFieldBit(field)))
+            continue;
+        const SongTagText& text = tags.Field(field);
+        if (text.m_state != TagTextState::Text) {
+            texts.append(QString());
+            continue;
+        }
+        const auto first = std::find_if(m_parts.begin(), m_parts.end(), [field](const Part& part) {
+            return part.m_bField && part.m_field == field;
+        });
+        texts.append(FieldText(field, text.m_strText, first->m_nWidth));
+    }
+    return texts;
+}
+
 bool CTagFormat::Fill(const SongTags& tags, QString& baseName, QString& reason) const
 {
     baseName.clear();
@@ -154,13 +186,13 @@ bool CTagFormat::Fill(const SongTags& tags, QString& baseName, QString& reason) 
     }
     switch (tags.m_status) {
     case TagReadStatus::NotAudio:
-        reason = u"It is not an audio file tamro can read."_s;
+        reason = tr("It is not an audio file tamro can read.");
         return false;
     case TagReadStatus::Unreadable:
-        reason = u"It cannot be read: %1."_s.arg(qt_error_string(tags.m_nErrno));
+        reason = tr("It cannot be read: %1.").arg(qt_error_string(tags.m_nErrno));
         return false;
     case TagReadStatus::NoTags:
-        reason = u"It has no tags."_s;
+        reason = tr("It has no tags.");
         return false;
     case TagReadStatus::Read:
         break;
@@ -188,11 +220,12 @@ bool CTagFormat::Fill(const SongTags& tags, QString& baseName, QString& reason) 
         }
     }
     if (!missing.empty()) {
-        reason = u"Its tags have %1."_s.arg(Listed(missing, u"no "_s));
+        reason =
+            tr("Its tags have %1.").arg(Listed(missing, QT_TRANSLATE_NOOP("CTagFormat", "no %1")));
         return false;
     }
     if (!undecodable.empty()) {
-        reason = u"The %1 in its tags cannot be decoded."_s.arg(Listed(undecodable, {}));
+        reason = tr("The %1 in its tags cannot be decoded.").arg(Listed(undecodable));
         return false;
     }
     baseName = std::move(name);

@@ -2,7 +2,9 @@
 
 #include "modes/song_tags.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -19,6 +21,8 @@
 // Parsed once per run, filled once per file.
 class CTagFormat
 {
+    Q_DECLARE_TR_FUNCTIONS(CTagFormat)
+
 public:
     static QString DefaultFormat(); // "{title}-{artist}"
 
@@ -41,6 +45,12 @@ public:
     // has no tags.", "Its tags have no artist.", "The title in its tags
     // cannot be decoded.", or why it could not be read.
     [[nodiscard]] bool Fill(const SongTags& tags, QString& baseName, QString& reason) const;
+
+    // What the format puts in for each field it names, from the file's
+    // decoded tags: one text per field of Fields(), in the order of TagField,
+    // with the width of the field's first brace; a null text where the tags
+    // lack the field or it does not decode.
+    QStringList FieldTexts(const SongTags& tags) const;
 
     // What the format puts in for `field` whose stored text is `text`, with
     // the width of {track:N} (0: none).

@@ -2,6 +2,8 @@
 
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -11,12 +13,20 @@ namespace {
 
 QString Unusable(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The output folder cannot be used.\n%1\n%2").arg(path, reason);
+    return QCoreApplication::translate("OutputFolder", "The output folder cannot be used.\n%1\n%2")
+        .arg(path, reason);
 }
 
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// errno is taken before the translation could change it.
+QString NoWriting(int error)
+{
+    return QCoreApplication::translate("OutputFolder", "tamro may not write into it: %1")
+        .arg(SystemReason(error));
 }
 
 } // namespace
@@ -31,12 +41,12 @@ OutputFolderCheck CheckOutputFolder(const QString& path)
         return {OutputFolderState::Unusable, Unusable(path, SystemReason(errno))};
     }
     if (!S_ISDIR(info.st_mode))
-        return {OutputFolderState::Unusable, Unusable(path, u"It is not a folder."_qs)};
+        return {OutputFolderState::Unusable,
+                Unusable(path, QCoreApplication::translate("OutputFolder", "It is not a folder."))};
     // Root passes this for any folder on a writable file system; a read-only
     // mount still fails it.
     if (::access(bytes.constData(), W_OK | X_OK) != 0)
-        return {OutputFolderState::Unusable,
-                Unusable(path, u"tamro may not write into it: "_qs + SystemReason(errno))};
+        return {OutputFolderState::Unusable, Unusable(path, NoWriting(errno))};
     return {};
 }
 
@@ -54,7 +64,8 @@ QString CreateOutputFolder(const QString& path)
         struct stat info;
         if (error == EEXIST && ::stat(part.constData(), &info) == 0 && S_ISDIR(info.st_mode))
             continue;
-        return QStringLiteral("The output folder could not be created.\n%1\n%2")
+        return QCoreApplication::translate("OutputFolder",
+                                           "The output folder could not be created.\n%1\n%2")
             .arg(path, SystemReason(error));
     }
     return {};

@@ -4,6 +4,8 @@
 #include "platform/file_name_codec.h"
 #include "platform/lone_surrogates.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -60,11 +62,11 @@ QString OpenReason(int error)
     switch (error) {
     case ELOOP:
     case EMLINK:
-        return QStringLiteral("it is a link to another file");
+        return QCoreApplication::translate("RunLog", "it is a link to another file");
     case ENXIO:
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("RunLog", "it is not a regular file");
     case EWOULDBLOCK:
-        return QStringLiteral("it is in use by another running tamro");
+        return QCoreApplication::translate("RunLog", "it is in use by another running tamro");
     default:
         return SystemReason(error);
     }
@@ -105,8 +107,9 @@ QString OpenRunLogsForJob(CCopyState& job, const QString& folder)
     // Both locks before either truncation: a job that is turned away has
     // emptied nothing.
     if (!TryLock(*info) || !TryLock(*errors)) {
-        return QStringLiteral("The run logs in %1 are in use by another running tamro. "
-                              "Wait until its job has ended, or start tamro from another folder.")
+        return QCoreApplication::translate(
+                   "RunLog", "The run logs in %1 are in use by another running tamro. "
+                             "Wait until its job has ended, or start tamro from another folder.")
             .arg(folder);
     }
     StartEmpty(*info);
@@ -128,10 +131,10 @@ QString CloseRunLog(std::unique_ptr<LogFile>& log)
         return {};
     QString problem;
     if (log->m_errOpen != 0) {
-        problem = QStringLiteral("%1 could not be created: %2")
+        problem = QCoreApplication::translate("RunLog", "%1 could not be created: %2")
                       .arg(log->m_strPath, OpenReason(log->m_errOpen));
     } else if (const int error = log->m_pFile->Close()) {
-        problem = QStringLiteral("%1 could not be written completely: %2")
+        problem = QCoreApplication::translate("RunLog", "%1 could not be written completely: %2")
                       .arg(log->m_strPath, SystemReason(error));
     }
     log.reset();

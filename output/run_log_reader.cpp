@@ -3,6 +3,8 @@
 #include "platform/fd_read.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -21,11 +23,13 @@ QString WhyNotReadable(int error)
 {
     switch (error) {
     case ENOENT:
-        return QStringLiteral("it does not exist (no convert job has run there)");
+        return QCoreApplication::translate("RunLogReader",
+                                           "it does not exist (no convert job has run there)");
     case ELOOP:
-        return QStringLiteral("it is a link, not a log tamro wrote");
+        return QCoreApplication::translate("RunLogReader", "it is a link, not a log tamro wrote");
     case EWOULDBLOCK:
-        return QStringLiteral("a convert job is still writing it; wait until the job has ended");
+        return QCoreApplication::translate(
+            "RunLogReader", "a convert job is still writing it; wait until the job has ended");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -43,7 +47,8 @@ QString CRunLogReader::Read(const QString& folder, const QString& name)
 {
     const QString path = JoinPath(folder, name);
     const auto failure = [&](int error) {
-        return QStringLiteral("%1 cannot be read: %2").arg(path, WhyNotReadable(error));
+        return QCoreApplication::translate("RunLogReader", "%1 cannot be read: %2")
+            .arg(path, WhyNotReadable(error));
     };
     // tamro writes its logs only as plain files of their own, never through a
     // link, and opening must not hang on a FIFO put in their place.
@@ -56,7 +61,9 @@ QString CRunLogReader::Read(const QString& folder, const QString& name)
     if (::fstat(m_fd, &st) != 0)
         return failure(errno);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("%1 cannot be read: it is not a regular file").arg(path);
+        return QCoreApplication::translate("RunLogReader",
+                                           "%1 cannot be read: it is not a regular file")
+            .arg(path);
     while (::flock(m_fd, LOCK_SH | LOCK_NB) != 0) {
         if (errno != EINTR)
             return failure(errno);
@@ -65,7 +72,9 @@ QString CRunLogReader::Read(const QString& folder, const QString& name)
     if (const int error = ReadAll(m_fd, content))
         return failure(error);
     if (!content.startsWith("\xFF\xFE") || content.size() % 2 != 0)
-        return QStringLiteral("%1 is not a run log of tamro: it is not UTF-16 text").arg(path);
+        return QCoreApplication::translate("RunLogReader",
+                                           "%1 is not a run log of tamro: it is not UTF-16 text")
+            .arg(path);
 
     const QString text = QString::fromUtf16(
         reinterpret_cast<const char16_t*>(content.constData() + 2), (content.size() - 2) / 2);

@@ -7,6 +7,7 @@
 #include "platform/file_name_codec.h"
 #include "platform/lone_surrogates.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -50,14 +51,16 @@ UndoItem ItemOfCopyLine(const QString& line, const QSet<QString>& failed)
     UndoItem item;
     if (!SplitCopyLine(line, item.m_strSource, item.m_strPath)) {
         item.m_strPath = line.mid(kCopyLinePrefix.size());
-        item.m_strReason = QStringLiteral("the log line cannot be split into source and copy "
-                                          "for certain");
+        item.m_strReason = QCoreApplication::translate(
+            "RunUndo", "the log line cannot be split into source and copy for certain");
     } else if (failed.contains(item.m_strPath) || failed.contains(item.m_strSource)) {
-        item.m_strReason = QStringLiteral("ErrorLog.txt names this copy as failed");
+        item.m_strReason =
+            QCoreApplication::translate("RunUndo", "ErrorLog.txt names this copy as failed");
     } else if (!NamedExactly(item.m_strPath)) {
-        item.m_strReason = QStringLiteral("the log cannot name it exactly");
+        item.m_strReason = QCoreApplication::translate("RunUndo", "the log cannot name it exactly");
     } else if (!NamedExactly(item.m_strSource)) {
-        item.m_strReason = QStringLiteral("the log cannot name its source exactly");
+        item.m_strReason =
+            QCoreApplication::translate("RunUndo", "the log cannot name its source exactly");
     }
     return item;
 }

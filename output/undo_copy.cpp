@@ -3,6 +3,8 @@
 #include "platform/fd_read.h"
 #include "platform/unique_fd.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -17,6 +19,13 @@ constexpr size_t kCompareBlock = size_t{256} * 1024;
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// `text` (translated) with the system's words for `error` in place of %1;
+// errno is taken before the translation could change it.
+QString WithReason(const char* text, int error)
+{
+    return QCoreApplication::translate("UndoCopy", text).arg(SystemReason(error));
 }
 
 UndoCopyOutcome Stays(const QString& reason)
@@ -48,13 +57,14 @@ QString CompareContents(int source, int copy)
     for (;;) {
         const ssize_t fromSource = ReadFull(source, sourceBlock.get(), kCompareBlock);
         if (fromSource < 0)
-            return QStringLiteral("its source could not be read: ") + SystemReason(errno);
+            return WithReason(QT_TRANSLATE_NOOP("UndoCopy", "its source could not be read: %1"),
+                              errno);
         const ssize_t fromCopy = ReadFull(copy, copyBlock.get(), kCompareBlock);
         if (fromCopy < 0)
-            return QStringLiteral("it could not be read: ") + SystemReason(errno);
+            return WithReason(QT_TRANSLATE_NOOP("UndoCopy", "it could not be read: %1"), errno);
         if (fromSource != fromCopy ||
             std::memcmp(sourceBlock.get(), copyBlock.get(), size_t(fromCopy)) != 0)
-            return QStringLiteral("it was changed since the copy");
+            return QCoreApplication::translate("UndoCopy", "it was changed since the copy");
         if (size_t(fromCopy) < kCompareBlock)
             return {};
     }
@@ -76,48 +86,55 @@ UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool 
     QByteArray folderPath, name;
     SplitPath(copy, folderPath, name);
     if (name.isEmpty() || name == "." || name == "..")
-        return Stays(QStringLiteral("the log does not name a file here"));
+        return Stays(QCoreApplication::translate("UndoCopy", "the log does not name a file here"));
 
     const UniqueFd folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid()) {
-        return Stays(errno == ENOENT
-                         ? QStringLiteral("it is missing (its folder is gone)")
-                         : QStringLiteral("its folder cannot be opened: ") + SystemReason(errno));
+        return Stays(
+            errno == ENOENT
+                ? QCoreApplication::translate("UndoCopy", "it is missing (its folder is gone)")
+                : WithReason(QT_TRANSLATE_NOOP("UndoCopy", "its folder cannot be opened: %1"),
+                             errno));
     }
     struct stat named
     {};
     if (::fstatat(folder.get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
-        return Stays(errno == ENOENT
-                         ? QStringLiteral("it is missing")
-                         : QStringLiteral("it cannot be looked at: ") + SystemReason(errno));
+        return Stays(
+            errno == ENOENT
+                ? QCoreApplication::translate("UndoCopy", "it is missing")
+                : WithReason(QT_TRANSLATE_NOOP("UndoCopy", "it cannot be looked at: %1"), errno));
     }
     if (S_ISLNK(named.st_mode))
-        return Stays(QStringLiteral("a link stands in its place"));
+        return Stays(QCoreApplication::translate("UndoCopy", "a link stands in its place"));
     if (!S_ISREG(named.st_mode))
-        return Stays(QStringLiteral("it is no longer a regular file"));
+        return Stays(QCoreApplication::translate("UndoCopy", "it is no longer a regular file"));
 
     const UniqueFd sourceFd(OpenForReading(AT_FDCWD, source.constData(), 0));
     if (!sourceFd.valid()) {
-        return Stays(errno == ENOENT
-                         ? QStringLiteral("its source is gone")
-                         : QStringLiteral("its source cannot be read: ") + SystemReason(errno));
+        return Stays(errno == ENOENT ? QCoreApplication::translate("UndoCopy", "its source is gone")
+                                     : WithReason(QT_TRANSLATE_NOOP(
+                                                      "UndoCopy", "its source cannot be read: %1"),
+                                                  errno));
     }
     struct stat sourceStat
     {};
     if (::fstat(sourceFd.get(), &sourceStat) != 0 || !S_ISREG(sourceStat.st_mode))
-        return Stays(QStringLiteral("its source is no longer a regular file"));
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "its source is no longer a regular file"));
 
     const UniqueFd copyFd(OpenForReading(folder.get(), name.constData(), O_NOFOLLOW));
     if (!copyFd.valid())
-        return Stays(QStringLiteral("it cannot be read: ") + SystemReason(errno));
+        return Stays(WithReason(QT_TRANSLATE_NOOP("UndoCopy", "it cannot be read: %1"), errno));
     struct stat opened
     {};
     if (::fstat(copyFd.get(), &opened) != 0 || !SameFile(opened, named))
-        return Stays(QStringLiteral("it was replaced while being checked"));
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "it was replaced while being checked"));
     if (SameFile(opened, sourceStat))
-        return Stays(QStringLiteral("it is its source itself, not a copy"));
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "it is its source itself, not a copy"));
     if (opened.st_size != sourceStat.st_size)
-        return Stays(QStringLiteral("it was changed since the copy"));
+        return Stays(QCoreApplication::translate("UndoCopy", "it was changed since the copy"));
     if (const QString changed = CompareContents(sourceFd.get(), copyFd.get()); !changed.isEmpty())
         return Stays(changed);
     if (!remove)
@@ -129,8 +146,10 @@ UndoCopyOutcome UndoCopy(const QByteArray& source, const QByteArray& copy, bool 
     {};
     if (::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
         !SameFile(now, opened))
-        return Stays(QStringLiteral("it was replaced while being checked"));
+        return Stays(
+            QCoreApplication::translate("UndoCopy", "it was replaced while being checked"));
     if (::unlinkat(folder.get(), name.constData(), 0) != 0)
-        return Stays(QStringLiteral("it could not be removed: ") + SystemReason(errno));
+        return Stays(
+            WithReason(QT_TRANSLATE_NOOP("UndoCopy", "it could not be removed: %1"), errno));
     return UndoCopyOutcome{true, true, {}};
 }

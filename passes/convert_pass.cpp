@@ -10,7 +10,10 @@
 #include "passes/end_of_run.h"
 #include "passes/job_run.h"
 #include "passes/naming_rule.h"
+#include "passes/tag_names.h"
 #include "passes/total_progress.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <functional>
@@ -19,9 +22,13 @@ namespace {
 
 // The new name of one row, cut where invalid characters are looked for:
 // `name` is cleaned (and the cleaning logged), `extension` is added after it.
-// False when the row has no new name.
-using NewNameOfRow =
-    std::function<bool(const JobListing& listing, unsigned row, QString& name, QString& extension)>;
+// False, with why in `reason`, when the row has no new name.
+using NewNameOfRow = std::function<bool(const JobListing& listing, unsigned row, QString& name,
+                                        QString& extension, QString& reason)>;
+
+// Reading a file's tags takes a few small reads, copying it the whole file:
+// the reading gets a small stretch of the bar.
+constexpr int kTagReadingPercent = 10;
 
 // Which bars a cancel puts back to 0.
 enum class CancelReset
@@ -49,7 +56,8 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     // fails instead.
     if (HoldsUndecodedText(newName + extension)) {
         WriteLogLine(job.m_pErrorLog.get(), UndecodedNameLine(source));
-        end.m_strReason = QStringLiteral("The new name could not be decoded.");
+        end.m_strReason =
+            QCoreApplication::translate("ConvertPass", "The new name could not be decoded.");
         run.EndFile(end);
         return;
     }
@@ -74,13 +82,14 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     run.EndFile(end);
 }
 
-// Copies the rows from the first on until the end of the list or a cancel.
-// True when the loop ran to the end of the list, false after a cancel.
-bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset)
+// Copies the rows from the first on until the end of the list or a cancel,
+// the bar going from `firstPercent` to 100. True when the loop ran to the
+// end of the list, false after a cancel.
+bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset, int firstPercent = 0)
 {
     CTotalProgressSender progress(run.Observer());
+    progress.SetStretch(firstPercent, 100);
     CNameLimits nameLimits;
-    const QString noName = NoNewNameReason(run.Request().m_mode);
     // The listing is looked at for every item: the operator may list another
     // folder while the job runs, and its rows count from the next item on.
     for (unsigned i = 0, count; i < (count = run.Listing().Count()); ++i) {
@@ -92,11 +101,11 @@ bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset)
         }
         const JobListing& listing = run.Listing();
         const QString source = FileOf(listing.m_strCurrentFolder, listing.Name(i));
-        QString newName, extension;
-        if (newNameOf(listing, i, newName, extension))
+        QString newName, extension, reason;
+        if (newNameOf(listing, i, newName, extension, reason))
             CopyUnderNewName(run, nameLimits, i, source, newName, extension);
         else
-            run.EndFile(FileEnd{i, source, {}, FileOutcome::Skipped, noName, 0});
+            run.EndFile(FileEnd{i, source, {}, FileOutcome::Skipped, reason, 0});
         progress.AfterItem(i, count);
     }
     return true;
@@ -105,18 +114,26 @@ bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset)
 // The names the preview left on screen, whichever mode made them.
 bool CopyUnderPreviewNames(CJobRun& run)
 {
-    const auto fromPreview = [](const JobListing& listing, unsigned row, QString& name, QString&) {
-        name = listing.PreviewName(row);
-        return !name.isEmpty();
-    };
+    const auto fromPreview =
+        [noName = NoNewNameReason(run.Request().m_mode)](const JobListing& listing, unsigned row,
+                                                         QString& name, QString&, QString& reason) {
+            name = listing.PreviewName(row);
+            if (name.isEmpty())
+                reason = noName;
+            return !name.isEmpty();
+        };
     return CopyRows(run, fromPreview, CancelReset::BothBars);
 }
 
 bool CopyUnderComputedNames(CJobRun& run, const NamingRule& rule, CancelReset reset)
 {
-    const auto fromRule = [&rule](const JobListing& listing, unsigned row, QString& name,
-                                  QString& extension) {
-        return NewBaseName(rule, listing.Name(row), name, extension) == 0;
+    const auto fromRule = [&rule, noName = NoNewNameReason(run.Request().m_mode)](
+                              const JobListing& listing, unsigned row, QString& name,
+                              QString& extension, QString& reason) {
+        if (NewBaseName(rule, listing.Name(row), name, extension) == 0)
+            return true;
+        reason = noName;
+        return false;
     };
     return CopyRows(run, fromRule, reset);
 }
@@ -150,5 +167,38 @@ void ConvertPatternPass(CJobRun& run)
                                 ? CopyUnderPreviewNames(run)
                                 : CopyUnderComputedNames(run, PatternRule(), CancelReset::BothBars);
     if (allHandled)
+        EndOfRun(run);
+}
+
+void ConvertTagsPass(CJobRun& run)
+{
+    if (PreviewOnScreen(run)) {
+        if (CopyUnderPreviewNames(run))
+            EndOfRun(run);
+        return;
+    }
+    CTagNames names(run.Request().m_strTagFormat);
+    {
+        // The rows as they stand at the start; rows listed later are read as
+        // they are reached. A cancel is taken up between two files here too.
+        const JobListing listing = run.Listing();
+        CTotalProgressSender progress(run.Observer());
+        progress.SetStretch(0, kTagReadingPercent);
+        const bool allRead = names.Read(listing, [&](unsigned row, unsigned count) {
+            progress.AfterItem(row, count);
+            if (!run.State().Cancelled())
+                return true;
+            progress.Reset();
+            return false;
+        });
+        if (!allRead)
+            return; // a cancelled run is put back by the job
+    }
+    const auto fromTags = [&names](const JobListing& listing, unsigned row, QString& name,
+                                   QString& extension, QString& reason) {
+        SplitExtension(listing.Name(row), extension);
+        return names.NameOf(listing, row, name, reason);
+    };
+    if (CopyRows(run, fromTags, CancelReset::BothBars, kTagReadingPercent))
         EndOfRun(run);
 }

@@ -9,3 +9,6 @@ class CJobRun;
 // EndOfRun.
 void ConvertSongListPass(CJobRun& run);
 void ConvertPatternPass(CJobRun& run);
+// Without a preview's names, the tags of every row are read first (the bar's
+// first stretch; a cancel stops the reading too), then each row is copied.
+void ConvertTagsPass(CJobRun& run);

@@ -3,6 +3,8 @@
 #include "output/run_log.h"
 #include "passes/job_run.h"
 
+#include <QCoreApplication>
+
 int EndOfRun(CJobRun& run)
 {
     const RunSummary counts = run.Summary();
@@ -34,16 +36,23 @@ bool RunEndIsNews(const RunSummary& summary)
 
 QString RunEndText(const RunSummary& summary)
 {
-    QString text =
-        summary.m_bCancelled ? QStringLiteral("Cancelled.") : QStringLiteral("Completed.");
+    QString text = summary.m_bCancelled ? QCoreApplication::translate("RunEnd", "Cancelled.")
+                                        : QCoreApplication::translate("RunEnd", "Completed.");
     if (summary.m_nFailures > 0) {
-        text += summary.m_nFailures == 1
-                    ? QStringLiteral("\n\n1 copy failed.")
-                    : QStringLiteral("\n\n%1 copies failed.").arg(summary.m_nFailures);
-        text += QStringLiteral(" The reasons are in %1").arg(summary.m_strErrorLogPath);
+        // One has a text of its own, so English reads right with no
+        // translation loaded; %n serves every other count in any language.
+        text +=
+            QStringLiteral("\n\n") +
+            (summary.m_nFailures == 1 ? QCoreApplication::translate("RunEnd", "1 copy failed.")
+                                      : QCoreApplication::translate("RunEnd", "%n copies failed.",
+                                                                    nullptr, summary.m_nFailures)) +
+            u' ' +
+            QCoreApplication::translate("RunEnd", "The reasons are in %1")
+                .arg(summary.m_strErrorLogPath);
     }
     if (!summary.m_logProblems.isEmpty())
-        text += QStringLiteral("\n\nThe run logs of this job are incomplete.\n") +
-                summary.m_logProblems.join(u'\n');
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate("RunEnd", "The run logs of this job are incomplete.") +
+                u'\n' + summary.m_logProblems.join(u'\n');
     return text;
 }

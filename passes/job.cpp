@@ -63,10 +63,17 @@ void CJob::RunPreviewJob()
         m_songListPage.m_strSongListPath = request->m_strSongListPath;
         CJobRun run(JobKind::Preview, *request, *this, m_live, m_observer, m_songListPage);
         m_observer.RunStarted(RunStart{JobKind::Preview, run.Listing().Count()});
-        if (request->m_mode == NamingMode::SongList)
+        switch (request->m_mode) {
+        case NamingMode::SongList:
             PreviewSongListPass(run);
-        else
+            break;
+        case NamingMode::Pattern:
             PreviewPatternPass(run);
+            break;
+        case NamingMode::Tags:
+            PreviewTagsPass(run);
+            break;
+        }
         m_observer.RunEnded(run.Summary());
     }
     ReleaseListing();
@@ -106,10 +113,17 @@ void CJob::RunConvertJob()
         Idle();
         return;
     }
-    if (request->m_mode == NamingMode::SongList)
+    switch (request->m_mode) {
+    case NamingMode::SongList:
         ConvertSongListPass(run);
-    else
+        break;
+    case NamingMode::Pattern:
         ConvertPatternPass(run);
+        break;
+    case NamingMode::Tags:
+        ConvertTagsPass(run);
+        break;
+    }
     // A run that handled every row has ended in EndOfRun; a cancelled one
     // ends here. Idle only after the observer has heard it: a window refreshes
     // its list then, and a preview started earlier would lose its column.

@@ -61,6 +61,10 @@ struct PreviewNames
     unsigned m_nFirst = 0;
     QStringList m_names;   // full new names, extension included; empty: none
     QStringList m_reasons; // for each empty name, why it has none
+    // Tag mode: for each name, the texts the format put in for its fields
+    // (CTagFormat::FieldTexts; null where the tags lack one). Empty lists in
+    // the other modes.
+    std::vector<QStringList> m_fieldTexts;
     std::vector<RenameMark> m_marks;
 };
 

@@ -15,6 +15,7 @@ enum class NamingMode
 {
     SongList, // the line of the song list whose number the name starts with
     Pattern,  // the two parts around the hyphen, swapped
+    Tags,     // the request's tag format filled from the file's own tags
 };
 
 // The rows of one listed folder as a job sees them. The rows and the
@@ -50,6 +51,7 @@ struct JobRequest
     JobListing m_listing;
     QString m_strOutputFolder;
     QString m_strSongListPath; // song-list mode: the file the names come from
+    QString m_strTagFormat;    // tag mode: the format (see CTagFormat) the names are filled from
     // A convert's InfoLog.txt and ErrorLog.txt are written here.
     QString m_strLogFolder;
 };

@@ -4,6 +4,8 @@
 #include "modes/swap_artist_title.h"
 #include "output/names.h"
 
+#include <QCoreApplication>
+
 NamingRule SongListRule(const CSongListPageBase& page)
 {
     return [&page](const QString& baseName, QString& result) {
@@ -21,11 +23,14 @@ QString NoNewNameReason(NamingMode mode)
 {
     switch (mode) {
     case NamingMode::SongList:
-        return QStringLiteral("No line of the song list has its number.");
+        return QCoreApplication::translate("NamingRule",
+                                           "No line of the song list has its number.");
+    case NamingMode::Tags:
+        return QCoreApplication::translate("NamingRule", "Its tags give it no new name.");
     case NamingMode::Pattern:
         break;
     }
-    return QStringLiteral("Its name has no hyphen to swap around.");
+    return QCoreApplication::translate("NamingRule", "Its name has no hyphen to swap around.");
 }
 
 int NewBaseName(const NamingRule& rule, const QString& listedName, QString& newBase,

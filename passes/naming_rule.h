@@ -18,7 +18,8 @@ NamingRule SongListRule(const CSongListPageBase& page);
 // Pattern mode: the two parts around the hyphen, swapped.
 NamingRule PatternRule();
 
-// Why a file gets no new name from the rule of `mode`.
+// Why a file gets no new name from the rule of `mode` (tag mode knows better
+// per file; this is all a convert under a preview's names can say).
 QString NoNewNameReason(NamingMode mode);
 
 // Applies `rule` to the listed name without its extension. On 0 the new base

@@ -2,41 +2,66 @@
 
 #include "modes/song_list_page_base.h"
 #include "modes/song_list_reader.h"
+#include "output/names.h"
 #include "passes/job_run.h"
 #include "passes/naming_rule.h"
 #include "passes/rename_cell_writer.h"
 #include "passes/rename_marker.h"
+#include "passes/tag_names.h"
 #include "passes/total_progress.h"
 
+#include <functional>
 #include <malloc.h>
 
 namespace {
 
-// The names are shown as the rule gives them: invalid characters and taken
+// Reading a file's tags takes a few small reads, naming it next to nothing:
+// the reading gets most of the bar.
+constexpr int kTagReadingPercent = 90;
+
+// The new name of a row, extension included; false with why it has none.
+// `fieldTexts` gets what a tag format put into the name.
+using PreviewNameOfRow = std::function<bool(const JobListing& listing, unsigned row, QString& name,
+                                            QString& reason, QStringList& fieldTexts)>;
+
+// The names are shown as the mode gives them: invalid characters and taken
 // names are dealt with only when a file is copied. Cells whose copy would be
-// named otherwise are marked.
-void PreviewItems(CJobRun& run, const NamingRule& rule)
+// named otherwise are marked. The bar goes from `firstPercent` to 100.
+void PreviewItems(CJobRun& run, const PreviewNameOfRow& nameOf, int firstPercent = 0)
 {
     const NamingMode mode = run.Request().m_mode;
-    const QString noName = NoNewNameReason(mode);
     CRenameCellWriter cells(run.Observer());
     CRenameMarker marker(run.OutputFolder(), mode == NamingMode::Pattern, run.Listing().Count());
     CTotalProgressSender progress(run.Observer(), &cells);
+    progress.SetStretch(firstPercent, 100);
     // The listing is looked at for every item, so a change of folder takes
     // effect from the next one.
     for (unsigned i = 0, count; i < (count = run.Listing().Count()); ++i) {
         const JobListing& listing = run.Listing();
-        const QString name = listing.Name(i);
-        QString newName, extension;
-        if (NewBaseName(rule, name, newName, extension) == 0)
-            newName += extension;
-        else
+        QString newName, reason;
+        QStringList fieldTexts;
+        if (!nameOf(listing, i, newName, reason, fieldTexts))
             newName.clear();
-        marker.Add(i, name, newName, listing.m_nGeneration, cells);
-        cells.Add(i, newName, noName, listing.m_nGeneration);
+        marker.Add(i, listing.Name(i), newName, listing.m_nGeneration, cells);
+        cells.Add(i, newName, reason, listing.m_nGeneration, fieldTexts);
         progress.AfterItem(i, count);
     }
     cells.Flush();
+}
+
+PreviewNameOfRow FromRule(NamingRule rule, NamingMode mode)
+{
+    return [rule = std::move(rule), noName = NoNewNameReason(mode)](const JobListing& listing,
+                                                                    unsigned row, QString& name,
+                                                                    QString& reason, QStringList&) {
+        QString extension;
+        if (NewBaseName(rule, listing.Name(row), name, extension) != 0) {
+            reason = noName;
+            return false;
+        }
+        name += extension;
+        return true;
+    };
 }
 
 // The plan's names (and the song table) are freed by now; their pages go
@@ -52,7 +77,7 @@ int PreviewSongListPass(CJobRun& run)
 {
     CSongListPageBase& page = run.SongListPage();
     ReadSongList(page);
-    PreviewItems(run, SongListRule(page));
+    PreviewItems(run, FromRule(SongListRule(page), NamingMode::SongList));
     ClearSongList(page);
     GiveBackFreedMemory();
     return 0;
@@ -60,7 +85,37 @@ int PreviewSongListPass(CJobRun& run)
 
 int PreviewPatternPass(CJobRun& run)
 {
-    PreviewItems(run, PatternRule());
+    PreviewItems(run, FromRule(PatternRule(), NamingMode::Pattern));
+    GiveBackFreedMemory();
+    return 0;
+}
+
+int PreviewTagsPass(CJobRun& run)
+{
+    {
+        CTagNames names(run.Request().m_strTagFormat);
+        {
+            // The rows as they stand at the start; rows listed later are read
+            // as they are named.
+            const JobListing listing = run.Listing();
+            CTotalProgressSender progress(run.Observer());
+            progress.SetStretch(0, kTagReadingPercent);
+            (void)names.Read(listing, [&progress](unsigned row, unsigned count) {
+                progress.AfterItem(row, count);
+                return true; // a preview is never cancelled
+            });
+        }
+        const auto fromTags = [&names](const JobListing& listing, unsigned row, QString& name,
+                                       QString& reason, QStringList& fieldTexts) {
+            QString extension;
+            SplitExtension(listing.Name(row), extension);
+            if (!names.NameOf(listing, row, name, reason, &fieldTexts))
+                return false;
+            name += extension;
+            return true;
+        };
+        PreviewItems(run, fromTags, kTagReadingPercent);
+    }
     GiveBackFreedMemory();
     return 0;
 }

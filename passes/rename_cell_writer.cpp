@@ -5,7 +5,7 @@ CRenameCellWriter::CRenameCellWriter(CJobObserver& observer, unsigned batchCells
 {}
 
 void CRenameCellWriter::Add(unsigned row, const QString& name, const QString& reason,
-                            std::uint64_t generation)
+                            std::uint64_t generation, const QStringList& fieldTexts)
 {
     const bool continuesRun =
         generation == m_piece.m_nGeneration &&
@@ -19,6 +19,7 @@ void CRenameCellWriter::Add(unsigned row, const QString& name, const QString& re
     }
     m_piece.m_names.append(name);
     m_piece.m_reasons.append(name.isEmpty() ? reason : QString());
+    m_piece.m_fieldTexts.push_back(fieldTexts);
     if (static_cast<unsigned>(m_piece.m_names.size()) >= m_nBatchCells)
         Flush();
 }
@@ -39,5 +40,6 @@ void CRenameCellWriter::Flush()
     m_observer.NamesPreviewed(m_piece);
     m_piece.m_names.clear();
     m_piece.m_reasons.clear();
+    m_piece.m_fieldTexts.clear();
     m_piece.m_marks.clear();
 }

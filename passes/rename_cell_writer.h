@@ -19,8 +19,10 @@ public:
     explicit CRenameCellWriter(CJobObserver& observer, unsigned batchCells = kRenameCellBatch);
 
     // Queues the cell of `row` of the listing of generation `generation`;
-    // `reason` says why a row has no name.
-    void Add(unsigned row, const QString& name, const QString& reason, std::uint64_t generation);
+    // `reason` says why a row has no name, `fieldTexts` what a tag format
+    // put into it.
+    void Add(unsigned row, const QString& name, const QString& reason, std::uint64_t generation,
+             const QStringList& fieldTexts = {});
     // Queues a mark for a cell; it goes with the next piece of cells.
     void AddMark(const RenameMark& mark, std::uint64_t generation);
     // Hands over what is queued.

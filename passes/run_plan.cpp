@@ -3,6 +3,8 @@
 #include "output/names.h"
 #include "platform/file_name_codec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -63,6 +65,26 @@ QString TextLostBySwap(const QString& baseName)
     return holdsText ? dropped : QString();
 }
 
+CRunPlanner::MarkReasons::MarkReasons()
+    : m_strUndecoded(QCoreApplication::translate(
+          "RunPlan", "The new name could not be decoded; this file will not be copied.")),
+      m_strLaterClash(QCoreApplication::translate(
+          "RunPlan", "A later file of this run has the same new name.")),
+      m_strEarlierClash(QCoreApplication::translate(
+          "RunPlan", "An earlier file of this run has the same new name.")),
+      m_strLossySwap(QCoreApplication::translate(
+          "RunPlan", "The swap keeps two parts of the name and drops %1.")),
+      m_strCleaned(QCoreApplication::translate(
+          "RunPlan", "Characters a file name must not hold (\\ / : * ? \" < > | "
+                     "and control characters) are removed.")),
+      m_strShortened(QCoreApplication::translate(
+          "RunPlan", "The name is too long for the output folder and is shortened.")),
+      m_strTakenInRun(
+          QCoreApplication::translate("RunPlan", "%1 is taken by an earlier file of this run.")),
+      m_strInFolder(
+          QCoreApplication::translate("RunPlan", "%1 already stands in the output folder."))
+{}
+
 CRunPlanner::CRunPlanner(const PlanSettings& settings)
     : m_settings(settings), m_nNameLimit(NameLimitOf(settings.m_strOutputFolder))
 {
@@ -99,7 +121,7 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
     // The convert refuses such a name before it cleans anything.
     if (HoldsUndecodedText(newName)) {
         file.m_status = PlanStatus::Failed;
-        AddReason(file, u"The new name could not be decoded; this file will not be copied."_qs);
+        AddReason(file, m_reasons.m_strUndecoded);
         return;
     }
     const QString wanted = CleanedName(listedName, newName, file);
@@ -112,10 +134,10 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
         PlannedFile& partner = FileToUpdate(use->m_nFirstWanting, wanted);
         if (!(partner.m_nFlags & PlanClash)) {
             partner.m_nFlags |= PlanClash;
-            AddReason(partner, u"A later file of this run has the same new name."_qs);
+            AddReason(partner, m_reasons.m_strLaterClash);
             m_nEarlierClash = std::ptrdiff_t(use->m_nFirstWanting);
         }
-        AddReason(file, u"An earlier file of this run has the same new name."_qs);
+        AddReason(file, m_reasons.m_strEarlierClash);
     }
 
     if (!Taken(wanted, use->m_bGiven)) {
@@ -132,8 +154,7 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
         const QString lost = TextLostBySwap(SplitExtension(listedName, extension));
         if (!lost.isEmpty()) {
             file.m_nFlags |= PlanLossySwap;
-            AddReason(file,
-                      u"The swap keeps two parts of the name and drops "_qs + Quoted(lost) + u'.');
+            AddReason(file, m_reasons.m_strLossySwap.arg(Quoted(lost)));
         }
     }
 }
@@ -178,13 +199,12 @@ QString CRunPlanner::CleanedName(const QString& listedName, const QString& newNa
     QString name = newName.left(newName.size() - extension.size());
     if (RemoveInvalidChars(name)) {
         file.m_nFlags |= PlanCleaned;
-        AddReason(file, u"Characters a file name must not hold (\\ / : * ? \" < > | and control "
-                        u"characters) are removed."_qs);
+        AddReason(file, m_reasons.m_strCleaned);
     }
     name += extension;
     if (ShortenLongName(name, m_nNameLimit)) {
         file.m_nFlags |= PlanShortened;
-        AddReason(file, u"The name is too long for the output folder and is shortened."_qs);
+        AddReason(file, m_reasons.m_strShortened);
     }
     return name;
 }
@@ -198,9 +218,9 @@ bool CRunPlanner::Taken(const QString& name, bool givenInRun) const
 QString CRunPlanner::NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file)
 {
     file.m_nFlags |= PlanNumbered;
-    AddReason(file, Quoted(wanted) + (givenInRun && !m_folderNames.contains(wanted)
-                                          ? u" is taken by an earlier file of this run."_qs
-                                          : u" already stands in the output folder."_qs));
+    AddReason(file, (givenInRun && !m_folderNames.contains(wanted) ? m_reasons.m_strTakenInRun
+                                                                   : m_reasons.m_strInFolder)
+                        .arg(Quoted(wanted)));
     const auto taken = [this](const QString& name) {
         const NameUse* use = m_runNames.Find(name);
         return Taken(name, use && use->m_bGiven);

@@ -123,7 +123,17 @@ private:
     bool Taken(const QString& name, bool givenInRun) const;
     QString NumberedFreeName(const QString& wanted, bool givenInRun, PlannedFile& file);
 
+    // The sentences of the marks in the operator's language, looked up once
+    // a run rather than once a file (a lookup costs microseconds).
+    struct MarkReasons
+    {
+        MarkReasons();
+        QString m_strUndecoded, m_strLaterClash, m_strEarlierClash, m_strLossySwap, m_strCleaned,
+            m_strShortened, m_strTakenInRun, m_strInFolder;
+    };
+
     PlanSettings m_settings;
+    MarkReasons m_reasons;
     qsizetype m_nNameLimit;
     int m_nFolderError = 0;
     QSet<QString> m_folderNames;      // what stood in the output folder

@@ -13,9 +13,15 @@ CTotalProgressSender::CTotalProgressSender(CJobObserver& observer, CRenameCellWr
     : m_observer(observer), m_pCellsFirst(cellsFirst)
 {}
 
+void CTotalProgressSender::SetStretch(int first, int last)
+{
+    m_nFirst = first;
+    m_nLast = last;
+}
+
 void CTotalProgressSender::AfterItem(unsigned index, unsigned count)
 {
-    const int percent = TotalPercent(index + 1, count);
+    const int percent = m_nFirst + TotalPercent(index + 1, count) * (m_nLast - m_nFirst) / 100;
     if (percent != m_nLastSent)
         Send(percent);
 }

@@ -16,6 +16,10 @@ public:
     // never stands ahead of the cells on screen.
     explicit CTotalProgressSender(CJobObserver& observer, CRenameCellWriter* cellsFirst = nullptr);
 
+    // A pass of two steps gives each its stretch of the bar: the items of
+    // this sender move it from `first` to `last` rather than from 0 to 100.
+    void SetStretch(int first, int last);
+
     // After item `index` of `count`.
     void AfterItem(unsigned index, unsigned count);
     // Back to 0, always sent.
@@ -26,5 +30,7 @@ private:
 
     CJobObserver& m_observer;
     CRenameCellWriter* m_pCellsFirst;
+    int m_nFirst = 0;
+    int m_nLast = 100;
     int m_nLastSent = -1;
 };

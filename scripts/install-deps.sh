@@ -6,10 +6,16 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the window on Wayland; the translations (Qt's tools, and Qt's own texts)
+  qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libuchardet-dev
   # tags of song files; the tag tests make their files with ffmpeg and mutagen
   libtag1-dev ffmpeg python3-mutagen
   fonts-dejavu-core
+  # Chinese, Japanese and Korean captions, measured and drawn in the tests
+  fonts-wqy-microhei
+  # the window read by a screen reader's interface (AT-SPI) under Wayland
+  weston at-spi2-core python3-pyatspi dbus
   # the copy tests mount a FAT image through FUSE
   fusefat fuse3 dosfstools
   # validating the desktop files and building the .deb

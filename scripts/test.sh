@@ -23,9 +23,17 @@ trap 'rm -rf "$stage"' EXIT
 cmake --install build/release --prefix "$stage/usr" >/dev/null
 desktop-file-validate "$stage/usr/share/applications/org.tamro.tamro.desktop"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/org.tamro.tamro.metainfo.xml"
+# The file managers' folder actions and the translations; no validator knows
+# a KDE service menu or a Nemo action (tst_desktop reads both).
+for installed in share/kio/servicemenus/tamro-rename-songs.desktop \
+  share/nemo/actions/tamro.nemo_action \
+  share/tamro/translations/tamro_{de,es,fr,ja,ko,zh_CN}.qm; do
+  [ -f "$stage/usr/$installed" ] || { echo "not installed: $installed" >&2; exit 1; }
+done
 rm -f build/release/tamro_*.deb
 (cd build/release && cpack -G DEB >/dev/null)
-dpkg-deb -f build/release/tamro_*.deb Depends
+dpkg-deb -f build/release/tamro_*.deb Depends Recommends
+dpkg-deb -f build/release/tamro_*.deb Depends | grep -q qt6-wayland
 dpkg-deb -c build/release/tamro_*.deb
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"

@@ -34,6 +34,7 @@ public:
         m_names = names;
         m_renames = renames;
         m_renames.resize(names.size());
+        m_reasons = QStringList(names.size());
         m_bPreviewOnScreen = !renames.isEmpty();
         m_marks.clear();
         ++m_nGeneration;
@@ -70,6 +71,7 @@ public:
         request.m_listing = Listing(withPreviewNames);
         request.m_strOutputFolder = m_strOutputFolder;
         request.m_strSongListPath = m_strSongListPath;
+        request.m_strTagFormat = m_strTagFormat;
         request.m_strLogFolder = m_strLogFolder;
         return request;
     }
@@ -112,8 +114,10 @@ public:
         if (names.m_nGeneration != m_nGeneration)
             return;
         for (qsizetype i = 0; i < names.m_names.size() && names.m_nFirst + i < m_renames.size();
-             ++i)
+             ++i) {
             m_renames[names.m_nFirst + i] = names.m_names[i];
+            m_reasons[names.m_nFirst + i] = names.m_reasons.value(i);
+        }
         m_nCellsWritten = qMax(m_nCellsWritten, names.m_nFirst + names.m_names.size());
         for (const RenameMark& mark : names.m_marks)
             m_marks.insert(mark.m_nRow, mark.m_strFinalName);
@@ -141,10 +145,12 @@ public:
     QString m_strCurrentFolder;
     QString m_strOutputFolder;
     QString m_strSongListPath;
+    QString m_strTagFormat;
     QString m_strLogFolder;
 
     QStringList m_names;             // column 0
     QStringList m_renames;           // the "Rename" cells
+    QStringList m_reasons;           // why a cell is empty
     QMap<unsigned, QString> m_marks; // row -> final name of its marked cell
     bool m_bPreviewOnScreen = false;
     std::uint64_t m_nGeneration = 1;

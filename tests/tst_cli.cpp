@@ -1,6 +1,7 @@
 // tamro-cli run as a program on real temporary folders.
 #include "res/version.h"
 #include "testdir.h"
+#include "tests/tag_fixtures.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,13 +20,20 @@ struct CliRun
     QByteArray err;
 };
 
-CliRun RunCli(const QStringList& arguments, const QString& workFolder)
+// `language` is the operator's LANG; empty keeps the test's English.
+CliRun RunCli(const QStringList& arguments, const QString& workFolder,
+              const QString& language = QString())
 {
     QProcess cli;
     cli.setWorkingDirectory(workFolder);
     // "~/" in a path means this folder.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_qs, workFolder);
+    if (!language.isEmpty()) {
+        environment.remove(u"LC_ALL"_qs);
+        environment.remove(u"LANGUAGE"_qs);
+        environment.insert(u"LANG"_qs, language);
+    }
     cli.setProcessEnvironment(environment);
     cli.start(QStringLiteral(TAMRO_CLI_BINARY), arguments);
     CliRun run;
@@ -100,9 +108,23 @@ private Q_SLOTS:
         QTest::newRow("no mode") << QStringList{u"preview"_qs} << 2 << u"--song-list"_qs;
         QTest::newRow("two modes")
             << QStringList{u"preview"_qs, u"--pattern"_qs, u"--song-list"_qs, u"songs/list.txt"_qs}
-            << 2 << u"not both"_qs;
+            << 2 << u"not two"_qs;
         QTest::newRow("pattern without source")
             << QStringList{u"preview"_qs, u"--pattern"_qs} << 2 << u"--source"_qs;
+        QTest::newRow("tags without source")
+            << QStringList{u"preview"_qs, u"--tags"_qs} << 2 << u"--source"_qs;
+        QTest::newRow("format without tags")
+            << QStringList{u"preview"_qs, u"--pattern"_qs, u"--source"_qs,
+                           u"songs"_qs,   u"--format"_qs,  u"{title}"_qs}
+            << 2 << u"--format"_qs;
+        QTest::newRow("unknown tag field")
+            << QStringList{u"convert"_qs,          u"--tags"_qs,   u"--format"_qs,
+                           u"{title}-{singer}"_qs, u"--source"_qs, u"songs"_qs,
+                           u"--output"_qs,         u"out"_qs,      u"--create-output"_qs}
+            << 2 << u"\"{singer}\" is no tag field."_qs;
+        QTest::newRow("empty format") << QStringList{u"preview"_qs, u"--tags"_qs,   u"--format"_qs,
+                                                     QString(),     u"--source"_qs, u"songs"_qs}
+                                      << 2 << u"The format is empty."_qs;
         QTest::newRow("convert without output")
             << QStringList{u"convert"_qs, u"--song-list"_qs, u"songs/list.txt"_qs} << 2
             << u"--output"_qs;
@@ -144,6 +166,90 @@ private Q_SLOTS:
         // Input it cannot use leaves everything as it was: no logs, no folder.
         QCOMPARE(dir.entries(), QStringList{u"songs"_qs});
         QCOMPARE(dir.entries(dir.path(u"songs"_qs)), before);
+    }
+
+    void speaksTheOperatorsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("saying");  // on stdout for 0, on stderr otherwise
+        QTest::addColumn<QString>("english"); // what it says in English, not to be said
+        QTest::newRow("German help")
+            << u"de_DE.UTF-8"_qs << QStringList{u"--help"_qs} << 0
+            << u"Zeigt diese Hilfe und endet."_qs << u"Shows this help and ends."_qs;
+        QTest::newRow("Korean usage error")
+            << u"ko_KR.UTF-8"_qs << QStringList{u"preview"_qs} << 2
+            << u"--song-list LIST, --pattern 또는 --tags를 주세요."_qs << u"Give --song-list"_qs;
+        QTest::newRow("French song list")
+            << u"fr_FR.UTF-8"_qs
+            << QStringList{u"preview"_qs, u"--song-list"_qs, u"songs/none.txt"_qs} << 2
+            << u"La liste de titres est inutilisable"_qs << u"cannot be used"_qs;
+        QTest::newRow("Japanese preview reason")
+            << u"ja_JP.UTF-8"_qs
+            << QStringList{u"preview"_qs, u"--song-list"_qs, u"songs/list.txt"_qs} << 0
+            << u"曲リストにこの番号の行がありません。"_qs << u"No line of the song list"_qs;
+        QTest::newRow("C help") << u"C.UTF-8"_qs << QStringList{u"--help"_qs} << 0
+                                << u"Shows this help and ends."_qs << QString();
+    }
+
+    void speaksTheOperatorsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, saying);
+        QFETCH(QString, english);
+        TestDir dir;
+        MakeSongs(dir);
+        const CliRun run = RunCli(arguments, dir.path(), language);
+        QCOMPARE(run.exitCode, exitCode);
+        const QString said = QString::fromUtf8(exitCode == 0 ? run.out : run.err);
+        QVERIFY2(said.contains(saying), qPrintable(said));
+        if (!english.isEmpty())
+            QVERIFY2(!said.contains(english), qPrintable(said));
+    }
+
+    // What other programs read stays English in every language: the logs,
+    // the JSON keys, the status words and the flags.
+    void logsAndJsonStayEnglish()
+    {
+        QList<QJsonObject> rows[2];
+        QStringList logs[2];
+        const QString languages[2] = {u"C.UTF-8"_qs, u"de_DE.UTF-8"_qs};
+        for (int i = 0; i < 2; ++i) {
+            TestDir dir;
+            MakeSongs(dir);
+            const CliRun run =
+                RunCli({u"convert"_qs, u"--song-list"_qs, u"songs/list.txt"_qs, u"--output"_qs,
+                        u"out"_qs, u"--create-output"_qs, u"--json"_qs},
+                       dir.path(), languages[i]);
+            QCOMPARE(run.exitCode, 0);
+            rows[i] = JsonLines(run.out);
+            for (const QString& log : {u"InfoLog.txt"_qs, u"ErrorLog.txt"_qs}) {
+                for (const QString& line : LogLines(dir.path(log)))
+                    logs[i].append(QString(line).replace(dir.path(), u"<dir>"_qs));
+            }
+        }
+        QCOMPARE(logs[1], logs[0]);
+        QVERIFY(logs[0].size() >= 4);
+        QCOMPARE(rows[1].size(), rows[0].size());
+        for (qsizetype row = 0; row < rows[0].size(); ++row) {
+            QCOMPARE(rows[1][row].keys(), rows[0][row].keys());
+            for (const QString& key :
+                 {u"name"_qs, u"new_name"_qs, u"final_name"_qs, u"status"_qs, u"flags"_qs})
+                QCOMPARE(rows[1][row].value(key), rows[0][row].value(key));
+        }
+        // Only the reasons, which people read, are German.
+        const auto skipped = [](const QList<QJsonObject>& list) {
+            for (const QJsonObject& row : list) {
+                if (row.value(u"status"_qs) == u"skipped"_qs)
+                    return row.value(u"reason"_qs).toString();
+            }
+            return QString();
+        };
+        QCOMPARE(skipped(rows[0]), u"No line of the song list has its number."_qs);
+        QCOMPARE(skipped(rows[1]), u"Keine Zeile der Songliste hat seine Nummer."_qs);
     }
 
     void previewSongListInListOrder()
@@ -237,6 +343,67 @@ private Q_SLOTS:
         QVERIFY(rows[0].value(u"reason"_qs).isString());
         QCOMPARE(rows[2].value(u"name"_qs).toString(), u"Caf\uFFFD - Trio.mp3"_qs);
         QCOMPARE(rows[2].value(u"status"_qs).toString(), u"copied"_qs);
+    }
+
+    // Names from the files' own tags: the JSON says which texts the format
+    // put in, and a file without a name says why, whether the convert
+    // computes the names or takes the preview's.
+    void previewAndConvertTags()
+    {
+        TestDir dir;
+        MakeTaggedMp3(dir.path(u"src/Track01.mp3"_qs),
+                      {u"title=Morning Rain"_qs, u"artist=The Harbours"_qs, u"track=3/12"_qs});
+        MakeTaggedMp3(dir.path(u"src/Track02.mp3"_qs), {u"title=Lonely"_qs, u"track=4"_qs});
+        dir.makeFile(u"src/notes.mp3"_qs, "Only words, no audio.\n");
+        QStringList preview{u"preview"_qs,  u"--tags"_qs,
+                            u"--format"_qs, u"{track:2} {title}-{artist}"_qs,
+                            u"--source"_qs, u"src"_qs};
+        const CliRun text = RunCli(preview, dir.path());
+        QCOMPARE(text.exitCode, 0);
+        QStringList lines = QString::fromUtf8(text.out).split(u'\n', Qt::SkipEmptyParts);
+        for (QString& line : lines)
+            line = line.simplified();
+        QCOMPARE(lines, (QStringList{u"notes.mp3 -- It is not an audio file tamro can read."_qs,
+                                     u"Track01.mp3 -> 03 Morning Rain-The Harbours.mp3"_qs,
+                                     u"Track02.mp3 -- Its tags have no artist."_qs}));
+
+        const CliRun json = RunCli(preview << u"--json"_qs, dir.path());
+        QCOMPARE(json.exitCode, 0);
+        const QList<QJsonObject> rows = JsonLines(json.out);
+        QCOMPARE(rows.size(), 3);
+        const auto tags = [&rows](int row) {
+            return rows[row].value(u"tags"_qs).toObject().toVariantMap();
+        };
+        QCOMPARE(tags(1), (QVariantMap{{u"track"_qs, u"03"_qs},
+                                       {u"title"_qs, u"Morning Rain"_qs},
+                                       {u"artist"_qs, u"The Harbours"_qs}}));
+        QCOMPARE(tags(2), (QVariantMap{{u"track"_qs, u"04"_qs},
+                                       {u"title"_qs, u"Lonely"_qs},
+                                       {u"artist"_qs, QVariant::fromValue(nullptr)}}));
+        QVERIFY(rows[0].value(u"tags"_qs).toObject().value(u"title"_qs).isNull());
+        QCOMPARE(rows[1].value(u"status"_qs).toString(), u"planned"_qs);
+
+        for (const bool fromPreview : {false, true}) {
+            QStringList convert{u"convert"_qs,         u"--tags"_qs,
+                                u"--source"_qs,        u"src"_qs,
+                                u"--output"_qs,        u"out"_qs,
+                                u"--create-output"_qs, u"--json"_qs,
+                                u"--log-dir"_qs,       dir.makeFolder(u"logs"_qs)};
+            if (fromPreview)
+                convert.append(u"--from-preview"_qs);
+            QDir(dir.path(u"out"_qs)).removeRecursively();
+            const CliRun run = RunCli(convert, dir.path());
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(dir.entries(dir.path(u"out"_qs)),
+                     QStringList{u"Morning Rain-The Harbours.mp3"_qs});
+            QCOMPARE(TestDir::read(dir.path(u"out/Morning Rain-The Harbours.mp3"_qs)),
+                     TestDir::read(dir.path(u"src/Track01.mp3"_qs)));
+            const QList<QJsonObject> copied = JsonLines(run.out);
+            QCOMPARE(copied.size(), 3);
+            QCOMPARE(copied[1].value(u"status"_qs).toString(), u"copied"_qs);
+            QCOMPARE(copied[2].value(u"status"_qs).toString(), u"skipped"_qs);
+            QCOMPARE(copied[2].value(u"reason"_qs).toString(), u"Its tags have no artist."_qs);
+        }
     }
 
     void undo_data()

@@ -5,9 +5,12 @@
 #include "passes/preview_pass.h"
 #include "passes/run_plan.h"
 #include "tests/fake_front_end.h"
+#include "tests/tag_fixtures.h"
 #include "tests/testdir.h"
 
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -15,7 +18,21 @@ enum Mode
 {
     SongListMode,
     PatternMode,
+    TagsMode,
 };
+
+void (*ConvertPassOf(Mode mode))(CJobRun&)
+{
+    switch (mode) {
+    case SongListMode:
+        return ConvertSongListPass;
+    case PatternMode:
+        return ConvertPatternPass;
+    case TagsMode:
+        break;
+    }
+    return ConvertTagsPass;
+}
 
 // "Copy : " line with {src} and {out} standing for the job's folders.
 QString CopyLine(const QString& listed, const QString& newName)
@@ -49,8 +66,7 @@ public:
         CJobState& state = m_host.State();
         OpenRunLogs(state, m_dir.path());
         (void)state.StartConvert();
-        m_host.RunPass(JobKind::Convert,
-                       mode == SongListMode ? ConvertSongListPass : ConvertPatternPass);
+        m_host.RunPass(JobKind::Convert, ConvertPassOf(mode));
         (void)CloseRunLog(state.m_pInfoLog);
         (void)CloseRunLog(state.m_pErrorLog);
         m_infoLines = LogLines(m_dir.path(u"InfoLog.txt"_qs));
@@ -82,7 +98,11 @@ class TestConvertPass : public QObject
 {
     Q_OBJECT
 
+    // Files tagged by ffmpeg, under the names the tag rows list them by.
+    std::unique_ptr<TestDir> m_tagged;
+
 private Q_SLOTS:
+    void initTestCase();
     void copiesUnderNewNames_data();
     void copiesUnderNewNames();
     void emptyListEndsTheRun_data();
@@ -98,7 +118,28 @@ private Q_SLOTS:
     void oddSourceNamesGiveOneLineEach();
     void planIsWhatTheConvertWrites_data();
     void planIsWhatTheConvertWrites();
+    void cancelWhileTagsAreRead();
 };
+
+void TestConvertPass::initTestCase()
+{
+    m_tagged = std::make_unique<TestDir>();
+    const auto tagged = [this](const QString& name, const QString& title, const QString& artist) {
+        QStringList metadata{u"title="_qs + title};
+        if (!artist.isEmpty())
+            metadata.append(u"artist="_qs + artist);
+        MakeTaggedMp3(m_tagged->path(name), metadata);
+    };
+    tagged(u"a.mp3"_qs, u"Song"_qs, u"Band"_qs);
+    tagged(u"b.mp3"_qs, u"Song"_qs, u"Band"_qs);
+    tagged(u"c.mp3"_qs, u"Who?"_qs, u"A:B"_qs);
+    tagged(u"d.mp3"_qs, u"Who"_qs, u"AB"_qs);
+    tagged(u"e.mp3"_qs, u"Alone"_qs, {});
+    m_tagged->makeFile(u"notes.mp3"_qs, "Only words, no audio.\n");
+    tagged(u"g.mp3"_qs, QString(300, u'x'), u"Z"_qs);
+    tagged(u"h.mp3"_qs, QString(300, u'x'), u"Z"_qs);
+    tagged(u"i.mp3"_qs, u"Solo"_qs, u"Band"_qs);
+}
 
 void TestConvertPass::copiesUnderNewNames_data()
 {
@@ -346,41 +387,66 @@ void TestConvertPass::oddSourceNamesGiveOneLineEach()
 
 void TestConvertPass::planIsWhatTheConvertWrites_data()
 {
+    QTest::addColumn<Mode>("mode");
     QTest::addColumn<bool>("fromColumn");
     QTest::addColumn<QStringList>("flagsSeen");
     QTest::newRow("names of the Rename column")
-        << true
+        << PatternMode << true
         << QStringList{u"numbered"_qs, u"cleaned"_qs, u"shortened"_qs, u"clash"_qs,
                        u"lossy-swap"_qs};
     // A swap never makes a name longer than its file's: only a cell can be too long.
     QTest::newRow("names computed by the convert")
-        << false << QStringList{u"numbered"_qs, u"cleaned"_qs, u"clash"_qs, u"lossy-swap"_qs};
+        << PatternMode << false
+        << QStringList{u"numbered"_qs, u"cleaned"_qs, u"clash"_qs, u"lossy-swap"_qs};
+    const QStringList tagFlags{u"numbered"_qs, u"cleaned"_qs, u"shortened"_qs, u"clash"_qs};
+    QTest::newRow("tags, names of the Rename column") << TagsMode << true << tagFlags;
+    QTest::newRow("tags, names computed by the convert") << TagsMode << false << tagFlags;
 }
 
 void TestConvertPass::planIsWhatTheConvertWrites()
 {
+    QFETCH(Mode, mode);
     QFETCH(bool, fromColumn);
     QFETCH(QStringList, flagsSeen);
-    const QStringList listed{
-        u"Song - Band.mp3"_qs, u"Song-Band.mp3"_qs,  u"Who? - A:B.mp3"_qs,
-        u"Who - AB.mp3"_qs,    u"X - Y.m?p"_qs,      u"Intro.mp3"_qs,
-        u"Long 1 - Z.mp3"_qs,  u"Long 2 - Z.mp3"_qs, u"Thunderstruck - AC-DC.mp3"_qs};
+    // Taken names, clashes, characters to clean, long names, rows without a
+    // name, and for the swap a name it cuts short.
+    const QStringList listed = mode == PatternMode ? QStringList{u"Song - Band.mp3"_qs,
+                                                                 u"Song-Band.mp3"_qs,
+                                                                 u"Who? - A:B.mp3"_qs,
+                                                                 u"Who - AB.mp3"_qs,
+                                                                 u"X - Y.m?p"_qs,
+                                                                 u"Intro.mp3"_qs,
+                                                                 u"Long 1 - Z.mp3"_qs,
+                                                                 u"Long 2 - Z.mp3"_qs,
+                                                                 u"Thunderstruck - AC-DC.mp3"_qs}
+                                                   : m_tagged->entries();
+    QCOMPARE(listed.size(), 9);
     ConvertJob job(listed, listed);
-    job.m_dir.makeFile(u"out/Band-Song.mp3"_qs);
+    if (mode == TagsMode) {
+        for (const QString& name : listed)
+            job.m_dir.makeFile(u"src/"_qs + name, TestDir::read(m_tagged->path(name)));
+        job.m_host.m_mode = NamingMode::Tags;
+        job.m_host.m_strTagFormat = u"{title}-{artist}"_qs;
+    }
+    job.m_dir.makeFile(mode == PatternMode ? u"out/Band-Song.mp3"_qs : u"out/Song-Band.mp3"_qs);
     job.m_host.m_bPreviewOnScreen = true;
-    job.m_host.RunPass(JobKind::Preview, PreviewPatternPass);
+    job.m_host.RunPass(JobKind::Preview,
+                       mode == PatternMode ? PreviewPatternPass : PreviewTagsPass);
+    // What the convert computes is what the preview showed; only a cell can
+    // be changed to a name too long for any file system.
+    const QStringList previewed = job.m_host.m_renames;
     const QString longName = QString(300, u'x') + u".mp3"_qs;
     job.m_host.m_renames[6] = job.m_host.m_renames[7] = longName;
     job.m_host.m_bPreviewOnScreen = fromColumn;
     std::vector<PlanRow> rows;
     for (qsizetype i = 0; i < listed.size(); ++i)
-        rows.push_back({listed[i], job.m_host.m_renames[i]});
-    if (!fromColumn)
-        rows[6].m_strNewName = u"Z-Long 1.mp3"_qs, rows[7].m_strNewName = u"Z-Long 2.mp3"_qs;
-    const std::vector<PlannedFile> plan = PlanRun(
-        {job.m_out, fromColumn ? PlanNames::RenameColumn : PlanNames::Computed, true}, rows);
+        rows.push_back({listed[i], fromColumn ? job.m_host.m_renames[i] : previewed[i]});
+    const std::vector<PlannedFile> plan =
+        PlanRun({job.m_out, fromColumn ? PlanNames::RenameColumn : PlanNames::Computed,
+                 mode == PatternMode},
+                rows);
 
-    job.Run(PatternMode);
+    job.Run(mode);
 
     QStringList planned, written;
     unsigned flags = 0;
@@ -397,6 +463,31 @@ void TestConvertPass::planIsWhatTheConvertWrites()
     QCOMPARE(job.m_errorLines, QStringList());
     // The comparison is worth something only when each rule had its say.
     QCOMPARE(PlanFlagNames(flags), flagsSeen);
+}
+
+void TestConvertPass::cancelWhileTagsAreRead()
+{
+    // A cancel while the tags are still being read: no file is read after
+    // it, and none is copied.
+    const QStringList listed = m_tagged->entries();
+    ConvertJob job(listed);
+    for (const QString& name : listed)
+        job.m_dir.makeFile(u"src/"_qs + name, TestDir::read(m_tagged->path(name)));
+    FakeFrontEnd& host = job.m_host;
+    host.m_mode = NamingMode::Tags;
+    host.m_strTagFormat = u"{title}"_qs;
+    host.m_onCall = [&](const QString& call) {
+        if (call == u"total:1"_qs)
+            (void)host.State().RequestCancel();
+    };
+
+    job.Run(TagsMode);
+
+    QCOMPARE(host.Calls(u"total"_qs), (QStringList{u"1"_qs, u"0"_qs}));
+    QCOMPARE(host.State().m_nCommand.load(), int(JOB_CANCELLED));
+    QCOMPARE(host.m_ends.size(), 0u);
+    QCOMPARE(job.m_infoLines, QStringList());
+    QCOMPARE(job.m_dir.entries(job.m_out), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestConvertPass)

@@ -6,6 +6,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/settings_store.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "res/resources.h"
@@ -14,6 +15,7 @@
 #include "tests/testdir.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 // The window as a desktop user meets it: remembered fields, drops, a path on
@@ -42,6 +45,8 @@ private Q_SLOTS:
     void startPathOpensFolderOrSongList();
     void helpAndVersionNeedNoDisplay_data();
     void helpAndVersionNeedNoDisplay();
+    void fileManagerActionsOpenTheFolder_data();
+    void fileManagerActionsOpenTheFolder();
     void keysPressButtons_data();
     void keysPressButtons();
     void renameColumnFitsTheLongestName();
@@ -116,9 +121,10 @@ void TestDesktop::fieldsAreRememberedAndMissingFoldersSkipped()
         m_dlg->m_pTabSongList->m_editSongList->setText(list);
         m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
         m_dlg->m_editOutput->setText(output);
+        m_dlg->m_pTabTags->m_editTagFormat->setText(u"{track:2} {title}"_qs);
         m_dlg->OpenStartPath(source);
         QTest::mouseClick(m_dlg->m_tabMode->TabBar(), Qt::LeftButton, {},
-                          m_dlg->m_tabMode->TabBar()->tabRect(1).center());
+                          m_dlg->m_tabMode->TabBar()->tabRect(2).center());
         Close(m_dlg);
         QVERIFY(store.Sync());
     }
@@ -134,8 +140,9 @@ void TestDesktop::fieldsAreRememberedAndMissingFoldersSkipped()
         m_dlg->KeepSettingsIn(store);
         QCOMPARE(m_dlg->m_pTabSongList->m_editSongList->text(), list);
         QVERIFY(!m_dlg->m_pTabSongList->m_chkSetSourceFolder->isChecked());
-        QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 1);
-        QVERIFY(m_dlg->m_pTabPattern->isVisible());
+        QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 2);
+        QVERIFY(m_dlg->m_pTabTags->isVisible());
+        QCOMPARE(m_dlg->m_pTabTags->GetFormat(), u"{track:2} {title}"_qs);
         QCOMPARE(m_dlg->m_editOutput->text(), foldersGone ? QString() : output);
         QTRY_COMPARE(m_dlg->m_strCurrentFolder, foldersGone ? QString() : source);
         if (!foldersGone)
@@ -250,11 +257,22 @@ void TestDesktop::helpAndVersionNeedNoDisplay_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("help") << u"--help"_qs << 0 << u"Usage: tamro [options] [PATH]"_qs;
-    QTest::newRow("help names the logs") << u"-h"_qs << 0 << u"ErrorLog.txt"_qs;
+    QTest::addColumn<QString>("language"); // LANG, and what the English text must not be
+    QTest::addColumn<QString>("english");
+    const QString c = u"C.UTF-8"_qs;
+    QTest::newRow("help") << u"--help"_qs << 0 << u"Usage: tamro [options] [PATH]"_qs << c
+                          << QString();
+    QTest::newRow("help names the logs") << u"-h"_qs << 0 << u"ErrorLog.txt"_qs << c << QString();
     QTest::newRow("version") << u"--version"_qs << 0
-                             << u"tamro "_qs + QString::fromUtf16(kTamroVersion);
-    QTest::newRow("unknown option") << u"--frobnicate"_qs << 2 << u"--help"_qs;
+                             << u"tamro "_qs + QString::fromUtf16(kTamroVersion) << c << QString();
+    QTest::newRow("unknown option") << u"--frobnicate"_qs << 2 << u"--help"_qs << c << QString();
+    // Qt's own words ("Aufruf") come with tamro's.
+    QTest::newRow("German help") << u"--help"_qs << 0 << u"Aufruf: tamro [Optionen] [PATH]"_qs
+                                 << u"de_DE.UTF-8"_qs << u"Shows this help and ends."_qs;
+    QTest::newRow("German help, logs") << u"--help"_qs << 0 << u"InfoLog.txt und ErrorLog.txt"_qs
+                                       << u"de_DE.UTF-8"_qs << u"Gives song files"_qs;
+    QTest::newRow("Korean usage error") << u"--frobnicate"_qs << 2 << u"'tamro --help'를 보세요."_qs
+                                        << u"ko_KR.UTF-8"_qs << u"Try 'tamro --help'."_qs;
 }
 
 void TestDesktop::helpAndVersionNeedNoDisplay()
@@ -262,9 +280,13 @@ void TestDesktop::helpAndVersionNeedNoDisplay()
     QFETCH(QString, argument);
     QFETCH(int, exitCode);
     QFETCH(QString, printed);
+    QFETCH(QString, language);
+    QFETCH(QString, english);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"QT_QPA_PLATFORM"_qs, u"DISPLAY"_qs, u"WAYLAND_DISPLAY"_qs})
+    for (const QString& name : {u"QT_QPA_PLATFORM"_qs, u"DISPLAY"_qs, u"WAYLAND_DISPLAY"_qs,
+                                u"LC_ALL"_qs, u"LC_MESSAGES"_qs, u"LANGUAGE"_qs})
         environment.remove(name);
+    environment.insert(u"LANG"_qs, language);
     QProcess tamro;
     tamro.setProcessEnvironment(environment);
     tamro.start(QStringLiteral(TAMRO_BINARY), {argument});
@@ -274,6 +296,59 @@ void TestDesktop::helpAndVersionNeedNoDisplay()
     const QString output =
         QString::fromLocal8Bit(tamro.readAllStandardOutput() + tamro.readAllStandardError());
     QVERIFY2(output.contains(printed), qPrintable(output));
+    if (!english.isEmpty())
+        QVERIFY2(!output.contains(english), qPrintable(output));
+}
+
+void TestDesktop::fileManagerActionsOpenTheFolder_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("group");      // where the entry is
+    QTest::addColumn<QStringList>("fields"); // key=value lines it must hold
+    QTest::newRow("KDE service menu")
+        << u"tamro-rename-songs.desktop"_qs << u"Desktop Action renameSongsWithTamro"_qs
+        << QStringList{u"Exec=tamro %f"_qs, u"Icon=tamro"_qs};
+    QTest::newRow("KDE service menu, for folders")
+        << u"tamro-rename-songs.desktop"_qs << u"Desktop Entry"_qs
+        << QStringList{u"Type=Service"_qs, u"MimeType=inode/directory;"_qs,
+                       u"Actions=renameSongsWithTamro;"_qs};
+    QTest::newRow("Nemo action") << u"tamro.nemo_action"_qs << u"Nemo Action"_qs
+                                 << QStringList{u"Exec=tamro %F"_qs, u"Selection=s"_qs,
+                                                u"Extensions=dir;"_qs, u"Quote=double"_qs,
+                                                u"Icon-Name=tamro"_qs};
+}
+
+void TestDesktop::fileManagerActionsOpenTheFolder()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, group);
+    QFETCH(QStringList, fields);
+    QFile entry(QStringLiteral(TAMRO_RES_DIR) + u'/' + file);
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QHash<QString, QStringList> groups;
+    QString current;
+    for (const QString& line : QString::fromUtf8(entry.readAll()).split(u'\n')) {
+        if (line.startsWith(u'[') && line.endsWith(u']'))
+            current = line.mid(1, line.size() - 2);
+        else if (!line.isEmpty())
+            groups[current].append(line);
+    }
+    for (const QString& field : fields)
+        QVERIFY2(groups.value(group).contains(field), qPrintable(field));
+    // The menu entry reads "Rename songs with tamro", in each language tamro speaks.
+    const QStringList lines = groups.value(group);
+    if (lines.contains(u"Name=Rename songs with tamro"_qs)) {
+        for (const char* language : {"de", "es", "fr", "ja", "ko", "zh_CN"}) {
+            const QString key = u"Name["_qs + QString::fromLatin1(language) + u"]="_qs;
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString& line) {
+                                     return line.startsWith(key) && line.size() > key.size();
+                                 }),
+                     qPrintable(key));
+        }
+    } else {
+        QCOMPARE(group, u"Desktop Entry"_qs);
+    }
 }
 
 void TestDesktop::keysPressButtons_data()

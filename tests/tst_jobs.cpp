@@ -4,13 +4,16 @@
 #include "app/mnemonic.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/stop_signals.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_app.h"
 #include "app/tamro_dlg.h"
+#include "modes/tag_format.h"
 #include "output/output_folder.h"
 #include "platform/file_copy.h"
 #include "tests/gui_helpers.h"
 #include "tests/held_folder_lister.h"
+#include "tests/tag_fixtures.h"
 #include "tests/testdir.h"
 #include "tests/unprivileged.h"
 
@@ -287,6 +290,9 @@ void TestJobs::previewShowsNewNames_data()
     QTest::newRow("pattern") << 1
                              << QStringList{QString(), QString(), u"Artist-Title.mp3"_qs,
                                             u"a:b?c-x.ogg"_qs};
+    // "12 Song.mp3" is the one file with tags.
+    QTest::newRow("tags") << 2
+                          << QStringList{QString(), u"Tagged-Band.mp3"_qs, QString(), QString()};
 }
 
 void TestJobs::previewShowsNewNames()
@@ -296,6 +302,8 @@ void TestJobs::previewShowsNewNames()
     for (const QString& name :
          {u"07 Song.mp3"_qs, u"12 Song.mp3"_qs, u"Title - Artist.mp3"_qs, u"x - a:b?c.ogg"_qs})
         m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    if (tab == 2)
+        MakeTaggedMp3(m_dir->path(u"src/12 Song.mp3"_qs), {u"title=Tagged"_qs, u"artist=Band"_qs});
     const QString list =
         m_dir->makeFile(u"list.txt"_qs, "12|First Title|First Singer\n7|Why?|Singer\n");
     m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
@@ -336,6 +344,8 @@ void TestJobs::convertCopiesUnderNewNames_data()
     QTest::newRow("song list, from the preview") << 0 << true;
     QTest::newRow("pattern, computed") << 1 << false;
     QTest::newRow("pattern, from the preview") << 1 << true;
+    QTest::newRow("tags, computed") << 2 << false;
+    QTest::newRow("tags, from the preview") << 2 << true;
 }
 
 void TestJobs::convertCopiesUnderNewNames()
@@ -344,6 +354,13 @@ void TestJobs::convertCopiesUnderNewNames()
     QFETCH(bool, withPreview);
     for (const QString& name : {u"01 One - Band.mp3"_qs, u"02 Two - Band.mp3"_qs, u"Other.mp3"_qs})
         m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    if (tab == 2) {
+        // Tags that give the names the song list gives; "Other.mp3" has none.
+        MakeTaggedMp3(m_dir->path(u"src/01 One - Band.mp3"_qs),
+                      {u"title=First"_qs, u"artist=Singer"_qs});
+        MakeTaggedMp3(m_dir->path(u"src/02 Two - Band.mp3"_qs),
+                      {u"title=Second"_qs, u"artist=Singer"_qs});
+    }
     const QString list = m_dir->makeFile(u"list.txt"_qs, "1|First|Singer\n2|Second|Singer\n");
     m_dlg->m_pTabSongList->m_chkSetSourceFolder->setChecked(false);
     m_dlg->m_pTabSongList->m_editSongList->setText(list);
@@ -356,14 +373,15 @@ void TestJobs::convertCopiesUnderNewNames()
     }
     RunConvert();
 
-    const QStringList newNames = tab == 0
+    const QStringList newNames = tab != 1
                                      ? QStringList{u"First-Singer.mp3"_qs, u"Second-Singer.mp3"_qs}
                                      : QStringList{u"Band-01 One.mp3"_qs, u"Band-02 Two.mp3"_qs};
     QCOMPARE(InfoLines(), (QStringList{CopyLine(u"01 One - Band.mp3"_qs, newNames[0]),
                                        CopyLine(u"02 Two - Band.mp3"_qs, newNames[1])}));
     QCOMPARE(ErrorLines(), QStringList());
     QCOMPARE(m_dir->entries(m_dir->path(u"out"_qs)), newNames);
-    QCOMPARE(TestDir::read(m_dir->path(u"out/"_qs) + newNames[1]), QByteArray("02 Two - Band.mp3"));
+    QCOMPARE(TestDir::read(m_dir->path(u"out/"_qs) + newNames[1]),
+             TestDir::read(m_dir->path(u"src/02 Two - Band.mp3"_qs)));
     QCOMPARE(m_boxes->Texts(), QStringList{kCompleted});
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
@@ -516,26 +534,36 @@ void TestJobs::inputChecks_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("songList");
+    QTest::addColumn<QString>("format"); // of the "Tags" page; empty: as it stands
     QTest::addColumn<bool>("withOutput");
     QTest::addColumn<QString>("previewMessage"); // empty: the preview runs
     QTest::addColumn<QString>("convertMessage"); // empty: the convert runs
     const QString path = u"Please input a path."_qs;
     const QString output = u"Please input the output path."_qs;
-    QTest::newRow("song list, no path") << 0 << QString() << true << path << path;
+    const QString none;
+    QTest::newRow("song list, no path") << 0 << none << none << true << path << path;
     QTest::newRow("song list, other extension")
-        << 0 << u"/x/list.txt.bak"_qs << true << path << path;
-    QTest::newRow("song list, only a leading dot") << 0 << u".txt"_qs << true << path << path;
+        << 0 << u"/x/list.txt.bak"_qs << none << true << path << path;
+    QTest::newRow("song list, only a leading dot")
+        << 0 << u".txt"_qs << none << true << path << path;
     QTest::newRow("song list, TXT in capitals")
-        << 0 << u"{dir}/list.TxT"_qs << true << QString() << QString();
+        << 0 << u"{dir}/list.TxT"_qs << none << true << none << none;
     QTest::newRow("song list, no output")
-        << 0 << u"{dir}/list.txt"_qs << false << QString() << path;
-    QTest::newRow("pattern, no output") << 1 << QString() << false << QString() << output;
+        << 0 << u"{dir}/list.txt"_qs << none << false << none << path;
+    QTest::newRow("pattern, no output") << 1 << none << none << false << none << output;
+    QTest::newRow("tags, no output") << 2 << none << none << false << none << output;
+    const QString unknown = CTagFormat(u"{title}-{artiste}"_qs).Error();
+    QTest::newRow("tags, unknown field")
+        << 2 << none << u"{title}-{artiste}"_qs << true << unknown << unknown;
+    QTest::newRow("tags, empty format")
+        << 2 << none << u" "_qs << true << u"The format is empty."_qs << u"The format is empty."_qs;
 }
 
 void TestJobs::inputChecks()
 {
     QFETCH(int, tab);
     QFETCH(QString, songList);
+    QFETCH(QString, format);
     QFETCH(bool, withOutput);
     QFETCH(QString, previewMessage);
     QFETCH(QString, convertMessage);
@@ -546,8 +574,13 @@ void TestJobs::inputChecks()
     m_dlg->m_pTabSongList->m_editSongList->setText(songList);
     if (!withOutput)
         m_dlg->m_editOutput->clear();
+    if (!format.isEmpty())
+        m_dlg->m_pTabTags->m_editTagFormat->setText(format);
     SelectSource();
     SelectTab(tab);
+    // What is wrong with the format shows under its edit before any press.
+    QCOMPARE(m_dlg->m_pTabTags->m_staticFormatError->text(),
+             format.isEmpty() ? QString() : previewMessage);
 
     Click(PreviewButton());
     QCOMPARE(m_dlg->HasPreviewColumn(), previewMessage.isEmpty());
@@ -849,6 +882,8 @@ void TestJobs::windowAndConsoleWriteTheSameLogs_data()
     QTest::newRow("song list, previewed") << 0 << true;
     QTest::newRow("pattern") << 1 << false;
     QTest::newRow("pattern, previewed") << 1 << true;
+    QTest::newRow("tags") << 2 << false;
+    QTest::newRow("tags, previewed") << 2 << true;
 }
 
 void TestJobs::windowAndConsoleWriteTheSameLogs()
@@ -859,7 +894,8 @@ void TestJobs::windowAndConsoleWriteTheSameLogs()
     // whose numbered form no file system takes).
     QFETCH(int, tab);
     QFETCH(bool, previewed);
-    const bool songList = tab == 0;
+    // The tags give the names the song list gives.
+    const bool songList = tab != 1;
     const QString longName =
         songList ? QString(248, u'x') + u"-S.mp3"_qs : u"S-"_qs + QString(247, u'x') + u".mp3"_qs;
     const QStringList sources =
@@ -869,6 +905,15 @@ void TestJobs::windowAndConsoleWriteTheSameLogs()
                                QString(247, u'x') + u" - S.mp3"_qs, u"Ti\uFFFDle - X.mp3"_qs};
     for (const QString& name : sources)
         m_dir->makeFile(u"src/"_qs + name, name.toUtf8());
+    if (tab == 2) {
+        const QStringList tags[] = {{u"title=Why?"_qs, u"artist=Singer"_qs},
+                                    {u"title=Title"_qs, u"artist=Singer"_qs},
+                                    {u"title=Title"_qs, u"artist=Singer"_qs},
+                                    {u"title="_qs + QString(248, u'x'), u"artist=S"_qs},
+                                    {u"title=Ti\uFFFDle"_qs, u"artist=X"_qs}};
+        for (int i = 0; i < 5; ++i)
+            MakeTaggedMp3(m_dir->path(u"src/"_qs + sources[i]), tags[i]);
+    }
     const QString list =
         m_dir->makeFile(u"list.txt"_qs, "7|Why?|Singer\n12|Title|Singer\n14|" +
                                             QByteArray(248, 'x') + "|S\n15|Ti\xEF\xBF\xBDle|X\n");
@@ -902,7 +947,8 @@ void TestJobs::windowAndConsoleWriteTheSameLogs()
                           u"out"_qs,
                           u"--log-dir"_qs,
                           m_dir->makeFolder(u"cli"_qs)};
-    arguments += songList ? QStringList{u"--song-list"_qs, list} : QStringList{u"--pattern"_qs};
+    const QStringList modes[] = {{u"--song-list"_qs, list}, {u"--pattern"_qs}, {u"--tags"_qs}};
+    arguments += modes[tab];
     if (previewed)
         arguments.append(u"--from-preview"_qs);
     cli.start(QStringLiteral(TAMRO_CLI_BINARY), arguments);

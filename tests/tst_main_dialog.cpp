@@ -6,6 +6,7 @@
 #include "app/mode_tab_ctrl.h"
 #include "app/stop_signals.h"
 #include "app/tab_pattern.h"
+#include "app/tab_tags.h"
 #include "app/tab_use_text_file.h"
 #include "app/tamro_dlg.h"
 #include "output/copy_one_file.h"
@@ -125,8 +126,13 @@ void TestMainDialog::initialState()
     QCOMPARE(m_dlg->m_tabMode->GetCurSel(), 0);
     QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(0), u"Convert"_qs);
     QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(1), u"Rename"_qs);
+    QCOMPARE(m_dlg->m_tabMode->TabBar()->tabText(2), u"Tags"_qs);
+    QCOMPARE(m_dlg->m_tabMode->TabBar()->count(), 3);
     QVERIFY(m_dlg->m_pTabSongList->isVisible());
     QVERIFY(!m_dlg->m_pTabPattern->isVisible());
+    QVERIFY(!m_dlg->m_pTabTags->isVisible());
+    QCOMPARE(m_dlg->m_pTabTags->GetFormat(), u"{title}-{artist}"_qs);
+    QCOMPARE(m_dlg->m_pTabTags->m_staticFormatError->text(), QString());
     QCOMPARE(m_dlg->m_progressTotal->value(), 0);
     QCOMPARE(m_dlg->m_progressFile->value(), 0);
     QVERIFY(m_dlg->m_pTabSongList->m_chkSetSourceFolder->isChecked());
@@ -145,6 +151,10 @@ void TestMainDialog::initialState()
     }();
     QCOMPARE(pattern, (QStringList{u"example )"_qs, u"Title - Artist   ->   Artist - Title"_qs,
                                    u"Artist - Title   ->   Title - Artist"_qs, u"or"_qs}));
+    QStringList tags;
+    for (const QLabel* label : m_dlg->m_pTabTags->findChildren<QLabel*>())
+        tags.append(label->text());
+    QCOMPARE(tags.first(), u"Rename files using their tags"_qs);
 }
 
 void TestMainDialog::selectingAFolderListsItsFiles()

@@ -1,10 +1,14 @@
 #include "modes/song_list.h"
+#include "modes/tag_format.h"
 #include "passes/preview_pass.h"
 #include "passes/rename_cell_writer.h"
 #include "tests/fake_front_end.h"
+#include "tests/tag_fixtures.h"
 #include "tests/testdir.h"
 
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -30,9 +34,15 @@ class TestPreviewPass : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<TestDir> m_fixtures; // tagged files, for the tag mode
+
 private Q_SLOTS:
+    void initTestCase();
     void newNames_data();
     void newNames();
+    void tagNames_data();
+    void tagNames();
+    void tagsOfARefilledListAreReadWhenNamed();
     void totalBar_data();
     void totalBar();
     void emptyListStillReadsAndClearsSongList();
@@ -41,6 +51,13 @@ private Q_SLOTS:
     void cellsOfARefilledListAreDropped();
     void cellsNamedOtherwiseAreMarked();
 };
+
+void TestPreviewPass::initTestCase()
+{
+    m_fixtures = std::make_unique<TestDir>();
+    MakeTagFixtures(m_fixtures->path());
+    m_fixtures->makeFile(u"text.mp3"_qs, "Only words, no audio.\n");
+}
 
 void TestPreviewPass::newNames_data()
 {
@@ -77,6 +94,87 @@ void TestPreviewPass::newNames()
 
     QCOMPARE(host.m_renames.first(), rename);
     QCOMPARE(host.SongListPage().m_songList.m_nCount, 0);
+}
+
+void TestPreviewPass::tagNames_data()
+{
+    QTest::addColumn<QStringList>("listed"); // files of the fixture folder
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("renames");
+    QTest::addColumn<QStringList>("reasons"); // of the empty cells
+    const QString harbours = u"Morning Rain-The Harbours"_qs;
+    QTest::newRow("each container's own tags")
+        << QStringList{u"ffmpeg.mp3"_qs, u"ffmpeg.ogg"_qs, u"ffmpeg.flac"_qs, u"ffmpeg.m4a"_qs}
+        << u"{title}-{artist}"_qs
+        << QStringList{harbours + u".mp3"_qs, harbours + u".ogg"_qs, harbours + u".flac"_qs,
+                       harbours + u".m4a"_qs}
+        << QStringList(4);
+    QTest::newRow("track of 3/12 padded, year of a date")
+        << QStringList{u"ffmpeg.opus"_qs} << u"{track:2} {title} ({year})"_qs
+        << QStringList{u"03 Morning Rain (2019).opus"_qs} << QStringList(1);
+    QTest::newRow("a field the tags lack")
+        << QStringList{u"no-artist.mp3"_qs, u"ffmpeg.mp3"_qs} << u"{title}-{artist}"_qs
+        << QStringList{QString(), harbours + u".mp3"_qs}
+        << QStringList{u"Its tags have no artist."_qs, QString()};
+    QTest::newRow("no tags, and no audio behind the name")
+        << QStringList{u"untagged.mp3"_qs, u"text.mp3"_qs} << u"{title}"_qs << QStringList(2)
+        << QStringList{u"It has no tags."_qs, u"It is not an audio file tamro can read."_qs};
+    QTest::newRow("an unknown field names nothing")
+        << QStringList{u"ffmpeg.mp3"_qs} << u"{titel}"_qs << QStringList(1)
+        << QStringList{CTagFormat(u"{titel}"_qs).Error()};
+    // Frames of encoding 0 holding CP949 bytes: the run decides once, and a
+    // Western file beside them is read as it is.
+    QTest::newRow("a CP949 album decoded as one")
+        << QStringList{u"cp949-1.mp3"_qs, u"cp949-2.mp3"_qs, u"cp949-3.mp3"_qs, u"ffmpeg.flac"_qs}
+        << u"{album} {track:2} {title}-{artist}"_qs
+        << QStringList{u"잘못된 만남 01 사랑-김건모.mp3"_qs, u"잘못된 만남 02 이별-김건모.mp3"_qs,
+                       u"잘못된 만남 03 첫눈-김건모.mp3"_qs,
+                       u"Blue Hour 03 Morning Rain-The Harbours.flac"_qs}
+        << QStringList(4);
+    // ID3v1 keeps 30 bytes: the character cut in two at the end goes, and
+    // what stands before it still decodes.
+    QTest::newRow("an ID3v1 title cut inside a CP949 character")
+        << QStringList{u"cp949-1.mp3"_qs, u"cp949-v1-cut.mp3"_qs} << u"{title}-{artist}"_qs
+        << QStringList{u"사랑-김건모.mp3"_qs, u"1가나다라마바사아자차카타파하-김건모.mp3"_qs}
+        << QStringList(2);
+}
+
+void TestPreviewPass::tagNames()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(QString, format);
+    QFETCH(QStringList, renames);
+    QFETCH(QStringList, reasons);
+    FakeFrontEnd host;
+    host.m_mode = NamingMode::Tags;
+    host.m_strTagFormat = format;
+    host.m_strCurrentFolder = m_fixtures->path();
+    host.SetRows(listed);
+
+    QCOMPARE(host.RunPass(JobKind::Preview, PreviewTagsPass), 0);
+
+    QCOMPARE(host.m_renames, renames);
+    QCOMPARE(host.m_reasons, reasons);
+    QCOMPARE(host.Calls(u"total"_qs).last(), u"100"_qs);
+}
+
+void TestPreviewPass::tagsOfARefilledListAreReadWhenNamed()
+{
+    // Another folder listed once every tag is read: its rows are read when
+    // they are named, never named from the tags of the rows they replaced.
+    FakeFrontEnd host;
+    host.m_mode = NamingMode::Tags;
+    host.m_strTagFormat = u"{title}"_qs;
+    host.m_strCurrentFolder = m_fixtures->path();
+    host.SetRows({u"ffmpeg.mp3"_qs, u"ffmpeg.ogg"_qs});
+    host.m_onCall = [&](const QString& call) {
+        if (call == u"total:90"_qs)
+            host.SetRows({u"v24-utf8.mp3"_qs, u"unicode.flac"_qs});
+    };
+    host.RunPass(JobKind::Preview, PreviewTagsPass);
+    QCOMPARE(host.m_renames, (QStringList{u"Café au lait.mp3"_qs, u"비 오는 날.flac"_qs}));
+    // The reading has most of the bar, the naming the rest.
+    QCOMPARE(host.Calls(u"total"_qs), (QStringList{u"45"_qs, u"90"_qs, u"95"_qs, u"100"_qs}));
 }
 
 void TestPreviewPass::totalBar_data()
