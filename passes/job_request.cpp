@@ -4,7 +4,7 @@
 
 QString JobListing::Name(unsigned row) const
 {
-    return row < Count() ? (*m_pFiles)[row].m_strName : QString();
+    return row < Count() ? m_pFiles->Name(row) : QString();
 }
 
 QString JobListing::PreviewName(unsigned row) const
@@ -12,11 +12,11 @@ QString JobListing::PreviewName(unsigned row) const
     return m_pPreviewNames && row < m_pPreviewNames->Size() ? m_pPreviewNames->At(row) : QString();
 }
 
-std::shared_ptr<const std::vector<ListedFile>> MakeListedFiles(const QStringList& names)
+std::shared_ptr<const CListedFiles> MakeListedFiles(const QStringList& names)
 {
-    auto files = std::make_shared<std::vector<ListedFile>>();
-    files->reserve(std::size_t(names.size()));
+    auto files = std::make_shared<CListedFiles>();
+    files->Reserve(std::size_t(names.size()));
     for (const QString& name : names)
-        files->push_back(ListedFile{name, 0, 0});
+        files->Append(name, 0, 0);
     return files;
 }
