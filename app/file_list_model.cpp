@@ -62,12 +62,25 @@ QString SizeText(std::int64_t bytes)
     return QStringLiteral("%1 %2").arg(value, 0, 'f', 1).arg(QString::fromUtf16(kUnits[unit]));
 }
 
+// The rows of a big folder come and go in pieces of a few MB. Left to
+// itself, malloc raises the size it maps pieces of its own for after the
+// first is freed, so later pieces land in its heap, which fragments under the
+// window's small allocations and keeps the pages of rows long gone. A fixed
+// size keeps every big piece mapped alone, so freeing it gives it back.
+void KeepBigPiecesMappedAlone()
+{
+    static const bool kSet = ::mallopt(M_MMAP_THRESHOLD, 256 * 1024) != 0;
+    (void)kSet;
+}
+
 } // namespace
 
 CFileListModel::CFileListModel(QObject* parent)
     : QAbstractTableModel(parent), m_pFiles(std::make_shared<CListedFiles>()),
       m_pColumn1(std::make_shared<CPackedTexts>())
-{}
+{
+    KeepBigPiecesMappedAlone();
+}
 
 CListedFiles& CFileListModel::FilesToChange()
 {
