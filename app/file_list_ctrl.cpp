@@ -14,7 +14,7 @@ CFileListCtrl::CFileListCtrl(QWidget* parent)
     : QTableView(parent), m_pModel(new CFileListModel(this)),
       m_reader([calls = new CWindowCalls(this)](
                    CFolderReader::Call call) { calls->Post(std::move(call)); },
-               [this](CFolderReader::Files batch) { m_pModel->AppendFiles(std::move(batch)); },
+               [this](CFolderReader::Files batch) { m_pModel->AppendFiles(batch); },
                [this](CFolderReader::Files sorted) {
                    m_pModel->SetFiles(std::move(sorted));
                    viewport()->unsetCursor();

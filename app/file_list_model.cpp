@@ -11,16 +11,16 @@
 
 namespace {
 
-// Freeing a million names would hold the window for tens of milliseconds, so
-// big row sets are freed on a thread of their own (the names are shared
-// safely across threads), which then gives the memory back to the system. A
-// set a job still holds is freed by the job when it lets go.
-void Discard(std::shared_ptr<std::vector<ListedFile>>& rows)
+// Giving the pages of a big row set back to the system can hold the thread
+// that does it for tens of milliseconds, so big row sets are freed on a
+// thread of their own, which then hands the memory back. A set a job still
+// holds is freed by the job when it lets go.
+void Discard(std::shared_ptr<CListedFiles>& rows)
 {
     constexpr std::size_t kFreedAtOnce = 20000;
-    std::shared_ptr<std::vector<ListedFile>> doomed = std::move(rows);
-    rows = std::make_shared<std::vector<ListedFile>>();
-    if (doomed.use_count() > 1 || doomed->size() < kFreedAtOnce)
+    std::shared_ptr<CListedFiles> doomed = std::move(rows);
+    rows = std::make_shared<CListedFiles>();
+    if (doomed.use_count() > 1 || doomed->Size() < kFreedAtOnce)
         return;
     std::thread([doomed = std::move(doomed)]() mutable {
         doomed.reset();
@@ -62,14 +62,27 @@ QString SizeText(std::int64_t bytes)
     return QStringLiteral("%1 %2").arg(value, 0, 'f', 1).arg(QString::fromUtf16(kUnits[unit]));
 }
 
+// The rows of a big folder come and go in pieces of a few MB. Left to
+// itself, malloc raises the size it maps pieces of its own for after the
+// first is freed, so later pieces land in its heap, which fragments under the
+// window's small allocations and keeps the pages of rows long gone. A fixed
+// size keeps every big piece mapped alone, so freeing it gives it back.
+void KeepBigPiecesMappedAlone()
+{
+    static const bool kSet = ::mallopt(M_MMAP_THRESHOLD, 256 * 1024) != 0;
+    (void)kSet;
+}
+
 } // namespace
 
 CFileListModel::CFileListModel(QObject* parent)
-    : QAbstractTableModel(parent), m_pFiles(std::make_shared<std::vector<ListedFile>>()),
+    : QAbstractTableModel(parent), m_pFiles(std::make_shared<CListedFiles>()),
       m_pColumn1(std::make_shared<CPackedTexts>())
-{}
+{
+    KeepBigPiecesMappedAlone();
+}
 
-std::vector<ListedFile>& CFileListModel::FilesToChange()
+CListedFiles& CFileListModel::FilesToChange()
 {
     return Detached(m_pFiles);
 }
@@ -84,29 +97,28 @@ void CFileListModel::NewColumn1()
     m_pColumn1 = std::make_shared<CPackedTexts>();
 }
 
-void CFileListModel::SetFiles(std::vector<ListedFile> files)
+void CFileListModel::SetFiles(CListedFiles files)
 {
     beginResetModel();
     Discard(m_pFiles);
     *m_pFiles = std::move(files);
     NewColumn1();
-    m_pColumn1->Resize(m_bHasColumn1 ? m_pFiles->size() : 0);
+    m_pColumn1->Resize(m_bHasColumn1 ? m_pFiles->Size() : 0);
     m_column1Marks.clear();
     ++m_nGeneration;
     endResetModel();
 }
 
-void CFileListModel::AppendFiles(std::vector<ListedFile> files)
+void CFileListModel::AppendFiles(const CListedFiles& files)
 {
-    if (files.empty())
+    if (files.IsEmpty())
         return;
-    const int first = int(m_pFiles->size());
-    beginInsertRows({}, first, first + int(files.size()) - 1);
-    std::vector<ListedFile>& rows = FilesToChange();
-    rows.insert(rows.end(), std::make_move_iterator(files.begin()),
-                std::make_move_iterator(files.end()));
+    const int first = int(m_pFiles->Size());
+    beginInsertRows({}, first, first + int(files.Size()) - 1);
+    CListedFiles& rows = FilesToChange();
+    rows.Append(files);
     if (m_bHasColumn1)
-        Column1ToChange().Resize(rows.size());
+        Column1ToChange().Resize(rows.Size());
     ++m_nGeneration;
     endInsertRows();
 }
@@ -119,7 +131,7 @@ void CFileListModel::InsertColumn1(const QString& heading)
     m_bHasColumn1 = true;
     m_strColumn1Heading = heading;
     NewColumn1();
-    m_pColumn1->Resize(m_pFiles->size());
+    m_pColumn1->Resize(m_pFiles->Size());
     m_column1Marks.clear();
     ++m_nGeneration;
     endInsertColumns();
@@ -175,12 +187,12 @@ void CFileListModel::SetColumn1Marks(const std::vector<RenameMark>& marks)
 
 QString CFileListModel::NameAt(int row) const
 {
-    return row >= 0 && std::size_t(row) < m_pFiles->size() ? (*m_pFiles)[row].m_strName : QString();
+    return row >= 0 ? m_pFiles->Name(std::size_t(row)) : QString();
 }
 
 int CFileListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_pFiles->size());
+    return parent.isValid() ? 0 : int(m_pFiles->Size());
 }
 
 int CFileListModel::columnCount(const QModelIndex& parent) const
@@ -206,9 +218,9 @@ CFileListModel::Field CFileListModel::FieldOf(int column) const
 
 QVariant CFileListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || std::size_t(index.row()) >= m_pFiles->size())
+    if (!index.isValid() || std::size_t(index.row()) >= m_pFiles->Size())
         return {};
-    const ListedFile& file = (*m_pFiles)[index.row()];
+    const std::size_t row = std::size_t(index.row());
     const Field field = FieldOf(index.column());
     if (role == Qt::TextAlignmentRole)
         return field == Field::Size ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
@@ -221,16 +233,17 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     // Sizes, types and dates are formatted only for rows that are drawn.
     switch (field) {
     case Field::Name:
-        return ReadableFileName(file.m_strName);
+        return ReadableFileName(m_pFiles->Name(row));
     case Field::Column1:
         // Column1Text keeps the exact name the copy uses; people see it readable.
-        return ReadableFileName(m_pColumn1->At(std::size_t(index.row())));
+        return ReadableFileName(m_pColumn1->At(row));
     case Field::Size:
-        return SizeText(file.m_nSize);
+        return SizeText(m_pFiles->FileSize(row));
     case Field::Type:
-        return TypeOf(file.m_strName);
+        return TypeOf(m_pFiles->Name(row));
     case Field::Modified:
-        return QDateTime::fromMSecsSinceEpoch(file.m_nModifiedMs).toString(u"yyyy-MM-dd HH:mm"_qs);
+        return QDateTime::fromMSecsSinceEpoch(m_pFiles->ModifiedMs(row))
+            .toString(u"yyyy-MM-dd HH:mm"_qs);
     }
     return {};
 }

@@ -25,9 +25,9 @@ class CFileListModel : public QAbstractTableModel
 public:
     explicit CFileListModel(QObject* parent = nullptr);
 
-    void SetFiles(std::vector<ListedFile> files);
+    void SetFiles(CListedFiles files);
     // Adds rows at the end, as a folder's read finds them.
-    void AppendFiles(std::vector<ListedFile> files);
+    void AppendFiles(const CListedFiles& files);
 
     // Column 1, inserted before Size.
     bool HasColumn1() const { return m_bHasColumn1; }
@@ -46,7 +46,7 @@ public:
     // The rows and the column 1 texts as they stand, to be handed to a job:
     // the model never changes what it has handed out (a change makes a
     // copy of its own first).
-    std::shared_ptr<const std::vector<ListedFile>> SharedFiles() const { return m_pFiles; }
+    std::shared_ptr<const CListedFiles> SharedFiles() const { return m_pFiles; }
     std::shared_ptr<const CPackedTexts> SharedColumn1() const { return m_pColumn1; }
     // Changes whenever the rows or column 1 change, so a reader on another
     // thread can tell that rows it read earlier are stale.
@@ -69,11 +69,11 @@ private:
     Field FieldOf(int column) const;
     QVariant Column1Mark(int row, int role) const;
 
-    std::vector<ListedFile>& FilesToChange();
+    CListedFiles& FilesToChange();
     CPackedTexts& Column1ToChange();
     void NewColumn1();
 
-    std::shared_ptr<std::vector<ListedFile>> m_pFiles;
+    std::shared_ptr<CListedFiles> m_pFiles;
     std::shared_ptr<CPackedTexts>
         m_pColumn1;                        // a million names would take twice as much as QStrings
     QHash<int, RenameMark> m_column1Marks; // by row; only rows that need a look

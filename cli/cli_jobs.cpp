@@ -170,7 +170,7 @@ int RunPreviewOrConvert(const CliRequest& request)
     if (mode == NamingMode::Tags)
         observer.ReportTagFields(format.Fields());
     CJob job(observer);
-    auto files = std::make_shared<std::vector<ListedFile>>(ListFolderFiles(source));
+    auto files = std::make_shared<CListedFiles>(ListFolderFiles(source));
     observer.SetRows(*files);
     JobRequest jobRequest;
     jobRequest.m_mode = mode;

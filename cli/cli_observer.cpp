@@ -21,14 +21,14 @@ void CCliObserver::ReportTagFields(TagFieldMask fields)
     }
 }
 
-void CCliObserver::SetRows(const std::vector<ListedFile>& files)
+void CCliObserver::SetRows(const CListedFiles& files)
 {
     m_reports.clear();
-    m_reports.reserve(files.size());
-    for (const ListedFile& file : files) {
+    m_reports.reserve(files.Size());
+    for (std::size_t row = 0; row < files.Size(); ++row) {
         FileReport report;
-        report.m_strName = file.m_strName;
-        report.m_nSize = file.m_nSize;
+        report.m_strName = files.Name(row);
+        report.m_nSize = files.FileSize(row);
         report.m_bTagMode = m_mode == NamingMode::Tags;
         m_reports.push_back(std::move(report));
     }

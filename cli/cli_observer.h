@@ -24,7 +24,7 @@ public:
     // Tag mode: the fields whose texts each row reports.
     void ReportTagFields(TagFieldMask fields);
     // The files of the source folder become the rows.
-    void SetRows(const std::vector<ListedFile>& files);
+    void SetRows(const CListedFiles& files);
     // After a preview: the flags and forecast final names of every row from
     // the run's plan against `outputFolder`, and the size of the run. The
     // final names are kept only when an output folder was given.

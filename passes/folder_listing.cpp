@@ -1,12 +1,9 @@
 #include "passes/folder_listing.h"
 
-#include "passes/natural_order.h"
 #include "platform/file_name_codec.h"
 
-#include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
-#include <numeric>
 #include <sys/stat.h>
 
 namespace {
@@ -56,34 +53,14 @@ void ReadFolderFiles(const QString& folder, std::size_t batchSize, const FolderB
         (void)sink(batch);
 }
 
-void SortNaturally(std::vector<ListedFile>& files)
+CListedFiles ListFolderFiles(const QString& folder)
 {
-    std::vector<QString> keys;
-    keys.reserve(files.size());
-    for (const ListedFile& file : files)
-        keys.push_back(NaturalSortKey(file.m_strName));
-    std::vector<std::uint32_t> order(files.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        if (const int byKey = NaturalCompare(keys[a], keys[b]))
-            return byKey < 0;
-        return files[a].m_strName < files[b].m_strName;
-    });
-    keys = {};
-    std::vector<ListedFile> sorted;
-    sorted.reserve(files.size());
-    for (const std::uint32_t index : order)
-        sorted.push_back(std::move(files[index]));
-    files = std::move(sorted);
-}
-
-std::vector<ListedFile> ListFolderFiles(const QString& folder)
-{
-    std::vector<ListedFile> files;
+    CListedFiles files;
     ReadFolderFiles(folder, 4096, [&files](std::vector<ListedFile>& batch) {
-        std::move(batch.begin(), batch.end(), std::back_inserter(files));
+        for (const ListedFile& file : batch)
+            files.Append(file);
         return true;
     });
-    SortNaturally(files);
+    files.SortNaturally();
     return files;
 }

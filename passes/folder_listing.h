@@ -1,18 +1,11 @@
 #pragma once
 
+#include "passes/listed_files.h"
+
 #include <QString>
 
-#include <cstdint>
 #include <functional>
 #include <vector>
-
-// One file of a listed folder.
-struct ListedFile
-{
-    QString m_strName; // exact name (see DecodeFileName)
-    std::int64_t m_nSize = 0;
-    std::int64_t m_nModifiedMs = 0; // milliseconds since the epoch
-};
 
 // Takes the next files found; false stops the reading.
 using FolderBatchSink = std::function<bool(std::vector<ListedFile>& batch)>;
@@ -28,9 +21,6 @@ using FolderLister =
 // FolderLister.
 void ReadFolderFiles(const QString& folder, std::size_t batchSize, const FolderBatchSink& sink);
 
-// Puts `files` in natural name order.
-void SortNaturally(std::vector<ListedFile>& files);
-
 // The files ReadFolderFiles finds, in natural name order. A folder that
 // cannot be read gives an empty list.
-std::vector<ListedFile> ListFolderFiles(const QString& folder);
+CListedFiles ListFolderFiles(const QString& folder);

@@ -79,11 +79,13 @@ void CFolderReader::Run(const std::shared_ptr<Shared>& shared, std::uint64_t rea
     // not flooded, the rows just come in bigger pieces.
     const auto batchWaiting = std::make_shared<std::atomic<bool>>(false);
     Clock::time_point lastPost{};
-    lister(folder, kListerBatch, [&](Files& batch) {
+    lister(folder, kListerBatch, [&](std::vector<ListedFile>& batch) {
         if (!shared->IsNewest(read))
             return false;
-        all.insert(all.end(), batch.begin(), batch.end()); // the names are shared, not copied
-        std::move(batch.begin(), batch.end(), std::back_inserter(pending));
+        for (const ListedFile& file : batch) {
+            all.Append(file);
+            pending.Append(file);
+        }
         const Clock::time_point now = Clock::now();
         if (now - lastPost >= kBatchInterval && !batchWaiting->load()) {
             batchWaiting->store(true);
@@ -99,9 +101,9 @@ void CFolderReader::Run(const std::shared_ptr<Shared>& shared, std::uint64_t rea
     if (!shared->IsNewest(read))
         return;
     // The rows still pending come with the sorted whole.
-    SortNaturally(all);
-    // The sort's keys are gone; their pages go back to the system rather
-    // than stay with the window for good.
+    all.SortNaturally();
+    // What the read and the sort took on the way goes back to the system
+    // rather than stay with the window for good.
     ::malloc_trim(0);
     Shared::Post(shared, read, [self, sorted = std::move(all)]() mutable {
         self->m_bReading = false;

@@ -21,7 +21,7 @@
 class CFolderReader
 {
 public:
-    using Files = std::vector<ListedFile>;
+    using Files = CListedFiles;
     using Call = std::function<void()>;
     // `postToOwner` queues a call for the owner's thread, from any thread,
     // and must keep working while the reader lives; both callbacks run on

@@ -25,7 +25,7 @@ enum class NamingMode
 struct JobListing
 {
     QString m_strCurrentFolder; // the folder the names are in
-    std::shared_ptr<const std::vector<ListedFile>> m_pFiles;
+    std::shared_ptr<const CListedFiles> m_pFiles;
     // The names a preview on screen shows, by row; null when no preview is
     // on screen. A convert then copies under exactly these names.
     std::shared_ptr<const CPackedTexts> m_pPreviewNames;
@@ -34,7 +34,7 @@ struct JobListing
     std::uint64_t m_nGeneration = 0;
 
     // m_nFileCount of the listed folder.
-    unsigned Count() const { return m_pFiles ? unsigned(m_pFiles->size()) : 0; }
+    unsigned Count() const { return m_pFiles ? unsigned(m_pFiles->Size()) : 0; }
     // The exact name of `row` (see DecodeFileName); empty past the end.
     QString Name(unsigned row) const;
     // The previewed name of `row`; empty when it has none.
@@ -75,4 +75,4 @@ CRunSizes RunSizesOf(const JobListing& listing);
 
 // Rows of a listing made from plain names, for front ends and tests that
 // hold nothing more; sizes and times read 0.
-std::shared_ptr<const std::vector<ListedFile>> MakeListedFiles(const QStringList& names);
+std::shared_ptr<const CListedFiles> MakeListedFiles(const QStringList& names);

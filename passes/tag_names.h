@@ -49,7 +49,7 @@ private:
     CTagFormat m_format;
     CTagCharset m_charset;
     // The listing that Read went over, and each of its rows packed.
-    std::shared_ptr<const std::vector<ListedFile>> m_pReadFiles;
+    std::shared_ptr<const CListedFiles> m_pReadFiles;
     QString m_strReadFolder;
     CPackedTexts m_rows;
 };

@@ -39,6 +39,16 @@ QString CPackedTexts::At(std::size_t index) const
     return QString(reinterpret_cast<const QChar*>(Start(slot)), slot.m_nLength);
 }
 
+PackedTextView CPackedTexts::View(std::size_t index) const
+{
+    if (index >= m_slots.size() || m_slots[index].m_nLength == 0)
+        return QLatin1StringView();
+    const Slot& slot = m_slots[index];
+    if (!slot.m_bWide)
+        return QLatin1StringView(Start(slot), slot.m_nLength);
+    return QStringView(reinterpret_cast<const char16_t*>(Start(slot)), slot.m_nLength);
+}
+
 bool CPackedTexts::Equals(std::size_t index, QStringView text) const
 {
     if (index >= m_slots.size())
@@ -95,4 +105,25 @@ void CPackedTexts::Append(QStringView text)
 {
     m_slots.emplace_back();
     Set(m_slots.size() - 1, text);
+}
+
+void CPackedTexts::AppendFrom(const CPackedTexts& other, std::size_t index)
+{
+    Slot& slot = m_slots.emplace_back();
+    if (index >= other.m_slots.size() || other.m_slots[index].m_nLength == 0)
+        return;
+    const Slot& from = other.m_slots[index];
+    const std::size_t bytes = from.m_nLength * (from.m_bWide ? sizeof(char16_t) : 1);
+    std::memcpy(Room(bytes, from.m_bWide, slot.m_nBlock, slot.m_nOffset), other.Start(from), bytes);
+    slot.m_nLength = from.m_nLength;
+    slot.m_bWide = from.m_bWide;
+}
+
+void CPackedTexts::Reorder(const std::vector<std::uint32_t>& order)
+{
+    std::vector<Slot> reordered;
+    reordered.reserve(order.size());
+    for (const std::uint32_t index : order)
+        reordered.push_back(m_slots[index]);
+    m_slots = std::move(reordered);
 }

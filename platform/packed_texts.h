@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
 #include <memory>
+#include <variant>
 #include <vector>
+
+// A kept text where it lies: Latin-1 bytes or UTF-16 units.
+using PackedTextView = std::variant<QLatin1StringView, QStringView>;
 
 // Many short texts kept one after the other in large blocks: 12 bytes a text
 // plus its characters, where a QString each costs some 90 bytes for a
@@ -29,9 +34,16 @@ public:
     void Reserve(std::size_t count) { m_slots.reserve(count); }
     void Clear();
     QString At(std::size_t index) const;
+    // The text in place, without a copy; valid until the texts are changed.
+    PackedTextView View(std::size_t index) const;
     bool Equals(std::size_t index, QStringView text) const;
     void Set(std::size_t index, QStringView text);
     void Append(QStringView text);
+    // Appends text `index` of `other`, as it is kept there.
+    void AppendFrom(const CPackedTexts& other, std::size_t index);
+    // Puts the text at order[i] at index i, for every i: `order` holds every
+    // index once. The characters stay where they are.
+    void Reorder(const std::vector<std::uint32_t>& order);
 
 private:
     struct Slot

@@ -11,6 +11,9 @@
 #include "app/tamro_dlg.h"
 #include "output/copy_one_file.h"
 #include "output/run_record_reader.h"
+#include "passes/listed_files.h"
+#include "passes/natural_order.h"
+#include "platform/file_name_codec.h"
 #include "platform/packed_texts.h"
 #include "res/resources.h"
 #include "tests/fake_copy_host.h"
@@ -52,6 +55,8 @@ private Q_SLOTS:
     void folderVanishingDuringItsRead();
     void closingDuringARead();
     void packedTextsKeepEveryText();
+    void listedFilesSortAsTheirKeysDo_data();
+    void listedFilesSortAsTheirKeysDo();
     void renameColumnGoesOnF5AndOnNewSelection();
     void f5RefreshesOncePerPressFromEveryControl();
     void renameCellsShowOddNamesReadable();
@@ -326,6 +331,84 @@ void TestMainDialog::packedTextsKeepEveryText()
         texts.Set(std::size_t(i), mixed[i]);
     for (int i = 0; i < mixed.size(); ++i)
         QCOMPARE(texts.At(std::size_t(i)), mixed[i]);
+}
+
+void TestMainDialog::listedFilesSortAsTheirKeysDo_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("numbers") << QStringList{
+        u"Track 10"_qs,  u"track 2"_qs, u"Track 1"_qs, u"Track 02"_qs, u"Track 2"_qs,
+        u"Track 002"_qs, u"10"_qs,      u"9"_qs,       u"010"_qs,      u"Track 2a"_qs,
+        u"Track"_qs,     u"007 x"_qs,   u"7 x"_qs,     u"0"_qs,        u"00"_qs,
+        u"Track 0.5"_qs, u"Track 00"_qs};
+    // Runs too long for the number at the start of a name's place.
+    const QString nines(40, u'9');
+    QTest::newRow("long runs of digits") << QStringList{u"a"_qs + nines,
+                                                        u"a"_qs + nines + u"8"_qs,
+                                                        u"a1"_qs + nines,
+                                                        u"a0"_qs + nines,
+                                                        u"a"_qs + nines + u"b"_qs,
+                                                        u"A"_qs + nines,
+                                                        u"a"_qs + QString(30, u'9'),
+                                                        u"a"_qs + QString(31, u'9'),
+                                                        u"a"_qs + QString(31, u'1')};
+    // µ folds outside Latin-1 onto the Greek letter, Ÿ into Latin-1; ß and
+    // "ss" stay apart.
+    QTest::newRow("letter case in Latin-1") << QStringList{
+        u"éa"_qs, u"Éb"_qs, u"ÉA"_qs, u"ea"_qs, u"µ 1"_qs, u"Μ 1"_qs, u"μ 1"_qs, u"ß"_qs,
+        u"ss"_qs, u"SS"_qs, u"ÿ"_qs,  u"Ÿ"_qs,  u"×"_qs,   u"÷"_qs,   u"Z"_qs,   u"z"_qs};
+    // Characters beyond the first plane fold as one: the Deseret letters.
+    QTest::newRow("surrogate pairs")
+        << QStringList{u"𐐀 b"_qs, u"𐐨 a"_qs, u"𝄞"_qs, u"�"_qs, u"𐐀"_qs, u"a𐐨"_qs, u"A𐐀"_qs};
+    QTest::newRow("bytes that are not UTF-8")
+        << QStringList{DecodeFileName("Café"),   DecodeFileName("cafÉ"), u"Café"_qs,
+                       DecodeFileName("CAFé 2"), DecodeFileName("ÿþ"),   u"caf"_qs};
+    QTest::newRow("letters that fold onto ASCII")
+        << QStringList{u"Ka"_qs, u"ka"_qs, u"Kb"_qs, u"ſb"_qs, u"sa"_qs, u"Sc"_qs};
+    QTest::newRow("equal but for the case")
+        << QStringList{u"a.mp3"_qs, u"A.mp3"_qs, u"á.mp3"_qs, u"Á.mp3"_qs, u"A.MP3"_qs};
+    // Enough long names to fill several blocks, from a mix of all of the above.
+    const QStringList pieces = {u"Track "_qs, u"12"_qs,  u"007"_qs, u"Été"_qs,
+                                u"가나"_qs,   u"𐐀"_qs,   u"𐐨"_qs,   u" - "_qs,
+                                u"ABC"_qs,    u"abc"_qs, u"µ"_qs,   DecodeFileName("é"),
+                                u"0"_qs,      u"9"_qs,   u".mp3"_qs};
+    QRandomGenerator random(18);
+    QStringList many;
+    for (int i = 0; i < 30000; ++i) {
+        QString name;
+        for (int part = int(random.bounded(1, 12)); part > 0; --part)
+            name += pieces[int(random.bounded(pieces.size()))];
+        many.append(name);
+    }
+    many.removeDuplicates(); // a folder holds a name once
+    QTest::newRow("many mixed names") << many;
+}
+
+void TestMainDialog::listedFilesSortAsTheirKeysDo()
+{
+    QFETCH(QStringList, names);
+    CListedFiles files;
+    for (int i = 0; i < names.size(); ++i)
+        files.Append(ListedFile{names[i], i, std::int64_t(i) * 1000});
+    files.SortNaturally();
+
+    // The order of the keys, then of the plain names.
+    QList<int> expected(names.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::sort(expected.begin(), expected.end(), [&](int a, int b) {
+        if (const int byKey = NaturalCompare(NaturalSortKey(names[a]), NaturalSortKey(names[b])))
+            return byKey < 0;
+        return names[a] < names[b];
+    });
+    QCOMPARE(files.Size(), std::size_t(names.size()));
+    for (int row = 0; row < names.size(); ++row) {
+        const int from = expected[row];
+        const ListedFile file = files.At(std::size_t(row));
+        QCOMPARE(file.m_strName, names[from]); // exact, and in its place
+        QCOMPARE(file.m_nSize, from);          // the details go with the name
+        QCOMPARE(file.m_nModifiedMs, std::int64_t(from) * 1000);
+    }
+    QCOMPARE(files.Name(files.Size()), QString()); // past the end
 }
 
 void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
