@@ -20,7 +20,8 @@ using FuzzEntry = int (*)(const std::uint8_t*, std::size_t);
     X(fuzz_run_log)                                                                                \
     X(fuzz_cli_request)                                                                            \
     X(fuzz_command_line)                                                                           \
-    X(fuzz_local_path)
+    X(fuzz_local_path)                                                                             \
+    X(fuzz_tags)
 
 #define TAMRO_DECLARE_ENTRY(name)                                                                  \
     extern "C" int FuzzEntry_##name(const std::uint8_t* data, std::size_t size);
