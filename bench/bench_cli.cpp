@@ -17,9 +17,7 @@
 
 #include "bench/bench_common.h"
 #include "bench/tagged_songs.h"
-#include "modes/tag_charset.h"
 #include "modes/tag_format.h"
-#include "modes/tag_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,15 +36,9 @@ constexpr int kRounds = 15;
 // becomes "00042-File.bin".
 void MakeFiles(const QString& folder, int count, qint64 size)
 {
-    QDir().mkpath(folder);
-    QByteArray content(size, Qt::Uninitialized);
-    for (qint64 i = 0; i < size; ++i)
-        content[i] = char(i * 7 + 3);
-    for (int i = 0; i < count; ++i) {
-        QFile file(QStringLiteral("%1/File - %2.bin").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
-            qFatal("cannot write a bench file");
-    }
+    MakeBenchFiles(folder, count, size, [](int i) {
+        return QStringLiteral("File - %1.bin").arg(i, 5, 10, QLatin1Char('0'));
+    });
 }
 
 void Run(const QString& program, const QStringList& arguments, const QString& workFolder)
@@ -99,19 +91,7 @@ bool BenchTagPreview(const QString& work)
     constexpr int kTagged = 10000;
     const QString folder = work + u"/tagged"_qs;
     const QStringList paths = tagged_songs::MakeTaggedSongs(work, folder, kTagged);
-    const CTagFormat format;
-    const auto plainLoop = [&] {
-        std::vector<SongTags> run;
-        run.reserve(std::size_t(paths.size()));
-        for (const QString& path : paths)
-            run.push_back(ReadSongTags(path, format.Fields()));
-        (void)DecodeRunTags(run);
-        QStringList names;
-        for (const SongTags& tags : run) {
-            QString name, reason;
-            names.append(format.Fill(tags, name, reason) ? name : QString());
-        }
-    };
+    const auto plainLoop = [&] { (void)tagged_songs::NamePlainly(paths); };
     const auto ours = [&] {
         QProcess process;
         process.setWorkingDirectory(work);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -102,4 +103,20 @@ inline QString BenchWorkBase(int argc, char** argv)
         return QString::fromLocal8Bit(argv[1]);
     return QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
                                                               : QDir::tempPath();
+}
+
+// `count` files of `size` bytes (the same bytes, not all zero) in `folder`,
+// file i under the name nameOf(i).
+inline void MakeBenchFiles(const QString& folder, int count, qint64 size,
+                           const std::function<QString(int)>& nameOf)
+{
+    QDir().mkpath(folder);
+    QByteArray content(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        content[i] = char(i * 7 + 3);
+    for (int i = 0; i < count; ++i) {
+        QFile file(folder + u'/' + nameOf(i));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
+            qFatal("cannot write a bench file");
+    }
 }

@@ -88,15 +88,7 @@ void BenchSongList(const QString& work)
 
 void MakeFiles(const QString& folder, int count, qint64 size)
 {
-    QDir().mkpath(folder);
-    QByteArray content(size, Qt::Uninitialized);
-    for (qint64 i = 0; i < size; ++i)
-        content[i] = char(i * 7 + 3);
-    for (int i = 0; i < count; ++i) {
-        QFile file(QStringLiteral("%1/file %2.bin").arg(folder).arg(i));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
-            qFatal("cannot write a bench file");
-    }
+    MakeBenchFiles(folder, count, size, [](int i) { return QStringLiteral("file %1.bin").arg(i); });
 }
 
 void BenchCopy(const QString& work, const char* what, int count, qint64 size)

@@ -69,16 +69,9 @@ QString g_cliBinary = QStringLiteral(TAMRO_CLI_BINARY);
 // Named "Title - Artist" as pattern mode wants them.
 void MakeFiles(const QString& folder, int count, qint64 size)
 {
-    QDir().mkpath(folder);
-    QByteArray content(size, Qt::Uninitialized);
-    for (qint64 i = 0; i < size; ++i)
-        content[i] = char(i * 7 + 3);
-    for (int i = 0; i < count; ++i) {
-        QFile file(
-            QStringLiteral("%1/file %2 - Band.bin").arg(folder).arg(i, 5, 10, QLatin1Char('0')));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != size)
-            qFatal("cannot write a bench file");
-    }
+    MakeBenchFiles(folder, count, size, [](int i) {
+        return QStringLiteral("file %1 - Band.bin").arg(i, 5, 10, QLatin1Char('0'));
+    });
 }
 
 void Run(const QString& program, const QStringList& arguments)

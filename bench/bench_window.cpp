@@ -28,9 +28,7 @@
 #include "bench/window_watch.h"
 #include "modes/song_list_reader.h"
 #include "modes/swap_artist_title.h"
-#include "modes/tag_charset.h"
 #include "modes/tag_format.h"
-#include "modes/tag_reader.h"
 #include "output/names.h"
 
 #include <QApplication>
@@ -204,19 +202,7 @@ public:
         };
         // The reference: the same naming in a plain loop (read, one
         // character-set decision, fill).
-        const CTagFormat format;
-        const auto plainLoop = [&] {
-            std::vector<SongTags> run;
-            run.reserve(std::size_t(paths.size()));
-            for (const QString& path : paths)
-                run.push_back(ReadSongTags(path, format.Fields()));
-            (void)DecodeRunTags(run);
-            QStringList column;
-            for (const SongTags& tags : run) {
-                QString name, reason;
-                column.append(format.Fill(tags, name, reason) ? name : QString());
-            }
-        };
+        const auto plainLoop = [&] { (void)tagged_songs::NamePlainly(paths); };
         plainLoop(); // the cache is warm from here on
         const double loopMs = MedianMs(
             3, [] {}, plainLoop);

@@ -5,6 +5,10 @@
 // asked with the number of each copy written into its title, so that every
 // file gets a name of its own ("Song 00042-The Harbours").
 
+#include "modes/tag_charset.h"
+#include "modes/tag_format.h"
+#include "modes/tag_reader.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -144,6 +148,24 @@ inline QStringList MakeTaggedSongs(const QString& work, const QString& folder, i
         paths.append(path);
     }
     return paths;
+}
+
+// The reference of a tag preview: the same naming in a plain loop (read,
+// one character-set decision, fill), a name or an empty text per path.
+inline QStringList NamePlainly(const QStringList& paths)
+{
+    const CTagFormat format;
+    std::vector<SongTags> run;
+    run.reserve(std::size_t(paths.size()));
+    for (const QString& path : paths)
+        run.push_back(ReadSongTags(path, format.Fields()));
+    (void)DecodeRunTags(run);
+    QStringList names;
+    for (const SongTags& tags : run) {
+        QString name, reason;
+        names.append(format.Fill(tags, name, reason) ? name : QString());
+    }
+    return names;
 }
 
 } // namespace tagged_songs
