@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 CTabUseTextFile::CTabUseTextFile(QWidget* parent) : QWidget(parent)
@@ -33,18 +34,26 @@ QList<QWidget*> CTabUseTextFile::TabStops() const
 
 void CTabUseTextFile::OnBrowseSongList()
 {
-    QFileDialog dialog(this);
-    dialog.setObjectName(u"songListFileDialog"_qs);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({tr("Text files (*.txt)"), tr("All files (*)")});
+    // On the heap and watched: a stop signal closes the window from inside
+    // this dialog's loop, and the page (its parent) goes with the window
+    // before the loop returns here.
+    QPointer<QFileDialog> dialog = new QFileDialog(this);
+    dialog->setObjectName(u"songListFileDialog"_qs);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters({tr("Text files (*.txt)"), tr("All files (*)")});
     const QString current = m_editSongList->text();
-    dialog.setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
-                                               : QDir::homePath());
-    dialog.selectFile(u"songlist.txt"_qs);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog->setDirectory(current.contains(u'/') ? current.left(current.lastIndexOf(u'/'))
+                                                : QDir::homePath());
+    dialog->selectFile(u"songlist.txt"_qs);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return; // gone with this page
+    const QStringList chosenFiles = dialog->selectedFiles();
+    delete dialog;
+    if (!accepted || chosenFiles.isEmpty())
         return;
-    const QString chosen = dialog.selectedFiles().first();
+    const QString chosen = chosenFiles.first();
     // The same text again changes nothing, yet the operator asked for the move.
     if (chosen == m_editSongList->text())
         OnSongListPathChanged();

@@ -27,11 +27,9 @@ public:
 
     QLineEdit* m_editSongList;
     QCheckBox* m_chkSetSourceFolder;
+    QPushButton* m_btnBrowseSongList;
 
 Q_SIGNALS:
     // Command 1007 to the main window: show the folder of the song list.
     void showSongListFolder();
-
-private:
-    QPushButton* m_btnBrowseSongList;
 };

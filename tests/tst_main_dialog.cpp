@@ -73,6 +73,7 @@ private Q_SLOTS:
     void enterAndEscapeLeaveTheDialogOpen();
     void aboutBoxOpensOnF1();
     void undoLastConvertAsksThenRemoves();
+    void stopSignalDismissesBoxesAndCloses_data();
     void stopSignalDismissesBoxesAndCloses();
 
 private:
@@ -759,17 +760,40 @@ void TestMainDialog::undoLastConvertAsksThenRemoves()
     QCOMPARE(state.m_nCommand.load(), int(JOB_IDLE));
 }
 
+void TestMainDialog::stopSignalDismissesBoxesAndCloses_data()
+{
+    // A box of the window's own, and a file dialog owned by a tab page that
+    // the close takes down while the dialog's loop still runs in that page:
+    // at once when the worker has already gone, as it may have by the time
+    // the loop sees the dialog rejected.
+    QTest::addColumn<bool>("fromSongListTab");
+    QTest::addColumn<bool>("workerGoneFirst");
+    QTest::newRow("about box") << false << false;
+    QTest::newRow("song list's file dialog") << true << false;
+    QTest::newRow("song list's file dialog, worker gone") << true << true;
+}
+
 void TestMainDialog::stopSignalDismissesBoxesAndCloses()
 {
+    QFETCH(bool, fromSongListTab);
+    QFETCH(bool, workerGoneFirst);
+    if (workerGoneFirst) {
+        m_dlg->Job().StopWorkerLoop();
+        QTRY_VERIFY(!m_dlg->m_hWorker.joinable());
+    }
     CStopSignals stopSignals;
     connect(&stopSignals, &CStopSignals::stopRequested, m_dlg.get(), &CtamroDlg::OnStopSignal);
-    const auto answered = AnswerNextModal<CAboutDlg>([](CAboutDlg* about) {
+    const auto answered = AnswerNextModal<QDialog>([](QDialog* modal) {
         ::raise(SIGTERM);
-        QTimer::singleShot(5000, about, &QDialog::reject); // only if the signal did nothing
+        QTimer::singleShot(5000, modal, &QDialog::reject); // only if the signal did nothing
     });
     QElapsedTimer open;
     open.start();
-    QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F1); // returns when the box has gone
+    // Each returns when its modal has gone.
+    if (fromSongListTab)
+        m_dlg->m_pTabSongList->m_btnBrowseSongList->click();
+    else
+        QTest::keyClick(m_dlg->m_listFiles, Qt::Key_F1);
     QVERIFY(*answered);
     QVERIFY(open.elapsed() < 4000);
     QCOMPARE(stopSignals.Received(), SIGTERM);
