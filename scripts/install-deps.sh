@@ -18,6 +18,8 @@ packages=(
   weston at-spi2-core python3-pyatspi dbus
   # the copy tests mount a FAT image through FUSE
   fusefat fuse3 dosfstools
+  # the fuzz targets: clang with libFuzzer and its sanitizers
+  clang-14 libclang-rt-14-dev
   # validating the desktop files and building the .deb
   desktop-file-utils appstream dpkg-dev
 )
