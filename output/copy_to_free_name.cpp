@@ -61,5 +61,7 @@ NamedCopy CopyToFreeName(CCopySession& session, const QString& source, const QSt
     }
     if (named.result.Succeeded())
         named.result = copy.Close();
+    if (named.result.Succeeded())
+        named.made = copy.Made();
     return named;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <sys/stat.h>
+
 class CCopySession;
 
 // The outcome of one copy and the name it was given (or, when it failed,
@@ -12,6 +14,10 @@ struct NamedCopy
 {
     CopyResult result;
     QString destination;
+    // The whole copy as its descriptor saw it (CStagedCopy::Made); zero
+    // unless the copy succeeded.
+    struct stat made
+    {};
 };
 
 // Copies `source` to the first free name of `wanted`'s numbered forms

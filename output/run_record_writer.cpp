@@ -204,7 +204,8 @@ std::uint32_t CRunRecordWriter::SourceFolderIndex(const QByteArray& folder)
     return index;
 }
 
-void CRunRecordWriter::AddCopy(const QString& destination, const QString& source)
+void CRunRecordWriter::AddCopy(const QString& destination, const QString& source,
+                               const struct stat& made)
 {
     if (!IsRecording())
         return;
@@ -231,16 +232,14 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
         m_nLastOutputFolder = OutputFolderIndex(m_lastOutputFolder);
     }
     RecordedCopy copy;
-    struct stat info
-    {};
+    const struct stat& info = made;
     QString unrecorded;
     if (m_nLastOutputFolder < 0) {
         unrecorded = QCoreApplication::translate("RunRecord", "its folder cannot be opened");
     } else {
         copy.m_nFolder = std::uint32_t(m_nLastOutputFolder);
-        const int folderFd = m_outputFolderFds[copy.m_nFolder].get();
-        if (::fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-            unrecorded = SystemReason(errno);
+        if (info.st_ino == 0)
+            unrecorded = QCoreApplication::translate("RunRecord", "it could not be examined");
         else if (!S_ISREG(info.st_mode))
             unrecorded = QCoreApplication::translate("RunRecord", "it is not a regular file");
     }

@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -42,11 +43,13 @@ public:
     [[nodiscard]] QString Begin(const QString& logFolder, const QString& outputFolder);
 
     // Records the copy of `source` that has just got its final name
-    // `destination` (full paths, exact bytes as in EncodeFileName). Its
-    // device, inode, size and time are read now from its folder, without
-    // following a link; a copy that cannot be looked at is not recorded (and
-    // End tells). Does nothing before a successful Begin or after End.
-    void AddCopy(const QString& destination, const QString& source);
+    // `destination` (full paths, exact bytes as in EncodeFileName); `made`
+    // is the copy as its own descriptor saw it once whole (device, inode,
+    // size, time), so the record names the file tamro wrote even if
+    // something else took the name since. A copy without them (inode 0) is
+    // not recorded (and End tells). Does nothing before a successful Begin
+    // or after End.
+    void AddCopy(const QString& destination, const QString& source, const struct stat& made);
 
     // Writes the copies added so far now, instead of within kBatchDelay.
     void Flush();

@@ -383,6 +383,9 @@ CopyResult CStagedCopy::Finish()
     (void)::futimens(m_dst.get(), times);
     if (m_session.SyncsEachFile(*m_pTraits) && ::fdatasync(m_dst.get()) != 0)
         return Failure(CopyStage::Finish, errno);
+    // Read back: a FAT medium keeps the time in two-second steps.
+    if (::fstat(m_dst.get(), &m_made) != 0)
+        m_made = {};
     return {};
 }
 

@@ -51,6 +51,10 @@ public:
     // Closes the copy. A close that fails (the last word of some network
     // and user-space file systems on a write) takes the name away again.
     [[nodiscard]] CopyResult Close();
+    // The copy as its descriptor saw it once finished: device, inode, size
+    // and the time as the medium keeps it; inode 0 when it could not be
+    // looked at.
+    const struct stat& Made() const { return m_made; }
 
 private:
     enum class Staging
@@ -79,6 +83,8 @@ private:
     struct stat m_sourceInfo
     {};
     struct stat m_created
+    {};
+    struct stat m_made
     {};
     QByteArray m_strFolder;
     QByteArray m_strName; // where the copy stands now: empty while unnamed

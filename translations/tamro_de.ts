@@ -814,6 +814,10 @@
         <source>%1 cannot be created: %2.</source>
         <translation>%1 lässt sich nicht anlegen: %2.</translation>
     </message>
+    <message>
+        <source>it could not be examined</source>
+        <translation>sie ließ sich nicht untersuchen</translation>
+    </message>
 </context>
 <context>
     <name>RunUndo</name>

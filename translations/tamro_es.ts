@@ -814,6 +814,10 @@
         <source>%1 cannot be created: %2.</source>
         <translation>No se puede crear %1: %2.</translation>
     </message>
+    <message>
+        <source>it could not be examined</source>
+        <translation>no se pudo examinar</translation>
+    </message>
 </context>
 <context>
     <name>RunUndo</name>

@@ -814,6 +814,10 @@
         <source>%1 cannot be created: %2.</source>
         <translation>%1 ne peut pas être créé : %2.</translation>
     </message>
+    <message>
+        <source>it could not be examined</source>
+        <translation>il n’a pas pu être examiné</translation>
+    </message>
 </context>
 <context>
     <name>RunUndo</name>

@@ -810,6 +810,10 @@
         <source>%1 cannot be created: %2.</source>
         <translation>%1 を作成できません: %2。</translation>
     </message>
+    <message>
+        <source>it could not be examined</source>
+        <translation>調べられませんでした</translation>
+    </message>
 </context>
 <context>
     <name>RunUndo</name>

@@ -810,6 +810,10 @@
         <source>%1 cannot be created: %2.</source>
         <translation>%1을(를) 만들 수 없습니다: %2.</translation>
     </message>
+    <message>
+        <source>it could not be examined</source>
+        <translation>확인할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>RunUndo</name>

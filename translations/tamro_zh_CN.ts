@@ -810,6 +810,10 @@
         <source>%1 cannot be created: %2.</source>
         <translation>无法创建 %1：%2。</translation>
     </message>
+    <message>
+        <source>it could not be examined</source>
+        <translation>无法检查它</translation>
+    </message>
 </context>
 <context>
     <name>RunUndo</name>
