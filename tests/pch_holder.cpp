@@ -1,0 +1,5 @@
+// Holds the tests' precompiled headers; runs nothing.
+int main()
+{
+    return 0;
+}
