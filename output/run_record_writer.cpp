@@ -205,7 +205,7 @@ std::uint32_t CRunRecordWriter::SourceFolderIndex(const QByteArray& folder)
 }
 
 void CRunRecordWriter::AddCopy(const QString& destination, const QString& source,
-                               const struct stat& made)
+                               const struct stat& info)
 {
     if (!IsRecording())
         return;
@@ -232,7 +232,6 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
         m_nLastOutputFolder = OutputFolderIndex(m_lastOutputFolder);
     }
     RecordedCopy copy;
-    const struct stat& info = made;
     QString unrecorded;
     if (m_nLastOutputFolder < 0) {
         unrecorded = QCoreApplication::translate("RunRecord", "its folder cannot be opened");
