@@ -91,6 +91,10 @@ void RemoveIfOurs(const QByteArray& path, const struct stat& created)
 // else is wrong.
 constexpr int kHiddenNameAttempts = 16;
 
+// Up to this size a copy's write-back is not steered on its own; see
+// CWriteBackWindow::Loose.
+constexpr std::int64_t kLooseFileSize = 256 << 10;
+
 } // namespace
 
 class CStagedCopy::Progress
@@ -168,6 +172,14 @@ CopyResult CStagedCopy::Create(const QByteArray& destination)
             return Failure(CopyStage::CreateDestination, error);
     }
 
+    if (m_eStaging == Staging::Unnamed && expected && expected->m_eTmpFile == MediumAnswer::Yes) {
+        // The usual case from the second copy on: the file system is known
+        // and the file has no name anything could be mistaken for, so it
+        // is first examined once whole, by Finish.
+        m_created = {};
+        m_pTraits = expected;
+        return {};
+    }
     if (::fstat(m_dst.get(), &m_created) != 0) {
         const int failed = errno;
         Abandon();
@@ -366,9 +378,14 @@ int CStagedCopy::CopyByReadWrite(std::int64_t& transferred, Progress& progress)
     return 0;
 }
 
+bool CStagedCopy::LeftToKernel() const
+{
+    return m_sourceInfo.st_size > 0 && m_sourceInfo.st_size <= kLooseFileSize;
+}
+
 int CStagedCopy::AfterChunk(std::int64_t offset, std::int64_t length)
 {
-    if (!m_session.BoundsWriteBack(*m_pTraits))
+    if (!m_session.BoundsWriteBack(*m_pTraits) || LeftToKernel())
         return 0;
     return m_session.WriteBack().Written(m_dst.get(), offset, length);
 }
@@ -377,15 +394,18 @@ CopyResult CStagedCopy::Finish()
 {
     // Best effort: FAT sticks, shares and player mounts refuse modes or
     // times, and the data is what the operator came for.
-    if ((m_created.st_mode & 07777) != WantedMode())
-        (void)::fchmod(m_dst.get(), WantedMode());
     const struct timespec times[2] = {{0, UTIME_OMIT}, m_sourceInfo.st_mtim};
     (void)::futimens(m_dst.get(), times);
-    if (m_session.SyncsEachFile(*m_pTraits) && ::fdatasync(m_dst.get()) != 0)
-        return Failure(CopyStage::Finish, errno);
-    // Read back: a FAT medium keeps the time in two-second steps.
+    // Read back: a FAT medium keeps the time in two-second steps, and the
+    // folder's defaults may have given the file another mode.
     if (::fstat(m_dst.get(), &m_made) != 0)
         m_made = {};
+    else if ((m_made.st_mode & 07777) != WantedMode() && ::fchmod(m_dst.get(), WantedMode()) == 0)
+        m_made.st_mode = (m_made.st_mode & ~mode_t(07777)) | WantedMode();
+    if (m_created.st_ino == 0)
+        m_created = m_made;
+    if (m_session.SyncsEachFile(*m_pTraits) && ::fdatasync(m_dst.get()) != 0)
+        return Failure(CopyStage::Finish, errno);
     return {};
 }
 
@@ -431,8 +451,10 @@ int CStagedCopy::LinkUnnamed(const QByteArray& destination)
 CopyResult CStagedCopy::Close()
 {
     int error = 0;
-    if (m_session.BoundsWriteBack(*m_pTraits))
-        error = m_session.WriteBack().Keep(m_dst.get());
+    if (m_session.BoundsWriteBack(*m_pTraits)) {
+        error = LeftToKernel() ? m_session.WriteBack().Loose(m_dst.get(), m_sourceInfo.st_size)
+                               : m_session.WriteBack().Keep(m_dst.get());
+    }
     if (error == 0)
         m_session.Copied(*m_pTraits, m_dst.get(), m_strFolder);
     if (m_dst.closeChecked() != 0 && error == 0)

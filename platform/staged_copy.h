@@ -73,6 +73,8 @@ private:
     class Progress;
     int TransferData(Progress& progress);
     int CopyByReadWrite(std::int64_t& transferred, Progress& progress);
+    // Whether the copy is small enough that its write-back is not steered.
+    bool LeftToKernel() const;
     int AfterChunk(std::int64_t offset, std::int64_t length);
     void Abandon();
 

@@ -31,10 +31,20 @@ CWriteBackWindow::~CWriteBackWindow()
         Release(range);
 }
 
-void CWriteBackWindow::SetLimits(std::int64_t bytes, int files)
+void CWriteBackWindow::SetLimits(std::int64_t bytes, int files, std::int64_t looseBytes)
 {
     m_nMaxBytes = bytes;
     m_nMaxFiles = files;
+    m_nMaxLooseBytes = looseBytes;
+}
+
+int CWriteBackWindow::Loose(int fd, std::int64_t bytes)
+{
+    m_nLooseBytes += bytes;
+    if (m_nLooseBytes <= m_nMaxLooseBytes)
+        return 0;
+    m_nLooseBytes = 0;
+    return ::syncfs(fd) == 0 ? 0 : errno;
 }
 
 int CWriteBackWindow::Written(int fd, std::int64_t offset, std::int64_t length)
@@ -103,6 +113,7 @@ void CWriteBackWindow::Drop(int fd)
 
 int CWriteBackWindow::Drain(const std::atomic<bool>* cancel)
 {
+    m_nLooseBytes = 0; // the flush of the whole file system that follows takes them
     int firstError = 0;
     while (!m_ranges.empty()) {
         if (cancel && cancel->load()) {

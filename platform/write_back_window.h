@@ -21,10 +21,11 @@ public:
     CWriteBackWindow(const CWriteBackWindow&) = delete;
     CWriteBackWindow& operator=(const CWriteBackWindow&) = delete;
 
-    // Bytes that may be in flight besides the chunk written last, and files
-    // (descriptors held) in flight.
-    void SetLimits(std::int64_t bytes, int files);
-    std::int64_t BytesInFlight() const { return m_nBytes; }
+    // Bytes that may be in flight besides the chunk written last, files
+    // (descriptors held) in flight, and bytes of small files left to the
+    // kernel before their file system is flushed.
+    void SetLimits(std::int64_t bytes, int files, std::int64_t looseBytes = 8 << 20);
+    std::int64_t BytesInFlight() const { return m_nBytes + m_nLooseBytes; }
 
     // Bytes [offset, offset + length) of `fd` have just been written. Starts
     // their write-back and waits for the oldest chunks until the window is
@@ -33,6 +34,12 @@ public:
     // `fd` is complete and about to be closed: what of it is still in flight
     // stays in the window under a duplicate descriptor.
     [[nodiscard]] int Keep(int fd);
+    // `fd`, a small file written whole, is about to be closed without its
+    // write-back steered: five calls per file would cost more than the
+    // copy. Once more than the loose limit of such bytes has gathered, the
+    // file system of `fd` is flushed, which bounds them as the window
+    // bounds the rest. Returns 0 or the errno of that flush.
+    [[nodiscard]] int Loose(int fd, std::int64_t bytes);
     // `fd` is abandoned: its chunks leave the window without being waited for.
     void Drop(int fd);
     // Waits for everything in flight, oldest first. When `cancel` is set
@@ -55,4 +62,6 @@ private:
     std::int64_t m_nBytes = 0;
     std::int64_t m_nMaxBytes = 1 << 20;
     int m_nMaxFiles = 64;
+    std::int64_t m_nLooseBytes = 0;
+    std::int64_t m_nMaxLooseBytes = 8 << 20;
 };

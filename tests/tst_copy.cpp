@@ -1063,6 +1063,21 @@ void TestCopy::copyBoundsItsUnwrittenData()
     QCOMPARE(watch.session.WriteBack().BytesInFlight(), 0);
     QCOMPARE(faults.calls(LibcCall::Syncfs), 1);
     QCOMPARE(TestDir::read(dir.filePath(u"copy.bin"_qs)), TestDir::read(source));
+
+    // A small file is left to the kernel, counted until the file system is
+    // flushed.
+    const int steered = faults.calls(LibcCall::SyncFileRange);
+    {
+        QFile small(dir.filePath(u"small.bin"_qs));
+        QVERIFY(small.open(QIODevice::WriteOnly) && small.write(Pattern(4096)) == 4096);
+    }
+    QVERIFY(CopyToFreeName(watch.session, dir.filePath(u"small.bin"_qs),
+                           dir.filePath(u"small copy.bin"_qs), nullptr, nullptr)
+                .result.Succeeded());
+    QCOMPARE(faults.calls(LibcCall::SyncFileRange), steered);
+    QCOMPARE(watch.session.WriteBack().BytesInFlight(), 4096);
+    QCOMPARE(watch.session.FlushToMedium(), 0);
+    QCOMPARE(watch.session.WriteBack().BytesInFlight(), 0);
 }
 
 // The window keeps what files closed since still have in flight, and lets
@@ -1101,6 +1116,14 @@ void TestCopy::writeBackWindow()
     big.reset(); // closed: the window keeps its own descriptor
     QCOMPARE(window.BytesInFlight(), std::int64_t(chunk.size()));
     QCOMPARE(window.Drain(nullptr), 0);
+    QCOMPARE(window.BytesInFlight(), 0);
+
+    window.SetLimits(chunk.size(), 3, 2 * chunk.size());
+    LibcFaults faults(dir.path());
+    const UniqueFd small(open(u"small"_qs));
+    for (int i = 1; i <= 3; ++i) // small files left to the kernel, until over the limit
+        QCOMPARE(window.Loose(small.get(), chunk.size()), 0);
+    QCOMPARE(faults.calls(LibcCall::Syncfs), 1);
     QCOMPARE(window.BytesInFlight(), 0);
 }
 
