@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t(1) << 21;
+constexpr unsigned kUnitsPerBlockBits = 20; // two-byte units
+constexpr std::size_t kMaxBlocks = (std::size_t(1) << 32) >> kUnitsPerBlockBits;
 
 bool FitsLatin1(QStringView text)
 {
@@ -63,21 +66,33 @@ bool CPackedTexts::Equals(std::size_t index, QStringView text) const
     return QStringView(reinterpret_cast<const char16_t*>(Start(slot)), slot.m_nLength) == text;
 }
 
-// Room for `bytes`; wide texts start at an even offset of a block that
-// operator new aligned, so they read in place as UTF-16.
-char* CPackedTexts::Room(std::size_t bytes, bool wide, std::uint32_t& block, std::uint32_t& offset)
+// Room for `bytes` at an even offset of a block that operator new aligned,
+// so wide texts read in place as UTF-16 and every start is a whole unit.
+char* CPackedTexts::Room(std::size_t bytes, std::uint32_t& start)
 {
-    if (wide)
-        m_nUsed += m_nUsed & 1;
+    m_nUsed += m_nUsed & 1;
     if (m_blocks.empty() || m_nUsed > m_nSize || m_nSize - m_nUsed < bytes) {
-        m_nSize = std::max(kBlockBytes, bytes);
+        const std::size_t spans = std::max<std::size_t>(1, (bytes + kBlockBytes - 1) / kBlockBytes);
+        if (m_blocks.size() + spans > kMaxBlocks)
+            throw std::length_error("more text than packed texts can address");
+        m_nLastBlock = m_blocks.size();
+        m_nSize = spans * kBlockBytes;
         m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_nSize));
+        m_blocks.resize(m_nLastBlock + spans);
         m_nUsed = 0;
     }
-    block = std::uint32_t(m_blocks.size() - 1);
-    offset = std::uint32_t(m_nUsed);
+    start = std::uint32_t((m_nLastBlock << kUnitsPerBlockBits) + m_nUsed / 2);
+    char* room = m_blocks[m_nLastBlock].get() + m_nUsed;
     m_nUsed += bytes;
-    return m_blocks.back().get() + offset;
+    if (m_nUsed > kBlockBytes)
+        m_nUsed = m_nSize; // past its first span no start could be told: full
+    return room;
+}
+
+const char* CPackedTexts::Start(const Slot& slot) const
+{
+    const std::size_t units = slot.m_nStart & ((std::size_t(1) << kUnitsPerBlockBits) - 1);
+    return m_blocks[slot.m_nStart >> kUnitsPerBlockBits].get() + 2 * units;
 }
 
 void CPackedTexts::Set(std::size_t index, QStringView text)
@@ -90,7 +105,7 @@ void CPackedTexts::Set(std::size_t index, QStringView text)
         return;
     const bool wide = !FitsLatin1(text);
     const std::size_t count = std::size_t(text.size());
-    char* copy = Room(wide ? count * sizeof(char16_t) : count, wide, slot.m_nBlock, slot.m_nOffset);
+    char* copy = Room(wide ? count * sizeof(char16_t) : count, slot.m_nStart);
     if (wide) {
         std::memcpy(copy, text.utf16(), count * sizeof(char16_t));
     } else {
@@ -114,7 +129,7 @@ void CPackedTexts::AppendFrom(const CPackedTexts& other, std::size_t index)
         return;
     const Slot& from = other.m_slots[index];
     const std::size_t bytes = from.m_nLength * (from.m_bWide ? sizeof(char16_t) : 1);
-    std::memcpy(Room(bytes, from.m_bWide, slot.m_nBlock, slot.m_nOffset), other.Start(from), bytes);
+    std::memcpy(Room(bytes, slot.m_nStart), other.Start(from), bytes);
     slot.m_nLength = from.m_nLength;
     slot.m_bWide = from.m_bWide;
 }

@@ -12,7 +12,7 @@
 // A kept text where it lies: Latin-1 bytes or UTF-16 units.
 using PackedTextView = std::variant<QLatin1StringView, QStringView>;
 
-// Many short texts kept one after the other in large blocks: 12 bytes a text
+// Many short texts kept one after the other in large blocks: 8 bytes a text
 // plus its characters, where a QString each costs some 90 bytes for a
 // 20-letter name. A text whose characters all fit in Latin-1 (most song
 // names) is kept at a byte a character. A text set again leaves its old
@@ -46,22 +46,24 @@ public:
     void Reorder(const std::vector<std::uint32_t>& order);
 
 private:
+    // Where a text starts, in two-byte units counted over the blocks, each
+    // of kBlockBytes (an oversized text's block counts for as many): eight
+    // bytes a text, which at a million names is the size of the names.
     struct Slot
     {
-        std::uint32_t m_nBlock = 0;
-        std::uint32_t m_nOffset = 0;  // in bytes
+        std::uint32_t m_nStart = 0;
         std::uint32_t m_nLength : 31; // in characters; 0: empty
         std::uint32_t m_bWide : 1;    // UTF-16 rather than Latin-1
         Slot() : m_nLength(0), m_bWide(0) {}
     };
-    char* Room(std::size_t bytes, bool wide, std::uint32_t& block, std::uint32_t& offset);
-    const char* Start(const Slot& slot) const
-    {
-        return m_blocks[slot.m_nBlock].get() + slot.m_nOffset;
-    }
+    char* Room(std::size_t bytes, std::uint32_t& start);
+    const char* Start(const Slot& slot) const;
 
     std::vector<Slot> m_slots;
-    std::vector<std::unique_ptr<char[]>> m_blocks; // never regrown, so slots stay valid
-    std::size_t m_nUsed = 0;                       // bytes used in the last block
-    std::size_t m_nSize = 0;                       // bytes the last block holds
+    // Never regrown, so slots stay valid; an oversized text's block is
+    // followed by empty ones, so later blocks keep their numbers.
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::size_t m_nLastBlock = 0; // the block being filled
+    std::size_t m_nUsed = 0;      // bytes used in it
+    std::size_t m_nSize = 0;      // bytes it holds
 };

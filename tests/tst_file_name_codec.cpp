@@ -1,4 +1,5 @@
 #include "platform/file_name_codec.h"
+#include "platform/packed_texts.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -12,6 +13,7 @@ private Q_SLOTS:
     void decode();
     void everyByteStringRoundTrips();
     void strayLoneSurrogateEncodesAsReplacement();
+    void packedTextsKeepEveryText();
 };
 
 void TestFileNameCodec::decode_data()
@@ -55,6 +57,33 @@ void TestFileNameCodec::everyByteStringRoundTrips()
 void TestFileNameCodec::strayLoneSurrogateEncodesAsReplacement()
 {
     QCOMPARE(EncodeFileName(QString(QChar(0xD800))), QByteArray("\xEF\xBF\xBD"));
+}
+
+// Names are kept packed: Latin-1 of odd lengths beside UTF-16 (which must
+// start at an even byte), texts longer than a block, texts set over, many
+// blocks, and a copy.
+void TestFileNameCodec::packedTextsKeepEveryText()
+{
+    QStringList texts = {u"a"_qs,   u"\u00d6l\u00e7\u00fc \u2603"_qs,
+                         u"abc"_qs, QString(3 << 20, u'x'),
+                         u"b"_qs,   QString(1 << 20, QChar(0xe9)) + QChar(0x2603),
+                         u""_qs,    u"\u03a9"_qs};
+    for (int i = 0; i < 300000; ++i)
+        texts.append(QStringLiteral("%1 Title - Band.mp3").arg(i));
+    CPackedTexts packed;
+    for (const QString& text : texts)
+        packed.Append(text);
+    texts[0] = u"set again \u2603"_qs;
+    packed.Set(0, texts[0]);
+    const CPackedTexts copy(packed);
+    const CPackedTexts& original = packed;
+    for (const CPackedTexts* kept : {&original, &copy}) {
+        QCOMPARE(kept->Size(), std::size_t(texts.size()));
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QCOMPARE(kept->At(std::size_t(i)), texts[i]);
+            QVERIFY(kept->Equals(std::size_t(i), texts[i]));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFileNameCodec)
