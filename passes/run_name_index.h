@@ -16,10 +16,11 @@ class CRunNameIndex
 public:
     struct Use
     {
-        // 32 bits, as the list's rows: the index stays small at a million names.
-        static constexpr std::uint32_t kNobody = std::uint32_t(-1);
-        std::uint32_t m_nFirstWanting = kNobody;
-        bool m_bGiven = false;
+        // 31 bits of row and the flag in one word: the index stays small at
+        // a million names.
+        static constexpr std::uint32_t kNobody = (std::uint32_t(1) << 31) - 1;
+        std::uint32_t m_nFirstWanting : 31 = kNobody;
+        std::uint32_t m_bGiven : 1 = false;
     };
 
     // Room for `names` in all without growing.
