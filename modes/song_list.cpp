@@ -2,7 +2,58 @@
 
 #include "modes/leading_number.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
+
+std::size_t Mixed(qint64 value)
+{
+    auto bits = std::uint64_t(value);
+    bits = (bits ^ (bits >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    bits = (bits ^ (bits >> 27)) * 0x94d049bb133111ebULL;
+    return std::size_t(bits ^ (bits >> 31));
+}
+
+qint64 ValueOfEntry(const SongList& list, std::uint32_t slot)
+{
+    qint64 value = 0;
+    LeadingNumberValue(list.m_entries[slot - 1].m_strNumber, value);
+    return value;
+}
+
+// The slot holding `value`, or the empty one where it would go.
+std::size_t SlotOfValue(const SongList& list, qint64 value)
+{
+    const std::size_t mask = list.m_firstByValue.size() - 1;
+    std::size_t at = Mixed(value) & mask;
+    while (list.m_firstByValue[at] != 0 && ValueOfEntry(list, list.m_firstByValue[at]) != value)
+        at = (at + 1) & mask;
+    return at;
+}
+
+void GrowValueIndex(SongList& list)
+{
+    const std::size_t slots = std::max<std::size_t>(1024, list.m_firstByValue.size() * 2);
+    const std::vector<std::uint32_t> old =
+        std::exchange(list.m_firstByValue, std::vector<std::uint32_t>(slots));
+    for (const std::uint32_t slot : old) {
+        if (slot != 0)
+            list.m_firstByValue[SlotOfValue(list, ValueOfEntry(list, slot))] = slot;
+    }
+}
+
+// The first entry in file order with a number keeps it.
+void IndexValue(SongList& list, qint64 value, std::size_t place)
+{
+    if ((list.m_nValues + 1) * 2 > list.m_firstByValue.size())
+        GrowValueIndex(list);
+    std::uint32_t& slot = list.m_firstByValue[SlotOfValue(list, value)];
+    if (slot == 0) {
+        slot = std::uint32_t(place + 1);
+        ++list.m_nValues;
+    }
+}
 
 // Links an entry whose texts are already in the table's arena.
 int AppendKeptEntry(SongList& list, QStringView keptNumber, QStringView keptNewName)
@@ -16,11 +67,12 @@ int AppendKeptEntry(SongList& list, QStringView keptNumber, QStringView keptNewN
         list.m_pTail->m_pNext = &entry;
     list.m_pTail = &entry;
     ++list.m_nCount;
-    // The first entry in file order with a number keeps it.
     qint64 value = 0;
-    const SongListEntry*& first = LeadingNumberValue(entry.m_strNumber, value)
-                                      ? list.m_firstByValue[value]
-                                      : list.m_firstByNumber[LeadingNumberKey(entry.m_strNumber)];
+    if (LeadingNumberValue(entry.m_strNumber, value)) {
+        IndexValue(list, value, list.m_entries.size() - 1);
+        return 0;
+    }
+    const SongListEntry*& first = list.m_firstByNumber[LeadingNumberKey(entry.m_strNumber)];
     if (!first)
         first = &entry;
     return 0;
@@ -60,8 +112,12 @@ int ParseSongListLine(SongList& list, QString line)
 const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseName)
 {
     qint64 value = 0;
-    if (LeadingNumberValue(baseName, value))
-        return list.m_firstByValue.value(value, nullptr);
+    if (LeadingNumberValue(baseName, value)) {
+        if (list.m_firstByValue.empty())
+            return nullptr;
+        const std::uint32_t slot = list.m_firstByValue[SlotOfValue(list, value)];
+        return slot != 0 ? &list.m_entries[slot - 1] : nullptr;
+    }
     return list.m_firstByNumber.value(LeadingNumberKey(baseName), nullptr);
 }
 
@@ -73,7 +129,8 @@ void ClearSongList(SongList& list)
         --list.m_nCount;
     }
     list.m_pTail = nullptr;
-    list.m_firstByValue.clear();
+    list.m_firstByValue = {};
+    list.m_nValues = 0;
     list.m_firstByNumber.clear();
     // Last: the views just dropped pointed into it.
     list.m_texts.Clear();

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
 #include <deque>
+#include <vector>
 
 // One line of the song-list file: "12|Title|Singer" holds the number text
 // "12" and the new name "Title-Singer". The texts live in the table's arena.
@@ -38,9 +40,12 @@ struct SongList
     CTextArena m_texts; // the characters of every entry's texts
     std::deque<SongListEntry> m_entries;
     // Leading number -> the first entry in file order with that number. A
-    // number that fits in 64 bits is indexed by its value, which costs a
-    // fraction of a text key at a million lines; longer ones by their key.
-    QHash<qint64, const SongListEntry*> m_firstByValue;
+    // number that fits in 64 bits is indexed by its value: an open-addressed
+    // table of 1 + the entry's place in m_entries (0: empty), at most half
+    // full, whose keys are read back from the entries, so a line costs 4 to
+    // 8 bytes of index. Longer numbers by their text key.
+    std::vector<std::uint32_t> m_firstByValue;
+    std::size_t m_nValues = 0;
     QHash<QString, const SongListEntry*> m_firstByNumber;
 };
 
