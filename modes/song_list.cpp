@@ -7,39 +7,49 @@
 
 namespace {
 
-std::size_t Mixed(qint64 value)
+std::size_t Mixed(std::uint32_t bits)
 {
-    auto bits = std::uint64_t(value);
-    bits = (bits ^ (bits >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    bits = (bits ^ (bits >> 27)) * 0x94d049bb133111ebULL;
-    return std::size_t(bits ^ (bits >> 31));
+    std::uint64_t mixed = bits;
+    mixed = (mixed ^ (mixed >> 16)) * 0x45d9f3bULL;
+    mixed = (mixed ^ (mixed >> 16)) * 0x45d9f3bULL;
+    return std::size_t(mixed ^ (mixed >> 16));
 }
 
-qint64 ValueOfEntry(const SongList& list, std::uint32_t slot)
+bool EntryHasValue(const SongList& list, std::uint32_t place, qint64 value)
 {
-    qint64 value = 0;
-    LeadingNumberValue(list.m_entries[slot - 1].m_strNumber, value);
-    return value;
+    qint64 entryValue = 0;
+    return LeadingNumberValue(list.m_entries[place - 1].m_strNumber, entryValue) &&
+           entryValue == value;
 }
 
-// The slot holding `value`, or the empty one where it would go.
+// The slot holding `value`, or the empty one where it would go. The low bits
+// kept in each slot settle almost every comparison without reading the entry.
 std::size_t SlotOfValue(const SongList& list, qint64 value)
 {
+    const auto low = std::uint32_t(std::uint64_t(value));
     const std::size_t mask = list.m_firstByValue.size() - 1;
-    std::size_t at = Mixed(value) & mask;
-    while (list.m_firstByValue[at] != 0 && ValueOfEntry(list, list.m_firstByValue[at]) != value)
-        at = (at + 1) & mask;
-    return at;
+    std::size_t at = Mixed(low) & mask;
+    for (;; at = (at + 1) & mask) {
+        const SongValueSlot& slot = list.m_firstByValue[at];
+        if (slot.m_nPlace == 0 ||
+            (slot.m_nLowBits == low && EntryHasValue(list, slot.m_nPlace, value)))
+            return at;
+    }
 }
 
 void GrowValueIndex(SongList& list)
 {
     const std::size_t slots = std::max<std::size_t>(1024, list.m_firstByValue.size() * 2);
-    const std::vector<std::uint32_t> old =
-        std::exchange(list.m_firstByValue, std::vector<std::uint32_t>(slots));
-    for (const std::uint32_t slot : old) {
-        if (slot != 0)
-            list.m_firstByValue[SlotOfValue(list, ValueOfEntry(list, slot))] = slot;
+    const std::vector<SongValueSlot> old =
+        std::exchange(list.m_firstByValue, std::vector<SongValueSlot>(slots));
+    const std::size_t mask = slots - 1;
+    for (const SongValueSlot& slot : old) {
+        if (slot.m_nPlace == 0)
+            continue;
+        std::size_t at = Mixed(slot.m_nLowBits) & mask;
+        while (list.m_firstByValue[at].m_nPlace != 0)
+            at = (at + 1) & mask;
+        list.m_firstByValue[at] = slot;
     }
 }
 
@@ -48,9 +58,9 @@ void IndexValue(SongList& list, qint64 value, std::size_t place)
 {
     if ((list.m_nValues + 1) * 2 > list.m_firstByValue.size())
         GrowValueIndex(list);
-    std::uint32_t& slot = list.m_firstByValue[SlotOfValue(list, value)];
-    if (slot == 0) {
-        slot = std::uint32_t(place + 1);
+    SongValueSlot& slot = list.m_firstByValue[SlotOfValue(list, value)];
+    if (slot.m_nPlace == 0) {
+        slot = {std::uint32_t(place + 1), std::uint32_t(std::uint64_t(value))};
         ++list.m_nValues;
     }
 }
@@ -115,8 +125,8 @@ const SongListEntry* FindSongListEntry(const SongList& list, QStringView baseNam
     if (LeadingNumberValue(baseName, value)) {
         if (list.m_firstByValue.empty())
             return nullptr;
-        const std::uint32_t slot = list.m_firstByValue[SlotOfValue(list, value)];
-        return slot != 0 ? &list.m_entries[slot - 1] : nullptr;
+        const std::uint32_t place = list.m_firstByValue[SlotOfValue(list, value)].m_nPlace;
+        return place != 0 ? &list.m_entries[place - 1] : nullptr;
     }
     return list.m_firstByNumber.value(LeadingNumberKey(baseName), nullptr);
 }

@@ -19,6 +19,14 @@ struct SongListEntry
     SongListEntry* m_pNext = nullptr; // next entry in file order
 };
 
+// A slot of the song table's index on number values: 1 + the entry's place
+// in the table (0: empty) and the value's low 32 bits.
+struct SongValueSlot
+{
+    std::uint32_t m_nPlace = 0;
+    std::uint32_t m_nLowBits = 0;
+};
+
 // The song table, in file order, with an index on the leading number so a
 // lookup costs O(1) however long the list is. Entries live in a deque, so
 // their addresses stay put while entries are added at the tail and removed at
@@ -40,11 +48,10 @@ struct SongList
     CTextArena m_texts; // the characters of every entry's texts
     std::deque<SongListEntry> m_entries;
     // Leading number -> the first entry in file order with that number. A
-    // number that fits in 64 bits is indexed by its value: an open-addressed
-    // table of 1 + the entry's place in m_entries (0: empty), at most half
-    // full, whose keys are read back from the entries, so a line costs 4 to
-    // 8 bytes of index. Longer numbers by their text key.
-    std::vector<std::uint32_t> m_firstByValue;
+    // number that fits in 64 bits is indexed by its value in an
+    // open-addressed table, at most half full, of 8-byte slots: a fraction
+    // of a hash's nodes at a million lines. Longer numbers by their text key.
+    std::vector<SongValueSlot> m_firstByValue;
     std::size_t m_nValues = 0;
     QHash<QString, const SongListEntry*> m_firstByNumber;
 };
