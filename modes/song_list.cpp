@@ -7,14 +7,6 @@
 
 namespace {
 
-std::size_t Mixed(std::uint32_t bits)
-{
-    std::uint64_t mixed = bits;
-    mixed = (mixed ^ (mixed >> 16)) * 0x45d9f3bULL;
-    mixed = (mixed ^ (mixed >> 16)) * 0x45d9f3bULL;
-    return std::size_t(mixed ^ (mixed >> 16));
-}
-
 bool EntryHasValue(const SongList& list, std::uint32_t place, qint64 value)
 {
     qint64 entryValue = 0;
@@ -28,7 +20,7 @@ std::size_t SlotOfValue(const SongList& list, qint64 value)
 {
     const auto low = std::uint32_t(std::uint64_t(value));
     const std::size_t mask = list.m_firstByValue.size() - 1;
-    std::size_t at = Mixed(low) & mask;
+    std::size_t at = qHash(low, 0) & mask;
     for (;; at = (at + 1) & mask) {
         const SongValueSlot& slot = list.m_firstByValue[at];
         if (slot.m_nPlace == 0 ||
@@ -46,7 +38,7 @@ void GrowValueIndex(SongList& list)
     for (const SongValueSlot& slot : old) {
         if (slot.m_nPlace == 0)
             continue;
-        std::size_t at = Mixed(slot.m_nLowBits) & mask;
+        std::size_t at = qHash(slot.m_nLowBits, 0) & mask;
         while (list.m_firstByValue[at].m_nPlace != 0)
             at = (at + 1) & mask;
         list.m_firstByValue[at] = slot;

@@ -20,7 +20,8 @@ struct SongListEntry
 };
 
 // A slot of the song table's index on number values: 1 + the entry's place
-// in the table (0: empty) and the value's low 32 bits.
+// in the table (0: empty) and the value's low 32 bits. Places hold because
+// only ClearSongList takes entries away, and it empties the index too.
 struct SongValueSlot
 {
     std::uint32_t m_nPlace = 0;
