@@ -43,7 +43,14 @@ void ReplaceLoneSurrogates(QString& line)
 // first NUL on (bytes).
 QStringList ReferenceLines(const QByteArray& content, const TextStart& start)
 {
-    constexpr auto flags = QStringConverter::Flag::ConvertInitialBom;
+    // UTF-8 decodes as a whole: a sequence the file ends inside is U+FFFD.
+    const bool utf8 =
+        start.m_nEncoding == ENCODING_UTF8 ||
+        (start.m_nEncoding == ENCODING_NO_MARK &&
+         QStringConverter::encodingForName(start.m_charset.constData()) == QStringConverter::Utf8);
+    const QStringConverter::Flags flags =
+        utf8 ? QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless
+             : QStringConverter::Flag::ConvertInitialBom;
     QStringDecoder decoder =
         start.m_nEncoding == ENCODING_UTF16LE   ? QStringDecoder(QStringConverter::Utf16LE, flags)
         : start.m_nEncoding == ENCODING_UTF16BE ? QStringDecoder(QStringConverter::Utf16BE, flags)

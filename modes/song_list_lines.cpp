@@ -8,7 +8,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -29,20 +31,48 @@ struct FdCloser
     }
 };
 
+// Qt's UTF-8 decoder loses a U+FFFD when a read ends inside a sequence that
+// the next read's first byte does not continue. So UTF-8 is decoded read by
+// read, each on its own, up to the sequence a read cuts (which waits for the
+// next); a sequence the file ends inside reads as U+FFFD.
+bool DecodesUtf8(const TextStart& start)
+{
+    return start.m_nEncoding == ENCODING_UTF8 ||
+           (start.m_nEncoding == ENCODING_NO_MARK &&
+            QStringConverter::encodingForName(start.m_charset.constData()) ==
+                QStringConverter::Utf8);
+}
+
 QStringDecoder DecoderFor(const TextStart& start)
 {
     // The mark is skipped by the reader itself; a U+FEFF further on is text.
     constexpr auto flags = QStringConverter::Flag::ConvertInitialBom;
+    if (DecodesUtf8(start))
+        return QStringDecoder(QStringConverter::Utf8, flags | QStringConverter::Flag::Stateless);
     switch (start.m_nEncoding) {
     case ENCODING_UTF16LE:
         return QStringDecoder(QStringConverter::Utf16LE, flags);
     case ENCODING_UTF16BE:
         return QStringDecoder(QStringConverter::Utf16BE, flags);
-    case ENCODING_UTF8:
-        return QStringDecoder(QStringConverter::Utf8, flags);
     default:
         return QStringDecoder(start.m_charset.constData(), flags);
     }
+}
+
+// How many of `bytes` end before a UTF-8 sequence they cut. A byte that is
+// no continuation always starts a sequence, so only the last three bytes
+// can belong to one that goes on in the next read.
+qsizetype WholeUtf8Length(QByteArrayView bytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, size); ++back) {
+        const auto byte = uchar(bytes[size - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: its lead is further back
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? size - back : size;
+    }
+    return size;
 }
 
 // Cuts decoded text into lines. A UTF-16 or UTF-8 file is text: CR LF ends a
@@ -201,17 +231,29 @@ SongListReadResult ReadSongListLines(const QString& path,
         return {SONG_LIST_NOT_TEXT, 0};
     QStringDecoder decoder = DecoderFor(start);
     bytes = bytes.sliced(start.m_nMarkSize);
+    const bool utf8 = DecodesUtf8(start);
     const bool utf16 =
         start.m_nEncoding == ENCODING_UTF16LE || start.m_nEncoding == ENCODING_UTF16BE;
     LineSplitter splitter(start.m_nEncoding != ENCODING_NO_MARK, utf16);
 
-    while (got > 0) {
-        if (!splitter.Feed(decoder.decode(bytes), onLine))
+    while (!bytes.isEmpty()) {
+        const qsizetype whole = utf8 ? WholeUtf8Length(bytes) : bytes.size();
+        if (!splitter.Feed(decoder.decode(bytes.first(whole)), onLine))
             return result;
-        got = ReadSome(file.fd, buffer.get(), size_t(kBlock));
+        // A cut sequence's bytes start the buffer; the next read follows them.
+        const qsizetype carried = bytes.size() - whole;
+        std::memmove(buffer.get(), bytes.data() + whole, size_t(carried));
+        got = ReadSome(file.fd, buffer.get() + carried, size_t(kBlock - carried));
         if (got < 0)
             return Unreadable(errno); // keep what was read so far
-        bytes = QByteArrayView(buffer.get(), got);
+        if (got == 0) {
+            // The file ends inside a sequence.
+            if (carried > 0 &&
+                !splitter.Feed(decoder.decode(QByteArrayView(buffer.get(), carried)), onLine))
+                return result;
+            break;
+        }
+        bytes = QByteArrayView(buffer.get(), carried + got);
     }
     splitter.End(onLine);
     return result;

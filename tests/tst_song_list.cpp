@@ -111,6 +111,8 @@ private Q_SLOTS:
     void hugeLineKeepsMemorySmall();
     void longLineIsCutAtItsBound_data();
     void longLineIsCutAtItsBound();
+    void sequenceCutByAReadDecodesWhole_data();
+    void sequenceCutByAReadDecodesWhole();
 };
 
 void TestSongList::parseLine_data()
@@ -680,6 +682,35 @@ void TestSongList::longLineIsCutAtItsBound()
     QCOMPARE(lines[0].size(), kept);
     QVERIFY(!lines[0].back().isHighSurrogate());
     QCOMPARE(lines[1], u"2|A|B"_qs);
+}
+
+void TestSongList::sequenceCutByAReadDecodesWhole_data()
+{
+    QTest::addColumn<QByteArray>("before"); // the first read's last bytes
+    QTest::addColumn<QByteArray>("after");  // the next read's first bytes
+    QTest::newRow("a lead, then leads") << QByteArray("\xD7") << QByteArray("\xD7\xD7x");
+    QTest::newRow("two bytes of three, then a letter") << QByteArray("\xE2\x82") << QByteArray("x");
+    QTest::newRow("a character of four bytes") << QByteArray("\xF0\x9F") << QByteArray("\x98\x80");
+}
+
+// A UTF-8 line that a read cuts inside a sequence, valid or not, reads as
+// the whole text decodes.
+void TestSongList::sequenceCutByAReadDecodesWhole()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QByteArray filler(kSongListBlock - mark.size() - before.size() - 1, 'x');
+    const QByteArray cutLine = before + after + "|B";
+    TestDir dir;
+    QStringList lines;
+    ReadSongListLines(dir.makeFile(u"list.txt"_qs, mark + filler + "\n" + cutLine + "\n"),
+                      [&lines](const QString& line) {
+                          lines.append(line);
+                          return true;
+                      });
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[1], QStringDecoder(QStringConverter::Utf8).decode(cutLine));
 }
 
 QTEST_GUILESS_MAIN(TestSongList)
