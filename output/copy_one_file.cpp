@@ -57,7 +57,7 @@ CopiedFile CopyOneFile(CCopyHost& host, QString source, QString destination)
 
     WriteLogLine(job.m_pInfoLog.get(), CopyLine(source, destination));
     if (copied.result.Succeeded() && job.m_pRunRecord)
-        job.m_pRunRecord->AddCopy(destination, source, copied.made);
+        job.m_pRunRecord->AddCopy(copied.destinationBytes, copied.sourceBytes, copied.made);
     if (!copied.result.Succeeded())
         WriteLogLine(job.m_pErrorLog.get(), ErrorLine(copied.result, source, destination));
     return CopiedFile{destination, copied.result};

@@ -20,15 +20,16 @@ bool Taken(const CopyResult& result)
 
 // Claims a free name with `claim` (a create or a publish): the wanted name
 // first, which costs no separate look, then the first free numbered form.
+// `name` and `bytes` come in as the wanted name and go out as the claimed one.
 template <typename Claim>
-CopyResult ClaimFreeName(const QString& wanted, QString& name, Claim claim)
+CopyResult ClaimFreeName(const QString& wanted, QString& name, QByteArray& bytes, Claim claim)
 {
-    name = wanted;
-    CopyResult result = claim(EncodeFileName(name));
+    CopyResult result = claim(bytes);
     for (int attempt = 1; attempt < kMaxClaimAttempts && Taken(result); ++attempt) {
         name = wanted;
         MakeUniqueName(name);
-        result = claim(EncodeFileName(name));
+        bytes = EncodeFileName(name);
+        result = claim(bytes);
     }
     return result;
 }
@@ -38,16 +39,19 @@ CopyResult ClaimFreeName(const QString& wanted, QString& name, Claim claim)
 NamedCopy CopyToFreeName(CCopySession& session, const QString& source, const QString& wanted,
                          CopyProgressRoutine progress, void* data)
 {
-    NamedCopy named{{}, wanted};
+    NamedCopy named;
+    named.destination = wanted;
     CStagedCopy copy(session);
-    named.result = copy.OpenSource(EncodeFileName(source));
+    named.sourceBytes = EncodeFileName(source);
+    named.result = copy.OpenSource(named.sourceBytes);
     if (!named.result.Succeeded()) {
         MakeUniqueName(named.destination);
         return named;
     }
     // Only a file system without unnamed or hidden files makes the copy take
     // its final name here; then a taken name shows at once.
-    named.result = ClaimFreeName(wanted, named.destination,
+    named.destinationBytes = EncodeFileName(wanted);
+    named.result = ClaimFreeName(wanted, named.destination, named.destinationBytes,
                                  [&copy](const QByteArray& name) { return copy.Create(name); });
     if (!named.result.Succeeded())
         return named;
@@ -55,9 +59,14 @@ NamedCopy CopyToFreeName(CCopySession& session, const QString& source, const QSt
     if (named.result.Succeeded())
         named.result = copy.Finish();
     if (named.result.Succeeded() && !copy.NamedAtCreate()) {
-        named.result = ClaimFreeName(wanted, named.destination, [&copy](const QByteArray& name) {
-            return copy.Publish(name);
-        });
+        // A staged copy is published from the wanted name on.
+        if (named.destination != wanted) {
+            named.destination = wanted;
+            named.destinationBytes = EncodeFileName(wanted);
+        }
+        named.result =
+            ClaimFreeName(wanted, named.destination, named.destinationBytes,
+                          [&copy](const QByteArray& name) { return copy.Publish(name); });
     }
     if (named.result.Succeeded())
         named.result = copy.Close();

@@ -14,6 +14,9 @@ struct NamedCopy
 {
     CopyResult result;
     QString destination;
+    // The two names as the file system took them, once the copy succeeded.
+    QByteArray destinationBytes;
+    QByteArray sourceBytes;
     // The whole copy as its descriptor saw it (CStagedCopy::Made); zero
     // unless the copy succeeded.
     struct stat made

@@ -204,15 +204,15 @@ std::uint32_t CRunRecordWriter::SourceFolderIndex(const QByteArray& folder)
     return index;
 }
 
-void CRunRecordWriter::AddCopy(const QString& destination, const QString& source,
+void CRunRecordWriter::AddCopy(const QByteArray& destination, const QByteArray& source,
                                const struct stat& info)
 {
     if (!IsRecording())
         return;
     // Views into the two paths: a run of small files adds a line per copy
     // and no other string.
-    const QByteArray target = Absolute(EncodeFileName(destination));
-    const QByteArray from = Absolute(EncodeFileName(source));
+    const QByteArray target = Absolute(destination);
+    const QByteArray from = Absolute(source);
     const qsizetype targetSlash = target.lastIndexOf('/');
     const qsizetype fromSlash = from.lastIndexOf('/');
     const QByteArrayView folder =
@@ -247,7 +247,7 @@ void CRunRecordWriter::AddCopy(const QString& destination, const QString& source
         NoteProblem(
             QCoreApplication::translate(
                 "RunRecord", "The copy %1 could not be recorded, so it cannot be undone: %2.")
-                .arg(destination, unrecorded));
+                .arg(DecodeFileName(destination), unrecorded));
         return;
     }
     if (m_nLastSourceFolder < 0 || sourceFolder != m_lastSourceFolder) {

@@ -49,7 +49,8 @@ public:
     // something else took the name since. A copy without them (inode 0) is
     // not recorded (and End tells). Does nothing before a successful Begin
     // or after End.
-    void AddCopy(const QString& destination, const QString& source, const struct stat& made);
+    // The paths are the file system's bytes (NamedCopy's).
+    void AddCopy(const QByteArray& destination, const QByteArray& source, const struct stat& made);
 
     // Writes the copies added so far now, instead of within kBatchDelay.
     void Flush();

@@ -502,7 +502,7 @@ void TestUndo::recordKeepsEveryCopyExactly()
         struct stat info
         {};
         QCOMPARE(::lstat(EncodeFileName(copy).constData(), &info), 0);
-        writer.AddCopy(copy, dir.path(u"src/"_qs) + name, info);
+        writer.AddCopy(EncodeFileName(copy), EncodeFileName(dir.path(u"src/"_qs) + name), info);
         made.append(EncodeFileName(copy));
     }
     QCOMPARE(writer.End(), QString());
