@@ -7,8 +7,15 @@
 
 namespace {
 
+bool FitsLowBits(qint64 value)
+{
+    return std::uint64_t(value) >> 32 == 0;
+}
+
 bool EntryHasValue(const SongList& list, std::uint32_t place, qint64 value)
 {
+    if (list.m_bValuesFitLowBits)
+        return FitsLowBits(value); // the low bits matched
     qint64 entryValue = 0;
     return LeadingNumberValue(list.m_entries[place - 1].m_strNumber, entryValue) &&
            entryValue == value;
@@ -54,6 +61,7 @@ void IndexValue(SongList& list, qint64 value, std::size_t place)
     if (slot.m_nPlace == 0) {
         slot = {std::uint32_t(place + 1), std::uint32_t(std::uint64_t(value))};
         ++list.m_nValues;
+        list.m_bValuesFitLowBits = list.m_bValuesFitLowBits && FitsLowBits(value);
     }
 }
 
@@ -133,6 +141,7 @@ void ClearSongList(SongList& list)
     list.m_pTail = nullptr;
     list.m_firstByValue = {};
     list.m_nValues = 0;
+    list.m_bValuesFitLowBits = true;
     list.m_firstByNumber.clear();
     // Last: the views just dropped pointed into it.
     list.m_texts.Clear();

@@ -54,6 +54,9 @@ struct SongList
     // of a hash's nodes at a million lines. Longer numbers by their text key.
     std::vector<SongValueSlot> m_firstByValue;
     std::size_t m_nValues = 0;
+    // Every value indexed is in [0, 2^32), so its low bits are all of it and
+    // a match needs no look at the entry (as in lists numbered 1, 2, 3...).
+    bool m_bValuesFitLowBits = true;
     QHash<QString, const SongListEntry*> m_firstByNumber;
 };
 

@@ -193,6 +193,8 @@ void TestSongList::lookup_data()
     QTest::newRow("negative") << u"-3 Song"_qs << QStringList{u"-3|A|B"_qs} << 0 << u"A-B"_qs;
     QTest::newRow("not cut to 32 bits")
         << u"4294967308 Song"_qs << QStringList{u"12|A|B"_qs} << -1 << u"untouched"_qs;
+    QTest::newRow("32 low bits shared, after a long number")
+        << u"12 Song"_qs << QStringList{u"4294967308|A|B"_qs, u"12|C|D"_qs} << 0 << u"C-D"_qs;
     QTest::newRow("long numbers exact")
         << u"99999999999 Song"_qs << QStringList{u"99999999998|A|B"_qs, u"99999999999|C|D"_qs} << 0
         << u"C-D"_qs;
