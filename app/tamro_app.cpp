@@ -12,6 +12,7 @@
 
 CtamroApp::CtamroApp(int& argc, char** argv) : m_app(argc, argv)
 {
+    m_waylandBuffers.Settle();
     QCoreApplication::setApplicationName(u"tamro"_qs);
     QCoreApplication::setApplicationVersion(QString::fromUtf16(kTamroVersion));
     QGuiApplication::setDesktopFileName(u"org.tamro.tamro"_qs);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/wayland_buffers.h"
+
 #include <QApplication>
 
 class CtamroDlg;
@@ -20,5 +22,6 @@ public:
     static int RunMainDialog(CtamroDlg& dialog);
 
 private:
+    CWaylandSharedMemoryBuffers m_waylandBuffers; // set before the application starts
     QApplication m_app;
 };

@@ -27,6 +27,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_use_text_file.h"
+#include "app/tamro_app.h"
 #include "app/tamro_dlg.h"
 #include "bench/bench_common.h"
 #include "bench/window_watch.h"
@@ -330,7 +331,8 @@ private:
 // Measures the window on the platform QT_QPA_PLATFORM names.
 int Measure(int argc, char** argv, const QString& work, int files, int rounds)
 {
-    QApplication app(argc, argv);
+    // The program's own start, with the window's buffers set up as tamro sets them.
+    const CtamroApp app(argc, argv);
     std::printf("platform %s, %d rounds\n", qPrintable(QGuiApplication::platformName()), rounds);
     PrintLoad("at the start");
     {

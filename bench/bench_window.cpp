@@ -23,6 +23,7 @@
 #include "app/folder_tree_ctrl.h"
 #include "app/mode_tab_ctrl.h"
 #include "app/tab_use_text_file.h"
+#include "app/tamro_app.h"
 #include "app/tamro_dlg.h"
 #include "bench/bench_common.h"
 #include "bench/tagged_songs.h"
@@ -314,7 +315,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The program's own start, with the window's buffers set up as tamro sets them.
+    const CtamroApp app(argc, argv);
     bool convertOnly = false;
     bool smallOnly = false;
     bool tagsOnly = false;

@@ -62,6 +62,12 @@ inner() {
   local tamro_pid=$!
   local status=0
   "$python" "$here/atspi_window.py" "$work/songs/songlist_utf8.txt" "$work/out" $ts_file || status=1
+  # The window draws with the raster engine into shared memory: a GL driver
+  # mapped into it is memory for nothing (software GL maps a whole compiler).
+  if grep -E 'libLLVM|_dri\.so' "/proc/$tamro_pid/maps"; then
+    echo "tamro mapped a GL driver (above) for its window"
+    status=1
+  fi
   # The desktop closes the window: tamro ends as Close does and re-raises it.
   kill -TERM "$tamro_pid" 2>/dev/null || true
   local tamro_status=0
