@@ -69,9 +69,10 @@ QString SplitExtension(QString name, QString& extension)
     extension = dot > 0 ? name.mid(dot) : QString();
     if (extension.isEmpty())
         return name;
-    // Every occurrence goes; when the only one is the ending (the usual
-    // case), cutting it off is the same and much cheaper.
-    if (name.indexOf(extension) == dot)
+    // Every occurrence goes. The extension begins with its dot, so where no
+    // other dot comes before it (the usual name) the ending is the only one,
+    // and cutting it off is the same and much cheaper than a search.
+    if (QStringView(name).first(dot).indexOf(u'.') < 0)
         name.truncate(dot);
     else
         name.replace(extension, QString(), Qt::CaseSensitive);
