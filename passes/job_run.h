@@ -30,6 +30,8 @@ public:
     // The rows as the front end lists them now: read again only when it has
     // listed another folder since.
     const JobListing& Listing();
+    // Changes whenever Listing() has read the rows again.
+    std::uint64_t ListingVersion() const { return m_nListingVersion; }
     // The output folder as the operator has it now.
     QString OutputFolder() const { return m_live.OutputFolder(); }
 

@@ -24,6 +24,23 @@ constexpr int kTagReadingPercent = 90;
 using PreviewNameOfRow = std::function<bool(const JobListing& listing, unsigned row, QString& name,
                                             QString& reason, QStringList& fieldTexts)>;
 
+// A row's new name, and the version of the listing it was made from.
+struct NamedRow
+{
+    std::uint64_t m_nListingVersion = 0;
+    QString m_strNewName, m_strReason;
+    QStringList m_fieldTexts;
+};
+
+NamedRow NameRow(const PreviewNameOfRow& nameOf, const JobListing& listing, std::uint64_t version,
+                 unsigned row)
+{
+    NamedRow named{version, {}, {}, {}};
+    if (!nameOf(listing, row, named.m_strNewName, named.m_strReason, named.m_fieldTexts))
+        named.m_strNewName.clear();
+    return named;
+}
+
 // The names are shown as the mode gives them: invalid characters and taken
 // names are dealt with only when a file is copied. Cells whose copy would be
 // named otherwise are marked. The bar goes from `firstPercent` to 100.
@@ -34,16 +51,25 @@ void PreviewItems(CJobRun& run, const PreviewNameOfRow& nameOf, int firstPercent
     CRenameMarker marker(run.OutputFolder(), mode == NamingMode::Pattern, run.Listing().Count());
     CTotalProgressSender progress(run.Observer(), &cells);
     progress.SetStretch(firstPercent, 100);
-    // The listing is looked at for every item, so a change of folder takes
-    // effect from the next one.
-    for (unsigned i = 0, count; i < (count = run.Listing().Count()); ++i) {
+    // Each name is made a row ahead, so the marker fetches what it will look
+    // up while the row before is planned. The listing is looked at for every
+    // item, so a change of folder takes effect from the next one; a name made
+    // ahead from other rows is made again.
+    NamedRow ahead;
+    for (unsigned i = 0;; ++i) {
         const JobListing& listing = run.Listing();
-        QString newName, reason;
-        QStringList fieldTexts;
-        if (!nameOf(listing, i, newName, reason, fieldTexts))
-            newName.clear();
-        marker.Add(i, listing.Name(i), newName, listing.m_nGeneration, cells);
-        cells.Add(i, newName, reason, listing.m_nGeneration, fieldTexts);
+        const std::uint64_t version = run.ListingVersion();
+        const unsigned count = listing.Count();
+        if (i >= count)
+            break;
+        NamedRow named = i > 0 && ahead.m_nListingVersion == version
+                             ? std::move(ahead)
+                             : NameRow(nameOf, listing, version, i);
+        ahead = i + 1 < count ? NameRow(nameOf, listing, version, i + 1) : NamedRow{};
+        marker.Prefetch(ahead.m_strNewName);
+        marker.Add(i, listing.Name(i), named.m_strNewName, listing.m_nGeneration, cells);
+        cells.Add(i, named.m_strNewName, named.m_strReason, listing.m_nGeneration,
+                  named.m_fieldTexts);
         progress.AfterItem(i, count);
     }
     cells.Flush();

@@ -23,6 +23,12 @@ public:
     // that of an earlier row it clashes with, on `cells`.
     void Add(unsigned row, const QString& listedName, const QString& newName,
              std::uint64_t generation, CRenameCellWriter& cells);
+    // Says what a next Add will likely be handed; nothing else changes.
+    void Prefetch(const QString& newName) const
+    {
+        if (m_planner)
+            m_planner->Prefetch(newName);
+    }
 
 private:
     PlanSettings m_settings;

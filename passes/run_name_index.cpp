@@ -66,6 +66,12 @@ CRunNameIndex::Use& CRunNameIndex::FindOrAdd(QStringView name)
     return m_uses[slot.m_nEntry - 1];
 }
 
+void CRunNameIndex::Prefetch(QStringView name) const
+{
+    if (!m_slots.empty())
+        __builtin_prefetch(&m_slots[HashOf(name) & (m_slots.size() - 1)]);
+}
+
 const CRunNameIndex::Use* CRunNameIndex::Find(QStringView name) const
 {
     if (m_slots.empty())

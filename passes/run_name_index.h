@@ -30,6 +30,10 @@ public:
     Use& FindOrAdd(QStringView name);
     // The use of `name`, or null.
     const Use* Find(QStringView name) const;
+    // Starts fetching the slot `name` is looked up in, so a lookup a little
+    // later does not wait on memory: at a million names the slots are far
+    // larger than the caches.
+    void Prefetch(QStringView name) const;
     std::size_t Size() const { return m_uses.size(); }
 
 private:

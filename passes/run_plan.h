@@ -97,6 +97,8 @@ public:
     // extension included, as the "Rename" column shows it; empty for none.
     // The reference holds until the next Add.
     const PlannedFile& Add(const QString& listedName, const QString& newName);
+    // Says that a next Add will likely want `newName`; nothing else changes.
+    void Prefetch(const QString& newName) const { m_runNames.Prefetch(newName); }
     // Room for `files` more files, so a big run does not grow its indexes
     // step by step.
     void Reserve(std::size_t files);
