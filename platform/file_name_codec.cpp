@@ -2,6 +2,8 @@
 
 #include "platform/lone_surrogates.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
@@ -77,6 +79,10 @@ QString DecodeFileName(const QByteArray& bytes)
 
 QByteArray EncodeFileName(const QString& name)
 {
+    // Most names are ASCII, and every copy encodes two paths: those go in one
+    // block instead of byte by byte.
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return name.toLatin1();
     QByteArray bytes;
     bytes.reserve(name.size() + name.size() / 2);
     const auto appendUtf8 = [&bytes](char32_t c) {

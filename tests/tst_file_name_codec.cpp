@@ -24,6 +24,8 @@ void TestFileNameCodec::decode_data()
     QTest::newRow("ASCII") << QByteArray("Song.mp3") << u"Song.mp3"_qs << u"Song.mp3"_qs;
     QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 \xF0\x9F\x8E\xB5")
                            << u"Caf\u00e9 \U0001F3B5"_qs << u"Caf\u00e9 \U0001F3B5"_qs;
+    QTest::newRow("UTF-8 below U+0100")
+        << QByteArray("Caf\xC3\xA9") << u"Caf\u00e9"_qs << u"Caf\u00e9"_qs;
     QTest::newRow("Latin-1 byte") << QByteArray("Caf\xE9") << u"Caf\xDCE9"_qs << u"Caf\uFFFD"_qs;
     QTest::newRow("overlong slash")
         << QByteArray("\xC0\xAF") << u"\xDCC0\xDCAF"_qs << u"\uFFFD\uFFFD"_qs;
