@@ -20,6 +20,8 @@ packages=(
   fusefat fuse3 dosfstools
   # the fuzz targets: clang with libFuzzer and its sanitizers
   clang-14 libclang-rt-14-dev
+  # bench_scale's X11 figures: the window under a virtual X server
+  xvfb
   # validating the desktop files and building the .deb
   desktop-file-utils appstream dpkg-dev
 )
