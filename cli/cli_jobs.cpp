@@ -182,8 +182,12 @@ int RunPreviewOrConvert(const CliRequest& request)
     jobRequest.m_strTagFormat = request.m_bTags ? format.Format() : QString();
     jobRequest.m_strLogFolder = logFolder;
 
-    // The preview tells every row's name and what the plan makes of it.
-    (void)job.StartPreview(jobRequest);
+    // The preview tells every row's name; the plan taken next tells what
+    // becomes of each against the output folder, so the preview is not asked
+    // to mark its names against it as well (a second plan of the whole run).
+    JobRequest previewRequest = jobRequest;
+    previewRequest.m_strOutputFolder.clear();
+    (void)job.StartPreview(std::move(previewRequest));
     RunJobs(job);
     observer.TakePlan(source, output);
     jobRequest.m_bSkipIdentical = request.m_bSkipIdentical;
