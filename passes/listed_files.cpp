@@ -47,18 +47,25 @@ void CListedFiles::SortNaturally()
 {
     // A number per name decides most comparisons; only names whose numbers
     // tie are compared whole, where they lie.
+    // The row shares the key's last word, so an entry stays 16 bytes.
     struct Keyed
     {
-        std::uint64_t m_nKey;
+        std::uint64_t m_nKeyHigh;
+        std::uint32_t m_nKeyLow;
         std::uint32_t m_nRow;
     };
+    static_assert(sizeof(Keyed) == 16);
     std::vector<Keyed> keyed;
     keyed.reserve(Size());
-    for (std::uint32_t row = 0; row < Size(); ++row)
-        keyed.push_back(Keyed{NaturalOrderKey(m_names.View(row)), row});
+    for (std::uint32_t row = 0; row < Size(); ++row) {
+        const NaturalOrderKeyBits key = NaturalOrderKey(m_names.View(row));
+        keyed.push_back(Keyed{key.m_nHigh, key.m_nLow, row});
+    }
     std::sort(keyed.begin(), keyed.end(), [this](const Keyed& a, const Keyed& b) {
-        if (a.m_nKey != b.m_nKey)
-            return a.m_nKey < b.m_nKey;
+        if (a.m_nKeyHigh != b.m_nKeyHigh)
+            return a.m_nKeyHigh < b.m_nKeyHigh;
+        if (a.m_nKeyLow != b.m_nKeyLow)
+            return a.m_nKeyLow < b.m_nKeyLow;
         return NaturallyBefore(m_names.View(a.m_nRow), m_names.View(b.m_nRow));
     });
     std::vector<std::uint32_t> order;

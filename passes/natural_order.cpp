@@ -124,19 +124,19 @@ public:
     bool Put(std::uint64_t value, int bits)
     {
         if (bits >= m_nFree) {
-            m_nKey |= value >> (bits - m_nFree);
+            m_nKey |= static_cast<unsigned __int128>(value) >> (bits - m_nFree);
             m_nFree = 0;
             return false;
         }
         m_nFree -= bits;
-        m_nKey |= value << m_nFree;
+        m_nKey |= static_cast<unsigned __int128>(value) << m_nFree;
         return true;
     }
-    std::uint64_t Key() const { return m_nKey; }
+    NaturalOrderKeyBits Key() const { return {std::uint64_t(m_nKey >> 32), std::uint32_t(m_nKey)}; }
 
 private:
-    std::uint64_t m_nKey = 0;
-    int m_nFree = 64;
+    unsigned __int128 m_nKey = 0;
+    int m_nFree = 96;
 };
 
 // Encodes the units of a key (see NaturalSortKey) so that the encodings
@@ -151,7 +151,7 @@ private:
 //    whole.
 // The end of a name leaves zeros, which is less than any unit of a name
 // (no name holds U+0000).
-template <typename Units> std::uint64_t OrderKeyOf(const Units& units)
+template <typename Units> NaturalOrderKeyBits OrderKeyOf(const Units& units)
 {
     constexpr qsizetype kLongRun = 31;
     CKeyBits key;
@@ -206,7 +206,7 @@ bool NaturallyBefore(const PackedTextView& a, const PackedTextView& b)
         a, b);
 }
 
-std::uint64_t NaturalOrderKey(const PackedTextView& name)
+NaturalOrderKeyBits NaturalOrderKey(const PackedTextView& name)
 {
     return std::visit([](const auto& text) { return OrderKeyOf(Folded(text)); }, name);
 }

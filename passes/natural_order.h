@@ -22,8 +22,14 @@ int NaturalCompare(QStringView a, QStringView b);
 // characters are read.
 bool NaturallyBefore(const PackedTextView& a, const PackedTextView& b);
 
-// The start of a name's place in that order, as one number: a name with a
+// The start of a name's place in that order, as 96 bits: a name with a
 // smaller key comes before one with a larger key; names with equal keys must
 // be compared by NaturallyBefore. Sorting by it first spares most of the
-// comparisons of whole names.
-std::uint64_t NaturalOrderKey(const PackedTextView& name);
+// comparisons of whole names; 96 bits hold a shared prefix such as
+// "Artist - " and the number after it.
+struct NaturalOrderKeyBits
+{
+    std::uint64_t m_nHigh = 0;
+    std::uint32_t m_nLow = 0;
+};
+NaturalOrderKeyBits NaturalOrderKey(const PackedTextView& name);

@@ -11,6 +11,7 @@
 #include "app/tamro_dlg.h"
 #include "output/copy_one_file.h"
 #include "output/run_record_reader.h"
+#include "passes/folder_listing.h"
 #include "passes/listed_files.h"
 #include "passes/natural_order.h"
 #include "platform/file_name_codec.h"
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void packedTextsKeepEveryText();
     void listedFilesSortAsTheirKeysDo_data();
     void listedFilesSortAsTheirKeysDo();
+    void bigFolderListsEveryFileWithItsSize();
     void renameColumnGoesOnF5AndOnNewSelection();
     void f5RefreshesOncePerPressFromEveryControl();
     void renameCellsShowOddNamesReadable();
@@ -410,6 +412,28 @@ void TestMainDialog::listedFilesSortAsTheirKeysDo()
         QCOMPARE(file.m_nModifiedMs, std::int64_t(from) * 1000);
     }
     QCOMPARE(files.Name(files.Size()), QString()); // past the end
+}
+
+// Enough names that two threads look at them; every file keeps its own size,
+// what is not a file is left out wherever it falls.
+void TestMainDialog::bigFolderListsEveryFileWithItsSize()
+{
+    TestDir dir;
+    constexpr int kFiles = 1500;
+    for (int i = 0; i < kFiles; ++i)
+        dir.makeFile(QString::number(i), QByteArray(i, 'x'));
+    dir.makeFolder(u"sub"_qs);
+    ::mkfifo(EncodeFileName(dir.path(u"pipe"_qs)).constData(), 0600);
+    ::symlink("0", EncodeFileName(dir.path(u"link"_qs)).constData());
+    ::symlink("missing", EncodeFileName(dir.path(u"dangling"_qs)).constData());
+    const CListedFiles files = ListFolderFiles(dir.path());
+    QCOMPARE(files.Size(), std::size_t(kFiles + 1));
+    for (int i = 0; i < kFiles; ++i) {
+        const ListedFile file = files.At(std::size_t(i));
+        QCOMPARE(file.m_strName, QString::number(i));
+        QCOMPARE(file.m_nSize, i);
+    }
+    QCOMPARE(files.At(kFiles).m_strName, u"link"_qs);
 }
 
 void TestMainDialog::renameColumnGoesOnF5AndOnNewSelection()
