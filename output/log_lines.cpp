@@ -2,9 +2,13 @@
 
 namespace {
 
+// A line per copy: made in one allocation.
 QString Join(QStringView prefix, const QString& before, const QString& after)
 {
-    return prefix.toString() + before + kLogNameSeparator.toString() + after;
+    QString line;
+    line.reserve(prefix.size() + before.size() + kLogNameSeparator.size() + after.size());
+    line.append(prefix).append(before).append(kLogNameSeparator).append(after);
+    return line;
 }
 
 QString ErrorLine(QStringView sentence, const QString& path)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -76,12 +77,13 @@ QString OpenReason(int error)
 // event per line and valid UTF-16. The copy itself used the exact bytes.
 QString OneLine(const QString& line)
 {
+    const auto breaksLine = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    // Nearly every line is fine as it stands, and a look costs no copy.
+    if (std::none_of(line.cbegin(), line.cend(), breaksLine) && !HoldsLoneSurrogate(line))
+        return line;
     QString text = line;
     ReplaceLoneSurrogates(text);
-    for (QChar& c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QChar(kReplacement);
-    }
+    std::replace_if(text.begin(), text.end(), breaksLine, QChar(kReplacement));
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <charconv>
 
 using namespace Qt::StringLiterals;
@@ -19,39 +20,40 @@ bool Escaped(unsigned char byte)
     return byte <= 0x20 || byte == 0x7F || byte == '%';
 }
 
-// Appends `bytes` in the record's form, unescaped stretches in one go.
-void AppendEscaped(QByteArray& text, QByteArrayView bytes)
+// Writes `bytes` in the record's form at `out`, which has room for three
+// times as many; returns the end.
+char* PutEscaped(char* out, QByteArrayView bytes)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    qsizetype plain = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (!Escaped(byte))
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!Escaped(byte)) {
+            *out++ = c;
             continue;
-        text.append(bytes.sliced(plain, i - plain));
-        const char escape[3] = {'%', kHex[byte >> 4], kHex[byte & 0xF]};
-        text.append(escape, 3);
-        plain = i + 1;
+        }
+        *out++ = '%';
+        *out++ = kHex[byte >> 4];
+        *out++ = kHex[byte & 0xF];
     }
-    text.append(bytes.sliced(plain));
+    return out;
 }
 
 QByteArray Escape(QByteArrayView bytes)
 {
-    QByteArray text;
-    text.reserve(bytes.size());
-    AppendEscaped(text, bytes);
+    QByteArray text(bytes.size() * 3, Qt::Uninitialized);
+    text.truncate(PutEscaped(text.data(), bytes) - text.constData());
     return text;
 }
 
-// A number and the blank after it, without a string of its own: the writer
-// adds a line per copy.
-template <typename Number> void AppendNumber(QByteArray& text, Number number)
+// Room for any number the record holds and the blank after it.
+constexpr qsizetype kNumberRoom = 21;
+
+// A number and the blank after it at `out`; returns the end.
+template <typename Number> char* PutNumber(char* out, Number number)
 {
-    char digits[24];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits - 1, number);
+    char* const end = std::to_chars(out, out + kNumberRoom - 1, number).ptr;
     *end = ' ';
-    text.append(digits, end + 1 - digits);
+    return end + 1;
 }
 
 int HexValue(char c)
@@ -267,18 +269,24 @@ QByteArray SourceFolderLine(std::uint32_t index, QByteArrayView path)
 void AppendCopyLine(QByteArray& text, const RecordedCopy& copy, QByteArrayView name,
                     QByteArrayView sourceName)
 {
-    text.append("copy ");
-    AppendNumber(text, copy.m_nFolder);
-    AppendNumber(text, copy.m_nSourceFolder);
-    AppendNumber(text, copy.m_nDevice);
-    AppendNumber(text, copy.m_nInode);
-    AppendNumber(text, copy.m_nSize);
-    AppendNumber(text, copy.m_nMtimeSec);
-    AppendNumber(text, copy.m_nMtimeNsec);
-    AppendEscaped(text, name);
-    text.append(' ');
-    AppendEscaped(text, sourceName);
-    text.append('\n');
+    // Written straight into the text's room: the writer adds a line per copy.
+    static constexpr char kWord[] = "copy ";
+    const qsizetype start = text.size();
+    text.resize(start + qsizetype(sizeof kWord) + 7 * kNumberRoom +
+                3 * (name.size() + sourceName.size()) + 2);
+    char* out = std::copy_n(kWord, sizeof kWord - 1, text.data() + start);
+    out = PutNumber(out, copy.m_nFolder);
+    out = PutNumber(out, copy.m_nSourceFolder);
+    out = PutNumber(out, copy.m_nDevice);
+    out = PutNumber(out, copy.m_nInode);
+    out = PutNumber(out, copy.m_nSize);
+    out = PutNumber(out, copy.m_nMtimeSec);
+    out = PutNumber(out, copy.m_nMtimeNsec);
+    out = PutEscaped(out, name);
+    *out++ = ' ';
+    out = PutEscaped(out, sourceName);
+    *out++ = '\n';
+    text.truncate(out - text.constData());
 }
 
 QByteArray CopyLine(const RecordedCopy& copy)

@@ -40,9 +40,13 @@ enum class CancelReset
     BothBars,
 };
 
+// Made a few times per copy: in one allocation.
 QString FileOf(const QString& folder, const QString& name)
 {
-    return folder + u'/' + name;
+    QString path;
+    path.reserve(folder.size() + 1 + name.size());
+    path.append(folder).append(u'/').append(name);
+    return path;
 }
 
 // The copy of one named row, logged, its outcome told.
@@ -53,11 +57,12 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     // pick another one while the job runs.
     const QString outputFolder = run.OutputFolder();
     CJobState& job = run.State();
-    FileEnd end{row, source, FileOf(outputFolder, newName + extension), FileOutcome::Failed, {}, 0};
+    const QString asNamed = newName + extension;
+    FileEnd end{row, source, FileOf(outputFolder, asNamed), FileOutcome::Failed, {}, 0};
     // A name with text that never decoded (a song list in an unknown
     // character set) would put replacement marks into a file name: the item
     // fails instead.
-    if (HoldsUndecodedText(newName + extension)) {
+    if (HoldsUndecodedText(asNamed)) {
         WriteLogLine(job.m_pErrorLog.get(), UndecodedNameLine(source));
         end.m_strReason =
             QCoreApplication::translate("ConvertPass", "The new name could not be decoded.");

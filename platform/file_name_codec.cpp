@@ -55,6 +55,10 @@ int ValidSequenceLength(const QByteArray& bytes, qsizetype i, char32_t& codePoin
 
 QString DecodeFileName(const QByteArray& bytes)
 {
+    // An ASCII name is its own decoding: one block, as EncodeFileName does.
+    if (std::all_of(bytes.cbegin(), bytes.cend(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QString name;
     name.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {
