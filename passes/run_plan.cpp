@@ -149,7 +149,9 @@ void CRunPlanner::Plan(std::size_t index, const QString& listedName, const QStri
     use->m_bGiven = true;
     file.m_status = PlanStatus::Planned;
 
-    if (m_settings.m_bPatternMode) {
+    // Text is dropped only from a name with two hyphens or more; cutting the
+    // extension off takes characters away, never adds one.
+    if (m_settings.m_bPatternMode && listedName.count(u'-') >= 2) {
         QString extension;
         const QString lost = TextLostBySwap(SplitExtension(listedName, extension));
         if (!lost.isEmpty()) {
