@@ -63,6 +63,14 @@ qsizetype CharacterBoundaryAtOrBefore(const QString& text, qsizetype cut)
 
 } // namespace
 
+QString FileInFolder(const QString& folder, const QString& name)
+{
+    QString path;
+    path.reserve(folder.size() + 1 + name.size());
+    path.append(folder).append(u'/').append(name);
+    return path;
+}
+
 QString SplitExtension(QString name, QString& extension)
 {
     const qsizetype dot = name.lastIndexOf(u'.');

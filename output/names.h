@@ -5,6 +5,10 @@
 // The rules that decide the name under which a copy is written. Positions and
 // lengths count UTF-16 code units.
 
+// `name` in `folder`: the path of a file the job reads or writes, made a few
+// times per copy, so in one allocation.
+QString FileInFolder(const QString& folder, const QString& name);
+
 // Cuts `name` into a base name (returned) and an extension (stored in
 // `extension`, dot included). A name whose last dot is its first character, or
 // that has no dot, has no extension. Every occurrence of the extension text is

@@ -40,15 +40,6 @@ enum class CancelReset
     BothBars,
 };
 
-// Made a few times per copy: in one allocation.
-QString FileOf(const QString& folder, const QString& name)
-{
-    QString path;
-    path.reserve(folder.size() + 1 + name.size());
-    path.append(folder).append(u'/').append(name);
-    return path;
-}
-
 // The copy of one named row, logged, its outcome told.
 void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const QString& source,
                       QString newName, const QString& extension)
@@ -58,7 +49,7 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     const QString outputFolder = run.OutputFolder();
     CJobState& job = run.State();
     const QString asNamed = newName + extension;
-    FileEnd end{row, source, FileOf(outputFolder, asNamed), FileOutcome::Failed, {}, 0};
+    FileEnd end{row, source, FileInFolder(outputFolder, asNamed), FileOutcome::Failed, {}, 0};
     // A name with text that never decoded (a song list in an unknown
     // character set) would put replacement marks into a file name: the item
     // fails instead.
@@ -77,7 +68,7 @@ void CopyUnderNewName(CJobRun& run, CNameLimits& nameLimits, unsigned row, const
     if (ShortenLongName(newName, nameLimits.Of(outputFolder)))
         WriteLogLine(job.m_pInfoLog.get(), ShortenedLongNameLine(longName, newName));
 
-    const QString destination = FileOf(outputFolder, newName);
+    const QString destination = FileInFolder(outputFolder, newName);
     end.m_strDestination = destination;
     if (run.MediumGone()) {
         // Not reached: the medium took no more.
@@ -130,7 +121,7 @@ bool CopyRows(CJobRun& run, const NewNameOfRow& newNameOf, CancelReset reset, in
             return false;
         }
         const JobListing& listing = run.Listing();
-        const QString source = FileOf(listing.m_strCurrentFolder, listing.Name(i));
+        const QString source = FileInFolder(listing.m_strCurrentFolder, listing.Name(i));
         QString newName, extension, reason;
         if (newNameOf(listing, i, newName, extension, reason))
             CopyUnderNewName(run, nameLimits, i, source, newName, extension);

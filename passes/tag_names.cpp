@@ -1,6 +1,7 @@
 #include "passes/tag_names.h"
 
 #include "modes/tag_reader.h"
+#include "output/names.h"
 
 #include <QStringView>
 
@@ -9,11 +10,6 @@
 namespace {
 
 constexpr char16_t kMayEndCut = 0x10; // beside the state, in a field's first character
-
-QString FileOf(const QString& folder, const QString& name)
-{
-    return folder + u'/' + name;
-}
 
 // What the format needs of a file's tags as one packed text: the read status
 // and its errno, then for each of `fields` its state and, unless missing, its
@@ -85,8 +81,8 @@ bool CTagNames::Read(const JobListing& listing, const AfterRow& afterRow)
     const unsigned count = listing.Count();
     m_rows.Reserve(count);
     for (unsigned row = 0; row < count; ++row) {
-        const SongTags tags =
-            ReadSongTags(FileOf(listing.m_strCurrentFolder, listing.Name(row)), m_format.Fields());
+        const SongTags tags = ReadSongTags(
+            FileInFolder(listing.m_strCurrentFolder, listing.Name(row)), m_format.Fields());
         m_charset.Add(tags);
         m_rows.Append(PackTags(tags, m_format.Fields()));
         if (afterRow && !afterRow(row, count))
@@ -106,7 +102,8 @@ SongTags CTagNames::TagsOf(const JobListing& listing, unsigned row)
 {
     if (IsReadListing(listing) && row < m_rows.Size())
         return UnpackTags(m_rows.At(row), m_format.Fields());
-    return ReadSongTags(FileOf(listing.m_strCurrentFolder, listing.Name(row)), m_format.Fields());
+    return ReadSongTags(FileInFolder(listing.m_strCurrentFolder, listing.Name(row)),
+                        m_format.Fields());
 }
 
 bool CTagNames::NameOf(const JobListing& listing, unsigned row, QString& baseName, QString& reason,
